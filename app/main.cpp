@@ -1,0 +1,60 @@
+// The program's entry. It links nothing of Qt, so that it can decide cheaply
+// whether the windows are needed at all, and then loads them.
+#include <dlfcn.h>
+#include <limits.h>
+#include <stdio.h>
+#include <string.h>
+#include <unistd.h>
+
+namespace {
+
+using GuiMain = int (*)(int, char **);
+
+// Directory of the running executable, with a trailing '/'.
+bool executableDir(char *out, size_t size)
+{
+    const ssize_t n = readlink("/proc/self/exe", out, size - 1);
+    if (n <= 0)
+        return false;
+    out[n] = '\0';
+    char *slash = strrchr(out, '/');
+    if (!slash)
+        return false;
+    slash[1] = '\0';
+    return true;
+}
+
+void *loadGui()
+{
+    char dir[PATH_MAX];
+    if (!executableDir(dir, sizeof dir))
+        return nullptr;
+    const char *const candidates[] = {KALIVO_GUI_BUILT, KALIVO_GUI_INSTALLED};
+    for (const char *relative : candidates) {
+        char path[PATH_MAX + 256];
+        snprintf(path, sizeof path, "%s%s", dir, relative);
+        if (access(path, R_OK) != 0)
+            continue;
+        if (void *handle = dlopen(path, RTLD_NOW | RTLD_LOCAL))
+            return handle;
+        fprintf(stderr, "kalivo: %s\n", dlerror());
+        return nullptr;
+    }
+    fprintf(stderr, "kalivo: cannot find libkalivo-gui.so beside %s\n", dir);
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    void *gui = loadGui();
+    if (!gui)
+        return 1;
+    const auto guiMain = reinterpret_cast<GuiMain>(dlsym(gui, "kalivo_gui_main"));
+    if (!guiMain) {
+        fprintf(stderr, "kalivo: %s\n", dlerror());
+        return 1;
+    }
+    return guiMain(argc, argv);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+class QIcon;
+class QWidget;
+
+// Everything the windows take from their surroundings, passed in through the
+// constructor: the real program builds it from the clock, the current folder
+// and the desktop; tests build one with a fixed date, a temporary folder and
+// recorders.
+struct Platform {
+    QDate today;              // read once at start-up
+    QString workingFolder;    // absolute; holds ft.txt, data/ and temp/
+
+    std::function<void()> seedRandom;     // once per run, from the clock
+    std::function<float()> nextRandom;    // 0 <= r < 1
+
+    // Hands a file to the desktop's web viewer without waiting for it.
+    std::function<void(const QString &path)> openInViewer;
+
+    // A modal message with an OK button.
+    std::function<void(QWidget *parent, const QString &title, const QString &text)> showMessage;
+
+    // A modal question; true when the user chose to go on (close anyway).
+    std::function<bool(QWidget *parent, const QString &title, const QString &text)> confirm;
+};
+
+// The program's real surroundings: today's local date, the current working
+// folder, the process's random generator, xdg-open through Qt, message boxes.
+Platform systemPlatform();
+
+// The program's icon, carried by every window.
+QIcon appIcon();

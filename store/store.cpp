@@ -1,0 +1,248 @@
+#include "store.h"
+
+#include "codepage.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace store {
+
+namespace {
+
+QString reason(int err)
+{
+    return QString::fromLocal8Bit(std::strerror(err));
+}
+
+QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err)
+{
+    return QStringLiteral("Cannot %1 %2: %3")
+        .arg(QLatin1String(verb), NoteStore::GetFileName(day, month, year), reason(err));
+}
+
+// "2006-01-05.txt"; years keep all their digits (and a sign, which only a
+// year below 0 would have).
+int formatName(char *out, std::size_t size, qint16 day, qint16 month, qint16 year)
+{
+    return std::snprintf(out, size, "%d-%02d-%02d.txt", int(year), int(month), int(day));
+}
+
+bool writeAll(int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// Reads an open regular file to its end. False with errno set on failure.
+bool readAll(int fd, qsizetype sizeHint, QByteArray &out)
+{
+    out.resize(sizeHint > 0 ? sizeHint : 0);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == out.size())
+            out.resize(filled + (filled < 4096 ? 4096 : filled));
+        const ssize_t n = ::read(fd, out.data() + filled, static_cast<size_t>(out.size() - filled));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            break;
+        filled += n;
+    }
+    out.resize(filled);
+    return true;
+}
+
+// Opens a note file for reading. -1 with errno 0 means "no note"; -1 with
+// errno set is a failure.
+int openNote(const char *path)
+{
+    // O_NONBLOCK: a fifo at the note's path must not hang the program.
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            errno = 0;
+        return -1;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
+        ::close(fd);
+        errno = err;
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+NoteStore::NoteStore(const QString &root)
+    : m_root(root)
+    , m_dataDir(QFile::encodeName(root) + "/data")
+{
+}
+
+QString NoteStore::GetFileName(qint16 day, qint16 month, qint16 year)
+{
+    char name[48];
+    formatName(name, sizeof name, day, month, year);
+    return QLatin1String("data/") + QLatin1String(name);
+}
+
+QByteArray NoteStore::nativePath(qint16 day, qint16 month, qint16 year) const
+{
+    char name[48];
+    const int n = formatName(name, sizeof name, day, month, year);
+    QByteArray p;
+    p.reserve(m_dataDir.size() + 1 + n);
+    p.append(m_dataDir).append('/').append(name, n);
+    return p;
+}
+
+QString NoteStore::path(qint16 day, qint16 month, qint16 year) const
+{
+    return QFile::decodeName(nativePath(day, month, year));
+}
+
+Bytes NoteStore::GetBytes(qint16 day, qint16 month, qint16 year) const
+{
+    Bytes result;
+    const QByteArray p = nativePath(day, month, year);
+    const int fd = openNote(p.constData());
+    if (fd < 0) {
+        if (errno != 0)
+            result.error = failure("read", day, month, year, errno);
+        return result;
+    }
+    struct stat st;
+    ::fstat(fd, &st);
+    if (!readAll(fd, static_cast<qsizetype>(st.st_size), result.bytes)) {
+        result.error = failure("read", day, month, year, errno);
+        result.bytes.clear();
+    }
+    ::close(fd);
+    return result;
+}
+
+Note NoteStore::GetData(qint16 day, qint16 month, qint16 year) const
+{
+    Bytes raw = GetBytes(day, month, year);
+    return Note{codepage::toUnicode(raw.bytes), std::move(raw.error)};
+}
+
+Result NoteStore::UpdateData(qint16 day, qint16 month, qint16 year, const QString &data) const
+{
+    return UpdateBytes(day, month, year, codepage::fromUnicode(data));
+}
+
+Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes) const
+{
+    const QByteArray target = nativePath(day, month, year);
+    mode_t mode = 0666;   // narrowed by the umask for a new file
+    bool replacing = false;
+
+    // Whatever stands at the note's path decides what happens: a directory
+    // or something else that is no file is never replaced; a file holding
+    // these very bytes needs no write.
+    {
+        const int fd = ::open(target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd >= 0) {
+            struct stat st;
+            if (::fstat(fd, &st) == 0) {
+                if (!S_ISREG(st.st_mode)) {
+                    ::close(fd);
+                    return {failure("write", day, month, year, S_ISDIR(st.st_mode) ? EISDIR : EINVAL)};
+                }
+                mode = st.st_mode & 07777;
+                replacing = true;
+                if (st.st_size == bytes.size()) {
+                    QByteArray present;
+                    if (readAll(fd, st.st_size, present) && present == bytes) {
+                        ::close(fd);
+                        return {};
+                    }
+                }
+            }
+            ::close(fd);
+        }
+    }
+
+    // Temporary file beside the note, so that the rename stays within one
+    // file system.
+    static unsigned counter = 0;
+    QByteArray temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = m_dataDir + "/." + target.mid(m_dataDir.size() + 1) + '.'
+            + QByteArray::number(qint64(::getpid())) + '.' + QByteArray::number(++counter) + ".tmp";
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd < 0 && errno == ENOENT && attempt == 0) {
+            // No data/ yet: the first note of a fresh working folder.
+            if (::mkdir(m_dataDir.constData(), 0777) != 0 && errno != EEXIST)
+                return {failure("write", day, month, year, errno)};
+            continue;
+        }
+        if (fd < 0 && errno != EEXIST)
+            return {failure("write", day, month, year, errno)};
+    }
+    if (fd < 0)
+        return {failure("write", day, month, year, EEXIST)};
+
+    int err = 0;
+    if (!writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0)
+        err = errno;
+    if (replacing && err == 0 && ::fchmod(fd, mode) != 0)
+        err = errno;
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err == 0 && ::rename(temp.constData(), target.constData()) != 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(temp.constData());
+        return {failure("write", day, month, year, err)};
+    }
+
+    // The rename itself must reach the disk too, or a power cut could bring
+    // back the old note.
+    const int dir = ::open(m_dataDir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        if (::fsync(dir) != 0)
+            err = errno;
+        ::close(dir);
+    }
+    if (err != 0)
+        return {failure("write", day, month, year, err)};
+    return {};
+}
+
+Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year) const
+{
+    const QByteArray target = nativePath(day, month, year);
+    if (::unlink(target.constData()) != 0 && errno != ENOENT && errno != ENOTDIR)
+        return {failure("delete", day, month, year, errno)};
+    return {};
+}
+
+} // namespace store

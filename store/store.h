@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+// Day notes on disk: one file per date, data/<year>-<mm>-<dd>.txt under the
+// working folder, holding exactly the note's characters as Windows-1252 bytes
+// (line breaks CR LF, nothing added). A date without a file has the empty note.
+namespace store {
+
+// Outcome of a write or delete. A failure names the file and the reason, as
+// "Cannot write data/2006-03-14.txt: No space left on device".
+struct Result {
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+// A note as read from disk. "No note" is the empty text with no error; a file
+// that exists but cannot be read gives an error and no text.
+struct Note {
+    QString text;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+struct Bytes {
+    QByteArray bytes;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+class NoteStore
+{
+public:
+    // root: the working folder that holds data/.
+    explicit NoteStore(const QString &root);
+
+    QString root() const { return m_root; }
+
+    // "data/2006-01-05.txt": relative to the working folder, for any numbers
+    // given (29 February 2023 names data/2023-02-29.txt).
+    static QString GetFileName(qint16 day, qint16 month, qint16 year);
+
+    // Absolute path of the note file.
+    QString path(qint16 day, qint16 month, qint16 year) const;
+
+    Note GetData(qint16 day, qint16 month, qint16 year) const;
+    Bytes GetBytes(qint16 day, qint16 month, qint16 year) const;
+
+    // Replaces the note file crash-safely: the new bytes go to a temporary
+    // file in data/, reach the disk, and are renamed over the note, so the old
+    // note stays whole until the new one is complete. Creates data/ when it is
+    // missing. Leaves a file alone whose bytes are already the note's.
+    Result UpdateData(qint16 day, qint16 month, qint16 year, const QString &data) const;
+    Result UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes) const;
+
+    // Removes the note file; no file is no error.
+    Result DeleteData(qint16 day, qint16 month, qint16 year) const;
+
+private:
+    QByteArray nativePath(qint16 day, qint16 month, qint16 year) const;
+
+    QString m_root;
+    QByteArray m_dataDir;   // encoded "<root>/data"
+};
+
+} // namespace store
