@@ -15,8 +15,14 @@ namespace store {
 
 namespace {
 
+// Stands for "something other than a file or a folder is at the note's
+// path" (a fifo, a socket, a device), which has no errno of its own.
+constexpr int kNotAFile = -1;
+
 QString reason(int err)
 {
+    if (err == kNotAFile)
+        return QStringLiteral("Not a regular file");
     return QString::fromLocal8Bit(std::strerror(err));
 }
 
@@ -71,7 +77,7 @@ bool readAll(int fd, qsizetype sizeHint, QByteArray &out)
 }
 
 // Opens a note file for reading. -1 with errno 0 means "no note"; -1 with
-// errno set is a failure.
+// errno set (or kNotAFile) is a failure.
 int openNote(const char *path)
 {
     // O_NONBLOCK: a fifo at the note's path must not hang the program.
@@ -90,17 +96,33 @@ int openNote(const char *path)
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        errno = S_ISDIR(st.st_mode) ? EISDIR : kNotAFile;
         return -1;
     }
     return fd;
+}
+
+// Makes the entries of a folder (a file created, renamed or removed) reach
+// the disk. 0, or the errno of the failure; a file system that cannot sync a
+// folder (EINVAL) has nothing more to do.
+int syncFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    int err = 0;
+    if (::fsync(fd) != 0 && errno != EINVAL)
+        err = errno;
+    ::close(fd);
+    return err;
 }
 
 } // namespace
 
 NoteStore::NoteStore(const QString &root)
     : m_root(root)
-    , m_dataDir(QFile::encodeName(root) + "/data")
+    , m_rootDir(root.isEmpty() ? QByteArray(".") : QFile::encodeName(root))
+    , m_dataDir(m_rootDir + "/data")
 {
 }
 
@@ -165,28 +187,30 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
 
     // Whatever stands at the note's path decides what happens: a directory
     // or something else that is no file is never replaced; a file holding
-    // these very bytes needs no write.
-    {
-        const int fd = ::open(target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd >= 0) {
-            struct stat st;
-            if (::fstat(fd, &st) == 0) {
-                if (!S_ISREG(st.st_mode)) {
-                    ::close(fd);
-                    return {failure("write", day, month, year, S_ISDIR(st.st_mode) ? EISDIR : EINVAL)};
-                }
-                mode = st.st_mode & 07777;
-                replacing = true;
-                if (st.st_size == bytes.size()) {
-                    QByteArray present;
-                    if (readAll(fd, st.st_size, present) && present == bytes) {
-                        ::close(fd);
-                        return {};
-                    }
-                }
+    // these very bytes needs no write; a file the user may not write stays
+    // as it is, as it would if it were overwritten in place. Anything that
+    // keeps stat() from looking (no data/ yet, a loop of links) is left to
+    // the creation of the temporary file below.
+    struct stat st;
+    if (::stat(target.constData(), &st) == 0) {
+        if (!S_ISREG(st.st_mode))
+            return {failure("write", day, month, year, S_ISDIR(st.st_mode) ? EISDIR : kNotAFile)};
+        mode = st.st_mode & 07777;
+        replacing = true;
+        if (st.st_size == bytes.size()) {
+            const int fd = ::open(target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+            if (fd >= 0) {
+                QByteArray present;
+                struct stat now;
+                const bool same = ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode)
+                    && readAll(fd, now.st_size, present) && present == bytes;
+                ::close(fd);
+                if (same)
+                    return {};
             }
-            ::close(fd);
         }
+        if (::access(target.constData(), W_OK) != 0)
+            return {failure("write", day, month, year, errno)};
     }
 
     // Temporary file beside the note, so that the rename stays within one
@@ -199,9 +223,11 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
             + QByteArray::number(qint64(::getpid())) + '.' + QByteArray::number(++counter) + ".tmp";
         fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd < 0 && errno == ENOENT && attempt == 0) {
-            // No data/ yet: the first note of a fresh working folder.
+            // No data/ yet: the first note of a fresh working folder. Its
+            // entry in the working folder must reach the disk as well.
             if (::mkdir(m_dataDir.constData(), 0777) != 0 && errno != EEXIST)
                 return {failure("write", day, month, year, errno)};
+            syncFolder(m_rootDir);
             continue;
         }
         if (fd < 0 && errno != EEXIST)
@@ -226,12 +252,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
 
     // The rename itself must reach the disk too, or a power cut could bring
     // back the old note.
-    const int dir = ::open(m_dataDir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        if (::fsync(dir) != 0)
-            err = errno;
-        ::close(dir);
-    }
+    err = syncFolder(m_dataDir);
     if (err != 0)
         return {failure("write", day, month, year, err)};
     return {};
@@ -240,8 +261,18 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
 Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year) const
 {
     const QByteArray target = nativePath(day, month, year);
-    if (::unlink(target.constData()) != 0 && errno != ENOENT && errno != ENOTDIR)
-        return {failure("delete", day, month, year, errno)};
+    if (::unlink(target.constData()) != 0) {
+        const int err = errno;
+        // A read-only file system refuses the unlink before it looks for the
+        // file: a note that is not there is still no failure.
+        struct stat st;
+        if (err == ENOENT || err == ENOTDIR
+            || (::lstat(target.constData(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR)))
+            return {};
+        return {failure("delete", day, month, year, err)};
+    }
+    // Without this a power cut could bring the deleted note back.
+    syncFolder(m_dataDir);
     return {};
 }
 

@@ -33,7 +33,8 @@ struct Bytes {
 class NoteStore
 {
 public:
-    // root: the working folder that holds data/.
+    // root: the working folder that holds data/; empty stands for the
+    // current folder.
     explicit NoteStore(const QString &root);
 
     QString root() const { return m_root; }
@@ -51,7 +52,9 @@ public:
     // Replaces the note file crash-safely: the new bytes go to a temporary
     // file in data/, reach the disk, and are renamed over the note, so the old
     // note stays whole until the new one is complete. Creates data/ when it is
-    // missing. Leaves a file alone whose bytes are already the note's.
+    // missing. Leaves a file alone whose bytes are already the note's. The
+    // note keeps its permissions; a note file the user may not write is an
+    // error, as it would be if it were overwritten in place.
     Result UpdateData(qint16 day, qint16 month, qint16 year, const QString &data) const;
     Result UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes) const;
 
@@ -62,6 +65,7 @@ private:
     QByteArray nativePath(qint16 day, qint16 month, qint16 year) const;
 
     QString m_root;
+    QByteArray m_rootDir;   // encoded root; "." for an empty one
     QByteArray m_dataDir;   // encoded "<root>/data"
 };
 

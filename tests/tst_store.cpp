@@ -1,0 +1,677 @@
+#include "codepage.h"
+#include "store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using store::NoteStore;
+
+namespace {
+
+// The date most tests work on, and its file.
+constexpr qint16 kDay = 14, kMonth = 3, kYear = 2006;
+const char *const kNoteName = "2006-03-14.txt";
+const char *const kNeighbourName = "2006-03-15.txt";
+
+const QByteArray kOld("the old note\r\nline");   // 18 bytes
+const QString kNew = QStringLiteral("a new note that is longer than the old one");
+
+QByteArray allBytes()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    return all;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<unreadable: " + f.errorString().toUtf8() + '>';
+    return f.readAll();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size()
+        && f.flush();
+}
+
+// Every entry of a folder, hidden ones included, so that a temporary file
+// left behind shows up.
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                               QDir::Name);
+}
+
+// What one store operation gave: "note: <text>" or "ok" when it worked, the
+// error text when it did not.
+QString outcome(const NoteStore &notes, const QString &op, qint16 day = kDay)
+{
+    if (op == QLatin1String("read")) {
+        const store::Note n = notes.GetData(day, kMonth, kYear);
+        if (n.ok())
+            return QStringLiteral("note: ") + n.text;
+        return n.text.isEmpty() ? n.error : n.error + QStringLiteral(" (but text came too)");
+    }
+    const store::Result r = op == QLatin1String("write") ? notes.UpdateData(day, kMonth, kYear, kNew)
+        : op == QLatin1String("same")                    ? notes.UpdateBytes(day, kMonth, kYear, kOld)
+                                                         : notes.DeleteData(day, kMonth, kYear);
+    return r.ok() ? QStringLiteral("ok") : r.error;
+}
+
+QString cannot(const char *verb, const char *reason)
+{
+    return QStringLiteral("Cannot %1 data/%2: %3")
+        .arg(QLatin1String(verb), QLatin1String(kNoteName), QLatin1String(reason));
+}
+
+// A store operation that waits on a fifo would hang the suite; the alarm
+// ends it with a message instead.
+void onAlarm(int)
+{
+    static const char message[] = "FAIL: a store operation still waits after 20 s "
+                                  "(a fifo opened the blocking way?)\n";
+    const ssize_t n = ::write(STDERR_FILENO, message, sizeof message - 1);
+    ::_exit(n > 0 ? 3 : 4);
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Runs op in a child process with the rights of an ordinary user: root walks
+// through permission bits, so as root the child gives them up first. The
+// child's answer comes back through a pipe; nullopt when no ordinary user
+// could be taken or the folder is closed to it.
+std::optional<QByteArray> asOrdinaryUser(const QString &root, const std::function<QByteArray()> &op)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return std::nullopt;
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return std::nullopt;
+    if (pid == 0) {
+        ::close(fds[0]);
+        if (::geteuid() == 0
+            && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(77);
+        if (::access(QFile::encodeName(root).constData(), X_OK) != 0)
+            ::_exit(78);
+        const QByteArray answer = op();
+        const ssize_t n = ::write(fds[1], answer.constData(), size_t(answer.size()));
+        ::_exit(n == answer.size() ? 0 : 1);
+    }
+    ::close(fds[1]);
+    QByteArray answer;
+    char buf[512];
+    ssize_t n;
+    while ((n = ::read(fds[0], buf, sizeof buf)) > 0)
+        answer.append(buf, n);
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return answer;
+}
+
+} // namespace
+
+class TestStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void fileName_data();
+    void fileName();
+    void writeIsByteExact_data();
+    void writeIsByteExact();
+    void replaceLeavesNoTail_data();
+    void replaceLeavesNoTail();
+    void fileBytesSurviveReadAndWrite();
+    void readingAndDeletingCreateNothing();
+    void firstNoteCreatesDataFolder();
+    void deleteRemovesOnlyTheNote();
+    void missingWorkingFolder();
+
+    void obstacleAtThePath_data();
+    void obstacleAtThePath();
+    void ordinaryUserPermissions_data();
+    void ordinaryUserPermissions();
+    void fullFileSystem_data();
+    void fullFileSystem();
+    void readOnlyFileSystem_data();
+    void readOnlyFileSystem();
+
+    void sameBytesLeaveTheFileAlone_data();
+    void sameBytesLeaveTheFileAlone();
+    void permissionsAreKept_data();
+    void permissionsAreKept();
+
+private:
+    QString dataDir() const { return m_root + QStringLiteral("/data"); }
+    QString notePath(const char *name = kNoteName) const
+    {
+        return dataDir() + QLatin1Char('/') + QLatin1String(name);
+    }
+    bool mountSmallFileSystem(QString *why);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_root;
+    QStringList m_mounts;
+};
+
+void TestStore::initTestCase()
+{
+    // Without an application object the C library keeps its "C" locale, so
+    // the reasons read as "No space left on device".
+    ::umask(022);
+    ::signal(SIGALRM, onAlarm);
+}
+
+void TestStore::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_root = m_dir->path();
+}
+
+// Runs after every test, also a failed one: a mount left behind would keep
+// the temporary folder, and a closed folder could not be removed.
+void TestStore::cleanup()
+{
+    for (const QString &m : std::as_const(m_mounts))
+        ::umount2(QFile::encodeName(m).constData(), MNT_DETACH);
+    m_mounts.clear();
+    if (QFileInfo(dataDir()).isDir())
+        ::chmod(QFile::encodeName(dataDir()).constData(), 0755);
+    m_dir.reset();
+}
+
+bool TestStore::mountSmallFileSystem(QString *why)
+{
+    if (::geteuid() != 0) {
+        *why = QStringLiteral("mounting a small file system on data/ needs root");
+        return false;
+    }
+    QDir().mkpath(dataDir());
+    const QByteArray target = QFile::encodeName(dataDir());
+    if (::mount("tmpfs", target.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k") != 0) {
+        *why = QStringLiteral("cannot mount a 64 KiB tmpfs on data/ here: %1")
+                   .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    m_mounts.append(dataDir());
+    return true;
+}
+
+void TestStore::fileName_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("5 Jan 2006: zero-padded day and month") << 5 << 1 << 2006 << "data/2006-01-05.txt";
+    QTest::newRow("25 Dec 2006: two digits each") << 25 << 12 << 2006 << "data/2006-12-25.txt";
+    QTest::newRow("10 Oct 2006") << 10 << 10 << 2006 << "data/2006-10-10.txt";
+    QTest::newRow("29 Feb 2023 names a day that does not exist") << 29 << 2 << 2023
+                                                                 << "data/2023-02-29.txt";
+    QTest::newRow("1 Jan 1900") << 1 << 1 << 1900 << "data/1900-01-01.txt";
+    QTest::newRow("year below 1000 has no leading zero") << 1 << 1 << 999 << "data/999-01-01.txt";
+}
+
+void TestStore::fileName()
+{
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(QString, name);
+    QCOMPARE(NoteStore::GetFileName(qint16(day), qint16(month), qint16(year)), name);
+}
+
+void TestStore::writeIsByteExact_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("readBack");
+
+    QTest::newRow("three letters: 3 bytes") << "abc" << QByteArray("abc") << "abc";
+    QTest::newRow("two lines: a CR LF b, 4 bytes") << "a\r\nb" << QByteArray("a\r\nb") << "a\r\nb";
+    QTest::newRow("euro sign: byte 0x80") << QString(QChar(0x20AC)) << QByteArray("\x80")
+                                          << QString(QChar(0x20AC));
+    const QString outside = QStringLiteral("x") + QChar(0x0100) + QStringLiteral("y");
+    QTest::newRow("character outside the code page: one ?") << outside << QByteArray("x?y") << "x?y";
+    const QString pair = QStringLiteral("x") + QChar(0xD83D) + QChar(0xDE00) + QStringLiteral("y");
+    QTest::newRow("surrogate pair: one ?") << pair << QByteArray("x?y") << "x?y";
+    const QString all = codepage::toUnicode(allBytes());
+    QTest::newRow("all 256 byte values") << all << allBytes() << all;
+    const QString big(100000, QLatin1Char('n'));
+    QTest::newRow("100000 characters") << big << big.toLatin1() << big;
+}
+
+void TestStore::writeIsByteExact()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, readBack);
+
+    const NoteStore notes(m_root);
+    QCOMPARE(outcome(notes, "read"), QStringLiteral("note: "));
+    const store::Result r = notes.UpdateData(kDay, kMonth, kYear, text);
+    QVERIFY2(r.ok(), qPrintable(r.error));
+    QCOMPARE(readBytes(notePath()), bytes);
+    QCOMPARE(entries(dataDir()), QStringList{kNoteName});
+    const store::Note n = notes.GetData(kDay, kMonth, kYear);
+    QVERIFY2(n.ok(), qPrintable(n.error));
+    QCOMPARE(n.text, readBack);
+    QCOMPARE(notes.GetBytes(kDay, kMonth, kYear).bytes, bytes);
+}
+
+void TestStore::replaceLeavesNoTail_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("5 characters over 18") << kOld << "short";
+    QTest::newRow("18 characters over 5") << QByteArray("short") << QString::fromLatin1(kOld);
+    QTest::newRow("1 character over 18") << kOld << "x";
+    QTest::newRow("text over an empty file") << QByteArray() << "abc";
+    QTest::newRow("a CR LF note over a longer CR LF note") << QByteArray("one\r\ntwo\r\nthree")
+                                                           << "one\r\ntwo";
+}
+
+void TestStore::replaceLeavesNoTail()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, text);
+
+    const NoteStore notes(m_root);
+    QVERIFY(QDir().mkpath(dataDir()));
+    QVERIFY(writeBytes(notePath(), before));
+    QCOMPARE(outcome(notes, "read"), QStringLiteral("note: ") + QString::fromLatin1(before));
+    const store::Result r = notes.UpdateData(kDay, kMonth, kYear, text);
+    QVERIFY2(r.ok(), qPrintable(r.error));
+    QCOMPARE(readBytes(notePath()), text.toLatin1());
+    QCOMPARE(entries(dataDir()), QStringList{kNoteName});
+}
+
+// Bytes that another program put in a note file come back unchanged when the
+// note is saved again, the five bytes the code page leaves open included.
+void TestStore::fileBytesSurviveReadAndWrite()
+{
+    const NoteStore notes(m_root);
+    QVERIFY(QDir().mkpath(dataDir()));
+    QVERIFY(writeBytes(notePath(kNeighbourName), allBytes()));
+    const store::Note n = notes.GetData(kDay + 1, kMonth, kYear);
+    QVERIFY2(n.ok(), qPrintable(n.error));
+    QCOMPARE(n.text.size(), 256);
+    QVERIFY(notes.UpdateData(kDay, kMonth, kYear, n.text).ok());
+    QCOMPARE(readBytes(notePath()), allBytes());
+}
+
+void TestStore::readingAndDeletingCreateNothing()
+{
+    const NoteStore notes(m_root);
+    QCOMPARE(outcome(notes, "read"), QStringLiteral("note: "));
+    QCOMPARE(outcome(notes, "delete"), QStringLiteral("ok"));
+    QCOMPARE(entries(m_root), QStringList());
+
+    QVERIFY(QDir().mkpath(dataDir()));
+    QCOMPARE(outcome(notes, "read"), QStringLiteral("note: "));
+    QCOMPARE(outcome(notes, "delete"), QStringLiteral("ok"));
+    QCOMPARE(entries(dataDir()), QStringList());
+}
+
+void TestStore::firstNoteCreatesDataFolder()
+{
+    const NoteStore notes(m_root);
+    QVERIFY(!QFileInfo::exists(dataDir()));
+    QCOMPARE(outcome(notes, "write"), QStringLiteral("ok"));
+    QVERIFY(QFileInfo(dataDir()).isDir());
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(dataDir()).constData(), &st), 0);
+    QCOMPARE(int(st.st_mode & 07777), 0755);
+    QCOMPARE(entries(dataDir()), QStringList{kNoteName});
+    QCOMPARE(readBytes(notePath()), kNew.toLatin1());
+}
+
+void TestStore::deleteRemovesOnlyTheNote()
+{
+    const NoteStore notes(m_root);
+    QVERIFY(QDir().mkpath(dataDir()));
+    QVERIFY(writeBytes(notePath(), kOld));
+    QVERIFY(writeBytes(notePath(kNeighbourName), "neighbour"));
+    QCOMPARE(outcome(notes, "delete"), QStringLiteral("ok"));
+    QCOMPARE(entries(dataDir()), QStringList{kNeighbourName});
+    QCOMPARE(outcome(notes, "read"), QStringLiteral("note: "));
+    QCOMPARE(outcome(notes, "delete"), QStringLiteral("ok"));
+    QCOMPARE(readBytes(notePath(kNeighbourName)), QByteArray("neighbour"));
+}
+
+void TestStore::missingWorkingFolder()
+{
+    const NoteStore notes(m_root + QStringLiteral("/gone"));
+    QCOMPARE(outcome(notes, "write"), cannot("write", "No such file or directory"));
+    QCOMPARE(outcome(notes, "read"), QStringLiteral("note: "));
+    QCOMPARE(outcome(notes, "delete"), QStringLiteral("ok"));
+    QCOMPARE(entries(m_root), QStringList());
+}
+
+void TestStore::obstacleAtThePath_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("folder at the note's path: write names it") << "folder" << "write"
+                                                               << cannot("write", "Is a directory");
+    QTest::newRow("folder at the note's path: read is an error, not 'no note'")
+        << "folder" << "read" << cannot("read", "Is a directory");
+    QTest::newRow("folder at the note's path: delete names it") << "folder" << "delete"
+                                                                << cannot("delete", "Is a directory");
+    QTest::newRow("data is a plain file: write names it") << "data file" << "write"
+                                                          << cannot("write", "Not a directory");
+    QTest::newRow("data is a plain file: read finds no note") << "data file" << "read" << "note: ";
+    QTest::newRow("data is a plain file: delete finds nothing to do") << "data file" << "delete"
+                                                                      << "ok";
+    QTest::newRow("fifo at the note's path: read does not hang")
+        << "fifo" << "read" << cannot("read", "Not a regular file");
+    QTest::newRow("fifo at the note's path: write does not hang")
+        << "fifo" << "write" << cannot("write", "Not a regular file");
+    QTest::newRow("loop of links at the note's path: read is an error, not 'no note'")
+        << "loop" << "read" << cannot("read", "Too many levels of symbolic links");
+}
+
+// Something that is no note file stands where the note or data/ should be.
+// The operation reports it by name and reason and changes nothing: the
+// obstacle, the neighbouring note and the folder's entries stay as they were.
+void TestStore::obstacleAtThePath()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(QString, op);
+    QFETCH(QString, result);
+
+    const QByteArray note = QFile::encodeName(notePath());
+    if (obstacle == QLatin1String("data file")) {
+        QVERIFY(writeBytes(dataDir(), kOld));
+    } else {
+        QVERIFY(QDir().mkpath(dataDir()));
+        QVERIFY(writeBytes(notePath(kNeighbourName), kOld));
+        if (obstacle == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(notePath() + QStringLiteral("/inside")));
+        else if (obstacle == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(note.constData(), 0644), 0);
+        else
+            QCOMPARE(::symlink(kNoteName, note.constData()), 0);
+    }
+    const QStringList before = obstacle == QLatin1String("data file") ? entries(m_root)
+                                                                      : entries(dataDir());
+
+    // A fifo opened the blocking way would wait for a writer for ever; the
+    // alarm ends the test program instead.
+    ::alarm(20);
+    const QString got = outcome(NoteStore(m_root), op);
+    ::alarm(0);
+    QCOMPARE(got, result);
+
+    if (obstacle == QLatin1String("data file")) {
+        QCOMPARE(entries(m_root), before);
+        QCOMPARE(readBytes(dataDir()), kOld);
+        return;
+    }
+    QCOMPARE(entries(dataDir()), before);
+    QCOMPARE(readBytes(notePath(kNeighbourName)), kOld);
+    struct stat st;
+    QCOMPARE(::lstat(note.constData(), &st), 0);
+    if (obstacle == QLatin1String("folder"))
+        QVERIFY(S_ISDIR(st.st_mode) && QFileInfo::exists(notePath() + QStringLiteral("/inside")));
+    else if (obstacle == QLatin1String("fifo"))
+        QVERIFY(S_ISFIFO(st.st_mode));
+    else
+        QVERIFY(S_ISLNK(st.st_mode));
+}
+
+void TestStore::ordinaryUserPermissions_data()
+{
+    QTest::addColumn<int>("noteMode");
+    QTest::addColumn<int>("dataMode");
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray fresh = kNew.toLatin1();
+    QTest::newRow("unreadable note: read is an error, not 'no note'")
+        << 0000 << 0755 << "read" << cannot("read", "Permission denied") << kOld;
+    QTest::newRow("unreadable note: write refused, note kept")
+        << 0000 << 0755 << "write" << cannot("write", "Permission denied") << kOld;
+    QTest::newRow("read-only note: write refused, note kept")
+        << 0444 << 0755 << "write" << cannot("write", "Permission denied") << kOld;
+    QTest::newRow("read-only note: its own bytes need no write") << 0444 << 0755 << "same" << "ok"
+                                                                 << kOld;
+    QTest::newRow("write-only note: written") << 0200 << 0755 << "write" << "ok" << fresh;
+    QTest::newRow("read-only data folder: write refused, note kept")
+        << 0644 << 0555 << "write" << cannot("write", "Permission denied") << kOld;
+    QTest::newRow("read-only data folder: delete refused, note kept")
+        << 0644 << 0555 << "delete" << cannot("delete", "Permission denied") << kOld;
+    QTest::newRow("closed data folder: read is an error, not 'no note'")
+        << 0644 << 0600 << "read" << cannot("read", "Permission denied") << kOld;
+}
+
+// Permission bits stop an ordinary user, which the program runs as; as root
+// the operation runs in a child process that has given up root.
+void TestStore::ordinaryUserPermissions()
+{
+    QFETCH(int, noteMode);
+    QFETCH(int, dataMode);
+    QFETCH(QString, op);
+    QFETCH(QString, result);
+    QFETCH(QByteArray, after);
+
+    QVERIFY(QDir().mkpath(dataDir()));
+    QVERIFY(writeBytes(notePath(), kOld));
+    const QByteArray root = QFile::encodeName(m_root);
+    const QByteArray data = QFile::encodeName(dataDir());
+    const QByteArray note = QFile::encodeName(notePath());
+    if (::geteuid() == 0) {
+        QCOMPARE(::chmod(root.constData(), 0755), 0);
+        QCOMPARE(::chown(data.constData(), kNobody, kNobody), 0);
+        QCOMPARE(::chown(note.constData(), kNobody, kNobody), 0);
+    }
+    QCOMPARE(::chmod(note.constData(), mode_t(noteMode)), 0);
+    QCOMPARE(::chmod(data.constData(), mode_t(dataMode)), 0);
+
+    const QString rootPath = m_root;
+    const std::optional<QByteArray> answer = asOrdinaryUser(m_root, [&] {
+        return outcome(NoteStore(rootPath), op).toUtf8();
+    });
+    QCOMPARE(::chmod(data.constData(), 0755), 0);
+    if (!answer)
+        QSKIP("cannot run as an ordinary user here (no user nobody, or the temporary folder is closed to it)");
+
+    QCOMPARE(QString::fromUtf8(*answer), result);
+    QCOMPARE(entries(dataDir()), QStringList{kNoteName});
+    struct stat st;
+    QCOMPARE(::stat(note.constData(), &st), 0);
+    QCOMPARE(int(st.st_mode & 07777), noteMode);
+    QCOMPARE(::chmod(note.constData(), 0644), 0);
+    QCOMPARE(readBytes(notePath()), after);
+}
+
+void TestStore::fullFileSystem_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fails");
+
+    QTest::newRow("a longer note") << QString(5000, QLatin1Char('L')) << true;
+    QTest::newRow("a shorter note") << "short" << true;
+    QTest::newRow("same length, other bytes") << QString(kOld.size(), QLatin1Char('S')) << true;
+    QTest::newRow("the same bytes need no room") << QString::fromLatin1(kOld) << false;
+}
+
+// A full disk lets the temporary file be created but not written: the old
+// note stays whole and the temporary file goes again.
+void TestStore::fullFileSystem()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, fails);
+
+    QString why;
+    if (!mountSmallFileSystem(&why))
+        QSKIP(qPrintable(why));
+    const NoteStore notes(m_root);
+    QVERIFY(notes.UpdateBytes(kDay, kMonth, kYear, kOld).ok());
+
+    QFile filler(dataDir() + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'f');
+    for (int i = 0; i < 64 && filler.write(block) == block.size() && filler.flush(); ++i) {
+    }
+    filler.close();
+    const QStringList before = entries(dataDir());
+    QCOMPARE(before, QStringList({kNoteName, "filler"}));
+
+    const store::Result r = notes.UpdateData(kDay, kMonth, kYear, text);
+    if (fails)
+        QCOMPARE(r.error, cannot("write", "No space left on device"));
+    else
+        QVERIFY2(r.ok(), qPrintable(r.error));
+    QCOMPARE(readBytes(notePath()), kOld);
+    QCOMPARE(entries(dataDir()), before);
+
+    // With room again the same save goes through.
+    QVERIFY(QFile::remove(dataDir() + QStringLiteral("/filler")));
+    QCOMPARE(outcome(notes, "write"), QStringLiteral("ok"));
+    QCOMPARE(readBytes(notePath()), kNew.toLatin1());
+    QCOMPARE(entries(dataDir()), QStringList{kNoteName});
+}
+
+void TestStore::readOnlyFileSystem_data()
+{
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("write refused") << "write" << int(kDay) << cannot("write", "Read-only file system");
+    QTest::newRow("write of a new note refused")
+        << "write" << int(kDay + 1)
+        << QStringLiteral("Cannot write data/%1: Read-only file system").arg(kNeighbourName);
+    QTest::newRow("a save of the same bytes needs no write") << "same" << int(kDay) << "ok";
+    QTest::newRow("delete refused") << "delete" << int(kDay) << cannot("delete", "Read-only file system");
+    QTest::newRow("delete of a missing note is no failure") << "delete" << int(kDay + 1) << "ok";
+    QTest::newRow("read works") << "read" << int(kDay) << QStringLiteral("note: ") + QString::fromLatin1(kOld);
+    QTest::newRow("read of a missing note is no note") << "read" << int(kDay + 1) << "note: ";
+}
+
+void TestStore::readOnlyFileSystem()
+{
+    QFETCH(QString, op);
+    QFETCH(int, day);
+    QFETCH(QString, result);
+
+    QString why;
+    if (!mountSmallFileSystem(&why))
+        QSKIP(qPrintable(why));
+    const NoteStore notes(m_root);
+    QVERIFY(notes.UpdateBytes(kDay, kMonth, kYear, kOld).ok());
+    const QByteArray target = QFile::encodeName(dataDir());
+    QVERIFY2(::mount("tmpfs", target.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV,
+                     "size=64k")
+                 == 0,
+             std::strerror(errno));
+
+    QCOMPARE(outcome(notes, op, qint16(day)), result);
+    QCOMPARE(readBytes(notePath()), kOld);
+    QCOMPARE(entries(dataDir()), QStringList{kNoteName});
+}
+
+void TestStore::sameBytesLeaveTheFileAlone_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("untouched");
+
+    QTest::newRow("same bytes: file untouched") << QString::fromLatin1(kOld) << true;
+    QTest::newRow("same length, other bytes: replaced") << QString(kOld.size(), QLatin1Char('x')) << false;
+    QTest::newRow("same prefix, longer: replaced") << QString::fromLatin1(kOld + "!") << false;
+}
+
+void TestStore::sameBytesLeaveTheFileAlone()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, untouched);
+
+    const NoteStore notes(m_root);
+    QVERIFY(QDir().mkpath(dataDir()));
+    QVERIFY(writeBytes(notePath(), kOld));
+    const QByteArray note = QFile::encodeName(notePath());
+    const struct timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+    QCOMPARE(::utimensat(AT_FDCWD, note.constData(), old, 0), 0);
+    struct stat before;
+    QCOMPARE(::stat(note.constData(), &before), 0);
+
+    const store::Result r = notes.UpdateData(kDay, kMonth, kYear, text);
+    QVERIFY2(r.ok(), qPrintable(r.error));
+    struct stat after;
+    QCOMPARE(::stat(note.constData(), &after), 0);
+    QCOMPARE(readBytes(notePath()), text.toLatin1());
+    QCOMPARE(after.st_ino == before.st_ino && after.st_mtim.tv_sec == before.st_mtim.tv_sec, untouched);
+}
+
+void TestStore::permissionsAreKept_data()
+{
+    QTest::addColumn<int>("mode");
+
+    QTest::newRow("private note 0600") << 0600;
+    QTest::newRow("group-readable note 0640") << 0640;
+    QTest::newRow("odd bits 0604") << 0604;
+    QTest::newRow("executable note 0755") << 0755;
+    QTest::newRow("group-writable note 0664, wider than the umask") << 0664;
+}
+
+void TestStore::permissionsAreKept()
+{
+    QFETCH(int, mode);
+
+    const NoteStore notes(m_root);
+    QVERIFY(QDir().mkpath(dataDir()));
+    QVERIFY(writeBytes(notePath(), kOld));
+    const QByteArray note = QFile::encodeName(notePath());
+    QCOMPARE(::chmod(note.constData(), mode_t(mode)), 0);
+    QCOMPARE(outcome(notes, "write"), QStringLiteral("ok"));
+    QCOMPARE(readBytes(notePath()), kNew.toLatin1());
+    struct stat st;
+    QCOMPARE(::stat(note.constData(), &st), 0);
+    QCOMPARE(int(st.st_mode & 07777), mode);
+
+    // A new note gets the usual mode for the user's umask (022 here), not
+    // the private one of a temporary file.
+    QCOMPARE(notes.UpdateData(kDay + 1, kMonth, kYear, "new").error, QString());
+    QCOMPARE(::stat(QFile::encodeName(notePath(kNeighbourName)).constData(), &st), 0);
+    QCOMPARE(int(st.st_mode & 07777), 0644);
+}
+
+QTEST_APPLESS_MAIN(TestStore)
+#include "tst_store.moc"
