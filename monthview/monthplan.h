@@ -1,0 +1,52 @@
+#pragma once
+
+#include "store.h"
+
+#include <QRgb>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <functional>
+
+// What the month grid shows for one month, worked out without any widget.
+namespace monthview {
+
+// Note box backgrounds.
+constexpr QRgb kTodayColour = 0xFFFFFFFF;    // white
+constexpr QRgb kWorkdayColour = 0xFFFFFFDD;  // pale yellow: red 255, green 255, blue 221
+constexpr QRgb kWeekendColour = 0xFFEEEEEE;  // light grey
+
+// The start-up date, against which cells are marked as today.
+struct Today {
+    qint16 day = 0;
+    QString monthText;   // "1" ... "12"
+    qint16 year = 0;
+};
+
+struct CellPlan {
+    qint16 day = 0;          // 0: the cell shows no day and is hidden
+    QString caption;         // the day number
+    QRgb colour = 0;
+    store::Note note;        // the stored note, or why it could not be read
+};
+
+struct MonthPlan {
+    qint16 days = 0;                   // days of the month, in the order they are filled
+    std::array<CellPlan, 36> cells{};  // 1 ... 35; element 0 is unused
+};
+
+// Reads the notes through noteOf in day order, one call per day.
+MonthPlan planMonth(qint16 month, qint16 year, const Today &today,
+                    const std::function<store::Note(qint16 day)> &noteOf);
+
+// A note file separates lines with CR LF; the editor holds one '\n' per line
+// break. A lone CR or LF in a file shows as a line break too.
+QString editorTextOfNote(const QString &note);
+
+// Text from QTextDocument::toRawText() back into a note: every paragraph or
+// line separator becomes CR LF; every other character, no-break spaces
+// included, stays as it is.
+QString noteOfRawEditorText(const QString &raw);
+
+} // namespace monthview

@@ -1,0 +1,729 @@
+#include "calendar.h"
+#include "form1.h"
+#include "monthlayout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QCloseEvent>
+
+#include <memory>
+
+#include <sys/mount.h>
+
+using monthview::TwipRect;
+
+namespace {
+
+const QString kWelcome = QStringLiteral(
+    "Fill in deposit maturity dates,\r\npremium payment reminders,\r\nbirthdays, anniversaries,\r\n"
+    "project time lines,\r\nyour daily work etc. in this\r\nsimplest and greatest planner\r\nin the world.");
+
+// What the program asked of its surroundings.
+struct Recorder {
+    QStringList messages;    // "title|text"
+    QStringList questions;
+    bool answer = true;      // to "close without saving?"
+    int seeds = 0;
+};
+
+// One run of the month view in a fresh working folder.
+struct Run {
+    QTemporaryDir dir;
+    Recorder rec;
+    std::unique_ptr<Form1> form;
+    QStringList mounts;
+
+    explicit Run(bool withData = true)
+    {
+        if (withData)
+            QDir(dir.path()).mkpath(QStringLiteral("data"));
+        QDir(dir.path()).mkpath(QStringLiteral("temp"));
+    }
+    ~Run()
+    {
+        form.reset();
+        for (const QString &m : std::as_const(mounts))
+            ::umount2(QFile::encodeName(m).constData(), MNT_DETACH);
+    }
+
+    Form1::LoadOutcome start(const QDate &today, const QStringList &args = {})
+    {
+        Platform p;
+        p.today = today;
+        p.workingFolder = dir.path();
+        Recorder *r = &rec;
+        p.seedRandom = [r] { ++r->seeds; };
+        p.nextRandom = [] { return 0.5f; };
+        p.openInViewer = [](const QString &) {};
+        p.showMessage = [r](QWidget *, const QString &title, const QString &text) {
+            r->messages << title + QLatin1Char('|') + text;
+        };
+        p.confirm = [r](QWidget *, const QString &, const QString &text) {
+            r->questions << text;
+            return r->answer;
+        };
+        form = std::make_unique<Form1>(p, args);
+        return form->Form_Load();
+    }
+    bool startShown(const QDate &today)
+    {
+        start(today);
+        form->show();
+        return QTest::qWaitForWindowActive(form.get());
+    }
+
+    QString path(const QString &rel) const { return dir.filePath(rel); }
+    void write(const QString &rel, const QByteArray &bytes) const
+    {
+        QFile f(path(rel));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
+    QByteArray read(const QString &rel) const
+    {
+        QFile f(path(rel));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no file>");
+    }
+
+    QPlainTextEdit *box(int k) const { return form->findChild<QPlainTextEdit *>(QStringLiteral("Text1_%1").arg(k)); }
+    QPushButton *button(const QString &name) const { return form->findChild<QPushButton *>(name); }
+    QPushButton *day(int k) const { return button(QStringLiteral("Command4_%1").arg(k)); }
+    QString title() const { return form->Label1()->text(); }
+
+    // Clicks into the note box of a day of the displayed month and waits for
+    // it to take the focus.
+    QPlainTextEdit *clickInto(qint16 dayOfMonth) const
+    {
+        QPlainTextEdit *b = box(calendar::GetIndex(dayOfMonth, form->M, form->y));
+        QTest::mouseClick(b->viewport(), Qt::LeftButton, {}, QPoint(5, b->viewport()->height() - 3));
+        if (!QTest::qWaitFor([b] { return b->hasFocus(); }))
+            return nullptr;
+        b->moveCursor(QTextCursor::End);
+        return b;
+    }
+};
+
+QColor colourOf(const QPlainTextEdit *b)
+{
+    return b->palette().color(QPalette::Base);
+}
+
+} // namespace
+
+class tst_monthview : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void startUp_data();
+    void startUp();
+    void commandLine_data();
+    void commandLine();
+    void rendering_data();
+    void rendering();
+    void navigation_data();
+    void navigation();
+    void focusEmphasisAndNextMonth();
+    void savedBytes_data();
+    void savedBytes();
+    void focusReasons_data();
+    void focusReasons();
+    void timerTickSaves();
+    void closing_data();
+    void closing();
+    void workedExample();
+    void layoutEdges_data();
+    void layoutEdges();
+    void dayButtonsOnCorners_data();
+    void dayButtonsOnCorners();
+    void zoom();
+    void layoutPassKeepsTypedText();
+    void unsavedNoteIsKept_data();
+    void unsavedNoteIsKept();
+    void closingWithUnsavedNoteAsks();
+    void unreadableNoteIsLeftAlone();
+};
+
+void tst_monthview::startUp_data()
+{
+    QTest::addColumn<QString>("marker");   // what stands at ft.txt
+    QTest::addColumn<bool>("greets");
+    QTest::newRow("first start: ft.txt greets once") << "file" << true;
+    QTest::newRow("ordinary start") << "none" << false;
+    QTest::newRow("ft.txt cannot be deleted: start-up goes on") << "folder" << true;
+}
+
+void tst_monthview::startUp()
+{
+    QFETCH(QString, marker);
+    QFETCH(bool, greets);
+    Run s;
+    if (marker == QLatin1String("file"))
+        s.write(QStringLiteral("ft.txt"), "anything");
+    if (marker == QLatin1String("folder"))
+        QDir(s.dir.path()).mkpath(QStringLiteral("ft.txt/inside"));
+    s.write(QStringLiteral("data/2006-12-31.txt"), "not read at start-up");
+
+    QCOMPARE(s.start(QDate(2006, 12, 31)), Form1::LoadOutcome::ShowMonthView);
+    QCOMPARE(s.rec.messages, greets ? QStringList{QStringLiteral("Kalivo|") + kWelcome} : QStringList{});
+    QCOMPARE(QFileInfo::exists(s.path(QStringLiteral("ft.txt"))), marker == QLatin1String("folder"));
+    QCOMPARE(s.rec.seeds, 1);
+
+    const Form1 &f = *s.form;
+    QCOMPARE(f.M, qint16(12));
+    QCOMPARE(f.y, qint16(2006));
+    QCOMPARE(f.TodayMonthText, QStringLiteral("12"));
+    QCOMPARE(f.TodayDay, qint16(31));
+    QCOMPARE(f.FocusDay, qint16(31));
+    QCOMPARE(f.TodayYear, qint16(2006));
+    QCOMPARE(f.FocusIndex, qint16(0));
+    QCOMPARE(f.BaseFontSize, qint16(8));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Kalivo 1.0"));
+
+    QStringList headings;
+    for (int i = 1; i <= 7; ++i)
+        headings << f.findChild<QLabel *>(QStringLiteral("Label3_%1").arg(i))->text();
+    QCOMPARE(headings, QString("Sun Mon Tue Wed Thurs Fri Sat").split(' '));
+    // Nothing rendered: no title, no note read, every note box hidden.
+    QCOMPARE(s.title(), QString());
+    for (int k = 1; k <= 35; ++k) {
+        QVERIFY(s.box(k));
+        QVERIFY(s.box(k)->isHidden());
+        QVERIFY(s.box(k)->toPlainText().isEmpty());
+    }
+    QVERIFY(s.box(0)->isHidden());
+    QVERIFY(s.day(0)->isHidden());
+}
+
+void tst_monthview::commandLine_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("remind");
+    QTest::newRow("no words") << QStringList{} << false;
+    QTest::newRow("Remind in another case") << QStringList{"Remind"} << false;
+    QTest::newRow("remind and more") << QStringList{"remind", "now"} << false;
+    QTest::newRow("remind, nothing to remind") << QStringList{"remind"} << true;
+}
+
+void tst_monthview::commandLine()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, remind);
+    Run s;
+    // No note anywhere: a reminder start ends the program before the grid exists.
+    QCOMPARE(s.start(QDate(2006, 12, 7), args),
+             remind ? Form1::LoadOutcome::Quit : Form1::LoadOutcome::ShowMonthView);
+    QCOMPARE(s.form->findChild<QLabel *>(QStringLiteral("Label3_1")) == nullptr, remind);
+}
+
+// colours: one letter per cell 1 ... 35, W(hite) Y(ellow) G(rey) or . (hidden).
+void tst_monthview::rendering_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("colours");
+    const QString week = QStringLiteral("GYYYYYG");
+    QTest::newRow("Oct 2005: 30, 31 fold into cells 1, 2")
+        << 10 << 2005 << QDate(2006, 3, 14) << "GY....G" + week.repeated(4);
+    QTest::newRow("Feb 2015: 28 days from a Sunday, today Wed 11th")
+        << 2 << 2015 << QDate(2015, 2, 11) << week + "GYYWYYG" + week + week + ".......";
+    QTest::newRow("Jan 2006: cells 32-35 hidden")
+        << 1 << 2006 << QDate(2006, 3, 14) << week.repeated(4) + "GYY....";
+    QTest::newRow("today on a Saturday is white") << 10 << 2005 << QDate(2005, 10, 1)
+                                                  << "GY....W" + week.repeated(4);
+    QTest::newRow("same day a year later is not today")
+        << 10 << 2006 << QDate(2005, 10, 1) << week.repeated(4) + "GYY....";
+}
+
+void tst_monthview::rendering()
+{
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(QDate, today);
+    QFETCH(QString, colours);
+    Run s;
+    const QDate first(year, month, 1);
+    for (int d = 1; d <= first.daysInMonth(); ++d)
+        s.write(QStringLiteral("data/%1").arg(first.addDays(d - 1).toString("yyyy-MM-dd.txt")),
+                QByteArray::number(d) + "\r\nnote");
+    s.start(today);
+    s.form->M = qint16(month);
+    s.form->y = qint16(year);
+    s.form->ShowMonth(qint16(month), qint16(year));
+
+    QCOMPARE(s.title(), QLocale().standaloneMonthName(month) + '-' + QString::number(year));
+    // Which day each cell shows, worked out independently from QDate.
+    QList<int> dayOfCell(36, 0);
+    for (int d = 1; d <= first.daysInMonth(); ++d) {
+        int k = first.dayOfWeek() % 7 + d;   // column of day 1 is its weekday, Sunday = 1
+        dayOfCell[k > 35 ? k - 35 : k] = d;
+    }
+    const QHash<QChar, QColor> kColour{{'W', QColor(255, 255, 255)},
+                                       {'Y', QColor(255, 255, 221)},
+                                       {'G', QColor(238, 238, 238)}};
+    for (int k = 1; k <= 35; ++k) {
+        const QChar want = colours.at(k - 1);
+        QCOMPARE(s.box(k)->isHidden(), want == '.');
+        QCOMPARE(s.day(k)->isHidden(), want == '.');
+        QCOMPARE(dayOfCell[k] == 0, want == '.');
+        if (want == '.')
+            continue;
+        QCOMPARE(s.day(k)->text(), QString::number(dayOfCell[k]));
+        QCOMPARE(s.box(k)->toPlainText(), QString::number(dayOfCell[k]) + "\nnote");
+        QCOMPARE(colourOf(s.box(k)), kColour.value(want));
+    }
+}
+
+void tst_monthview::navigation_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("wantMonth");
+    QTest::addColumn<int>("wantYear");
+    QTest::newRow("Dec 2006, next month") << 12 << 2006 << "Command1" << 1 << 2007;
+    QTest::newRow("Jan 2006, previous month") << 1 << 2006 << "Command2" << 12 << 2005;
+    QTest::newRow("1900 holds at < Yr") << 5 << 1900 << "Command10" << 5 << 1900;
+    QTest::newRow("2099 holds at Yr >") << 5 << 2099 << "Command11" << 5 << 2099;
+    QTest::newRow("Jan 1900 goes back to Dec 1899") << 1 << 1900 << "Command2" << 12 << 1899;
+    QTest::newRow("below 1900 < Yr steps on") << 12 << 1899 << "Command10" << 12 << 1898;
+    QTest::newRow("Dec 2099 goes on to Jan 2100") << 12 << 2099 << "Command1" << 1 << 2100;
+    QTest::newRow("above 2099 Yr > steps on") << 1 << 2100 << "Command11" << 1 << 2101;
+    QTest::newRow("Yr > keeps the month") << 2 << 2008 << "Command11" << 2 << 2009;
+}
+
+void tst_monthview::navigation()
+{
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(QString, button);
+    QFETCH(int, wantMonth);
+    QFETCH(int, wantYear);
+    Run s;
+    s.start(QDate(2006, 3, 14));
+    s.form->M = qint16(month);
+    s.form->y = qint16(year);
+    s.write(QStringLiteral("data/%1-%2-01.txt").arg(wantYear).arg(wantMonth, 2, 10, QLatin1Char('0')), "shown");
+
+    s.button(button)->click();
+    QCOMPARE(s.form->M, qint16(wantMonth));
+    QCOMPARE(s.form->y, qint16(wantYear));
+    QCOMPARE(s.title(), QLocale().standaloneMonthName(wantMonth) + '-' + QString::number(wantYear));
+    QCOMPARE(s.box(calendar::GetIndex(1, qint16(wantMonth), qint16(wantYear)))->toPlainText(),
+             QStringLiteral("shown"));
+}
+
+void tst_monthview::focusEmphasisAndNextMonth()
+{
+    Run s;
+    QVERIFY(s.startShown(QDate(2006, 3, 20)));
+    QCOMPARE(s.title(), QStringLiteral("March-2006"));
+    const int k = calendar::GetIndex(14, 3, 2006);
+    QCOMPARE(s.day(k)->font().pointSizeF(), 8.25);
+
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    QCOMPARE(s.form->FocusIndex, qint16(k));
+    QCOMPARE(s.form->FocusDay, qint16(14));
+    QVERIFY(s.day(k)->font().bold());
+    QCOMPARE(s.day(k)->font().pointSizeF(), 9.0);
+
+    QTest::keyClicks(b, QStringLiteral("first"));
+    QTest::keyClick(b, Qt::Key_Return);
+    QTest::keyClicks(b, QStringLiteral("second"));
+    QTest::mouseClick(s.button(QStringLiteral("Command1")), Qt::LeftButton);
+
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("first\r\nsecond"));
+    QCOMPARE(QDir(s.path("data")).entryList(QDir::Files), QStringList{"2006-03-14.txt"});
+    QCOMPARE(s.title(), QStringLiteral("April-2006"));
+    QCOMPARE(s.form->FocusIndex, qint16(0));
+    QCOMPARE(s.form->FocusDay, qint16(0));
+    QVERIFY(!s.day(k)->font().bold());
+    QCOMPARE(s.day(k)->font().pointSizeF(), 8.0);
+    QVERIFY(s.rec.messages.isEmpty());
+}
+
+void tst_monthview::savedBytes_data()
+{
+    QTest::addColumn<QByteArray>("stored");   // "<none>": no file
+    QTest::addColumn<QString>("typed");       // "<clear>": select all and delete
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("untouched: lone CR and LF kept") << QByteArray("a\nb\rc\r\n") << "" << QByteArray("a\nb\rc\r\n");
+    QTest::newRow("edited: every break becomes CR LF") << QByteArray("a\nb\rc") << "!" << QByteArray("a\r\nb\r\nc!");
+    QTest::newRow("no-break space survives an edit") << QByteArray("a\xa0z") << "!" << QByteArray("a\xa0z!");
+    QTest::newRow("emptied box deletes the file") << QByteArray("old") << "<clear>" << QByteArray("<no file>");
+    QTest::newRow("a blank is written") << QByteArray("<none>") << " " << QByteArray(" ");
+    QTest::newRow("shorter note leaves no tail") << QByteArray("a long old note") << "<clear>x"
+                                                 << QByteArray("x");
+}
+
+void tst_monthview::savedBytes()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, saved);
+    Run s;
+    if (stored != "<none>")
+        s.write(QStringLiteral("data/2006-03-14.txt"), stored);
+    QVERIFY(s.startShown(QDate(2006, 3, 20)));
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    if (typed.startsWith(QLatin1String("<clear>"))) {
+        QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(b, Qt::Key_Delete);
+        typed = typed.mid(7);
+    }
+    QTest::keyClicks(b, typed);
+    // Leaving for another note box is a save point too.
+    QVERIFY(s.clickInto(15));
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), saved);
+}
+
+void tst_monthview::focusReasons_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("own context menu") << int(Qt::PopupFocusReason) << false;
+    QTest::newRow("other application's window") << int(Qt::ActiveWindowFocusReason) << true;
+    QTest::newRow("Tab") << int(Qt::TabFocusReason) << true;
+    QTest::newRow("mouse") << int(Qt::MouseFocusReason) << true;
+}
+
+void tst_monthview::focusReasons()
+{
+    QFETCH(int, reason);
+    QFETCH(bool, saves);
+    Run s;
+    QVERIFY(s.startShown(QDate(2006, 3, 20)));
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    QTest::keyClicks(b, QStringLiteral("typed"));
+    QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
+    QCoreApplication::sendEvent(b, &out);
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), saves ? QByteArray("typed") : QByteArray("<no file>"));
+    QCOMPARE(s.form->FocusIndex == 0, saves);
+}
+
+void tst_monthview::timerTickSaves()
+{
+    Run s;
+    QVERIFY(s.startShown(QDate(2006, 3, 20)));
+    QCOMPARE(s.form->Timer1()->interval(), 65535);
+    QVERIFY(s.form->Timer1()->isActive());
+    s.form->Timer1_Timer();   // nothing focused: nothing happens
+    QVERIFY(QDir(s.path("data")).isEmpty());
+
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    QTest::keyClicks(b, QStringLiteral("tick"));
+    s.form->Timer1_Timer();
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("tick"));
+    QVERIFY(b->hasFocus());
+    QCOMPARE(s.form->FocusDay, qint16(14));
+    QVERIFY(s.day(calendar::GetIndex(14, 3, 2006))->font().bold());
+}
+
+void tst_monthview::closing_data()
+{
+    QTest::addColumn<bool>("stuckPage");
+    QTest::newRow("pages deleted") << false;
+    QTest::newRow("a page that cannot be deleted stops nothing") << true;
+}
+
+void tst_monthview::closing()
+{
+    QFETCH(bool, stuckPage);
+    Run s;
+    s.write(QStringLiteral("temp/report-ABC.htm"), "page");
+    s.write(QStringLiteral("temp/report-.htm"), "page of an earlier run");
+    s.write(QStringLiteral("temp/keep.txt"), "not ours");
+    s.write(QStringLiteral("temp/notes.htm"), "not ours");
+    if (stuckPage)
+        QDir(s.path("temp")).mkpath(QStringLiteral("report-STUCK.htm/inside"));
+    QVERIFY(s.startShown(QDate(2006, 3, 20)));
+
+    // Two more windows of the program; shutdown closes the newer first.
+    struct Other : QWidget {
+        QStringList *closed = nullptr;
+        void closeEvent(QCloseEvent *e) override { *closed << objectName(); QWidget::closeEvent(e); }
+    } older, newer;
+    QStringList closedOrder;
+    for (Other *w : {&older, &newer}) {
+        w->setObjectName(w == &older ? "older" : "newer");
+        w->closed = &closedOrder;
+        w->show();
+        s.form->windows().add(w);
+    }
+
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    QTest::keyClicks(b, QStringLiteral("last words"));
+    QVERIFY(s.form->close());
+
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("last words"));
+    QStringList left = QDir(s.path("temp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList want{"keep.txt", "notes.htm"};
+    if (stuckPage)
+        want << "report-STUCK.htm";
+    QCOMPARE(left, want);
+    QCOMPARE(closedOrder, (QStringList{"newer", "older"}));
+    QVERIFY(!s.form->isVisible());
+    QVERIFY(s.rec.questions.isEmpty());
+}
+
+void tst_monthview::workedExample()
+{
+    const auto l = monthview::computeLayout(11980, 8930, {}, monthview::keepTwips);
+    QCOMPARE(l.cellWidth, 1700.0f);
+    QCOMPARE(l.cellHeight, 1600.0f);
+    QCOMPARE(l.titleLeft, 5022.5);
+    QCOMPARE(l.nextMonthLeft, 6957.5);
+    QCOMPARE(l.prevMonthLeft, 3807.5);
+    QCOMPARE(l.aboutLeft, 11145.0);
+    QCOMPARE(l.minusLeft, 10890.0);
+    QCOMPARE(l.plusLeft, 10635.0);
+    QCOMPARE(l.nextYearLeft, 10140.0);
+    QCOMPARE(l.prevYearLeft, 9645.0);
+    for (int i = 1; i <= 7; ++i) {
+        QCOMPARE(l.headings[i].left, (i - 1) * 1700.0);
+        QCOMPARE(l.headings[i].top, 255.0);
+        QCOMPARE(l.headings[i].width, 1700.0);
+    }
+    for (int k = 1; k <= 35; ++k) {
+        const int r = (k - 1) / 7, j = (k - 1) % 7 + 1;
+        const double top = 510 + 1600.0 * r;
+        QCOMPARE(l.boxes[k].left, (j - 1) * 1700.0);
+        QCOMPARE(l.boxes[k].top, top);
+        QCOMPARE(l.boxes[k].width, 1700.0);
+        QCOMPARE(l.boxes[k].height, 1600.0);
+        QCOMPARE(l.dayButtons[k].left, j * 1700.0 - 375);
+        QCOMPARE(l.dayButtons[k].top, top);
+    }
+}
+
+void tst_monthview::layoutEdges_data()
+{
+    QTest::addColumn<double>("W");
+    QTest::addColumn<double>("H");
+    QTest::addColumn<double>("cellWidth");
+    QTest::addColumn<double>("cellHeight");
+    QTest::addColumn<double>("titleLeft");
+    QTest::addColumn<double>("aboutLeft");
+    QTest::newRow("700 wider: columns +100, right +700, title +350")
+        << 12680.0 << 8930.0 << 1800.0 << 1600.0 << 5372.5 << 11845.0;
+    QTest::newRow("929 high: boxes 0 high") << 11980.0 << 929.0 << 1700.0 << 0.0 << 5022.5 << 11145.0;
+    QTest::newRow("930 high: still 0") << 11980.0 << 930.0 << 1700.0 << 0.0 << 5022.5 << 11145.0;
+    QTest::newRow("935 high: 1 high") << 11980.0 << 935.0 << 1700.0 << 1.0 << 5022.5 << 11145.0;
+}
+
+void tst_monthview::layoutEdges()
+{
+    QFETCH(double, W);
+    QFETCH(double, H);
+    QFETCH(double, cellWidth);
+    QFETCH(double, cellHeight);
+    QFETCH(double, titleLeft);
+    QFETCH(double, aboutLeft);
+    const auto l = monthview::computeLayout(W, H, {}, monthview::keepTwips);
+    QCOMPARE(double(l.cellWidth), cellWidth);
+    QCOMPARE(double(l.cellHeight), cellHeight);
+    QCOMPARE(l.titleLeft, titleLeft);
+    QCOMPARE(l.aboutLeft, aboutLeft);
+    QCOMPARE(l.boxes[35].height, cellHeight);
+    QCOMPARE(l.dayButtons[7].left + 375, l.boxes[7].left + l.boxes[7].width);
+}
+
+void tst_monthview::dayButtonsOnCorners_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("design size") << QSize(794, 568);
+    QTest::newRow("odd size") << QSize(803, 577);
+    QTest::newRow("large") << QSize(1900, 1000);
+}
+
+void tst_monthview::dayButtonsOnCorners()
+{
+    QFETCH(QSize, size);
+    Run s;
+    QVERIFY(s.startShown(QDate(2005, 10, 20)));
+    s.form->resize(size);
+    QTRY_COMPARE(s.form->size(), size);
+    QCOMPARE(s.button(QStringLiteral("Command3"))->pos(), QPoint(0, 0));
+    int visible = 0;
+    for (int k = 1; k <= 35; ++k) {
+        if (s.box(k)->isHidden())
+            continue;
+        ++visible;
+        const QRect box = s.box(k)->geometry();
+        const QRect day = s.day(k)->geometry();
+        QCOMPARE(day.topRight(), box.topRight());
+        QVERIFY(day.width() < box.width());
+    }
+    QCOMPARE(visible, 31);
+    // Day numbers lie over their boxes, so a click reaches them.
+    const QPlainTextEdit *b = s.box(7);
+    QCOMPARE(s.form->childAt(s.day(7)->geometry().center()), s.day(7));
+    QVERIFY(b->isVisible());
+}
+
+void tst_monthview::zoom()
+{
+    Run s;
+    QVERIFY(s.startShown(QDate(2006, 1, 10)));   // January 2006: cells 32-35 hidden
+    const auto sizes = [&](int k) { return s.box(k)->font().pointSizeF(); };
+    QCOMPARE(sizes(1), 9.0);
+    for (int i = 0; i < 10; ++i)
+        s.button(QStringLiteral("Command8"))->click();
+    QCOMPARE(sizes(1), 1.0);    // 9 ... 1, then held
+    QCOMPARE(sizes(35), 1.0);   // hidden this month, zoomed all the same
+    for (int i = 0; i < 8; ++i)
+        s.button(QStringLiteral("Command7"))->click();
+    QCOMPARE(sizes(14), 9.0);
+    for (int i = 0; i < 70; ++i)
+        s.button(QStringLiteral("Command7"))->click();
+    QCOMPARE(sizes(20), 72.0);
+    s.button(QStringLiteral("Command1"))->click();
+    QCOMPARE(sizes(20), 72.0);   // navigation keeps the zoom
+    QCOMPARE(sizes(0), 9.0);     // the template stays
+    QCOMPARE(s.day(20)->font().pointSizeF(), 8.25);
+}
+
+void tst_monthview::layoutPassKeepsTypedText()
+{
+    Run s;
+    s.write(QStringLiteral("data/2006-03-14.txt"), "old");
+    QVERIFY(s.startShown(QDate(2006, 3, 20)));
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    QTest::keyClicks(b, QStringLiteral(" and new"));
+    QTest::keyClick(b, Qt::Key_Left);
+    s.form->resize(900, 650);
+    QTRY_COMPARE(s.form->size(), QSize(900, 650));
+    s.form->Form_Resize();
+    QCOMPARE(b->toPlainText(), QStringLiteral("old and new"));
+    QCOMPARE(b->textCursor().position(), 10);
+    QVERIFY(b->hasFocus());
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("old and new"));
+}
+
+void tst_monthview::unsavedNoteIsKept_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("data is a file") << "file" << "Not a directory";
+    QTest::newRow("full disk") << "full" << "No space left on device";
+}
+
+void tst_monthview::unsavedNoteIsKept()
+{
+    QFETCH(QString, failure);
+    QFETCH(QString, reason);
+    Run s(failure != QLatin1String("file"));
+    const QString data = s.path(QStringLiteral("data"));
+    if (failure == QLatin1String("file")) {
+        s.write(QStringLiteral("data"), "a file where the folder should be");
+    } else {
+        if (::mount("tmpfs", QFile::encodeName(data).constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP(qPrintable("Cannot mount a small file system here (needs root): " + QString::fromLocal8Bit(strerror(errno))));
+        s.mounts << data;
+        QFile filler(data + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    QVERIFY(s.startShown(QDate(2006, 3, 20)));
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    QTest::keyClicks(b, QStringLiteral("keep me"));
+    QTest::mouseClick(s.button(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(s.title(), QStringLiteral("April-2006"));
+    QTRY_COMPARE(s.rec.messages.size(), 1);
+    QVERIFY2(s.rec.messages[0].contains("14 March 2006") && s.rec.messages[0].contains(reason),
+             qPrintable(s.rec.messages[0]));
+
+    // Back in March the text is still there, and ticks do not repeat the message.
+    QTest::mouseClick(s.button(QStringLiteral("Command2")), Qt::LeftButton);
+    QCOMPARE(b->toPlainText(), QStringLiteral("keep me"));
+    s.form->Timer1_Timer();
+    s.form->Form_Resize();
+    QTest::qWait(20);
+    QCOMPARE(s.rec.messages.size(), 1);
+    QCOMPARE(s.form->unsavedNotes().size(), 1);
+
+    // Once the disk takes it again, the next save point writes it.
+    if (failure == QLatin1String("file")) {
+        QVERIFY(QFile::remove(data));
+        QVERIFY(QDir().mkdir(data));
+    } else {
+        QVERIFY(QFile::remove(data + QStringLiteral("/filler")));
+    }
+    s.form->Timer1_Timer();
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("keep me"));
+    QVERIFY(s.form->unsavedNotes().isEmpty());
+}
+
+void tst_monthview::closingWithUnsavedNoteAsks()
+{
+    Run s(false);
+    s.write(QStringLiteral("data"), "a file where the folder should be");
+    s.write(QStringLiteral("temp/report-A.htm"), "page");
+    QVERIFY(s.startShown(QDate(2006, 3, 20)));
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    QTest::keyClicks(b, QStringLiteral("unsaved"));
+
+    s.rec.answer = false;
+    QVERIFY(!s.form->close());
+    QCOMPARE(s.rec.questions.size(), 1);
+    QVERIFY2(s.rec.questions[0].contains("14 March 2006"), qPrintable(s.rec.questions[0]));
+    QVERIFY(s.form->isVisible());
+    QCOMPARE(b->toPlainText(), QStringLiteral("unsaved"));
+    QVERIFY(QFile::exists(s.path("temp/report-A.htm")));
+    QCOMPARE(s.form->FocusIndex, qint16(calendar::GetIndex(14, 3, 2006)));   // still being edited
+
+    s.rec.answer = true;
+    QVERIFY(s.form->close());
+    QCOMPARE(s.rec.questions.size(), 2);
+    QVERIFY(!QFile::exists(s.path("temp/report-A.htm")));
+    QTest::qWait(20);
+    QVERIFY(s.rec.messages.isEmpty());   // the question said it all
+}
+
+void tst_monthview::unreadableNoteIsLeftAlone()
+{
+    Run s;
+    QDir(s.path("data")).mkpath(QStringLiteral("2006-03-14.txt/inside"));
+    s.write(QStringLiteral("data/2006-03-15.txt"), "readable");
+    QVERIFY(s.startShown(QDate(2006, 3, 20)));
+    const int k = calendar::GetIndex(14, 3, 2006);
+    QVERIFY(s.box(k)->isReadOnly());
+    QVERIFY2(s.box(k)->toPlainText().contains("data/2006-03-14.txt: Is a directory"),
+             qPrintable(s.box(k)->toPlainText()));
+    QCOMPARE(s.box(k + 1)->toPlainText(), QStringLiteral("readable"));
+
+    // Every save point passes the cell by.
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    QTest::keyClicks(b, QStringLiteral("typed"));
+    s.form->Timer1_Timer();
+    QVERIFY(s.clickInto(15));
+    s.form->Form_Resize();
+    QVERIFY(s.clickInto(14));
+    QVERIFY(s.form->close());
+    QVERIFY(QFileInfo(s.path("data/2006-03-14.txt/inside")).isDir());
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-15.txt")), QByteArray("readable"));
+    QVERIFY(s.rec.messages.isEmpty());
+}
+
+QTEST_MAIN(tst_monthview)
+#include "tst_monthview.moc"
