@@ -13,15 +13,30 @@ namespace store { class NoteStore; }
 // written to temp/report-<32 capital letters>.htm and handed to the viewer.
 namespace report {
 
-// A random integer in Low ... High from a draw 0 <= r < 1.
+// A random integer in Low ... High from a draw 0 <= r < 1: the draw times
+// High - Low + 1 in double precision, rounded down, plus Low.
 qint32 Rand(const std::function<float()> &nextRandom, qint32 Low, qint32 High);
+
+// The page's bytes: "<html><head></head><body>", then for every day of the
+// month with a note a heading ("<hr><b>5-March-2004 Friday</b><br>", month
+// name from the default locale, weekday in English) and the escaped note,
+// then "</body></html>". noteBytes(day) gives a note's bytes as stored
+// (Windows-1252); empty means "no note" and leaves the day out. It is asked
+// once per day of the month, in ascending order.
+QByteArray BuildPage(qint16 month, qint16 year,
+                     const std::function<QByteArray(qint16 day)> &noteBytes);
 
 struct Written {
     QString path;    // absolute path of the page when written
     QString error;   // what went wrong, for the user; empty on success
 };
 
-// Writes the page of the month under a fresh name in <workingFolder>/temp.
+// Writes the page of the month under a fresh name in <workingFolder>/temp,
+// creating temp/ when it is missing. The page is created new: a file or link
+// that already has the drawn name is left alone and another name is drawn.
+// A note that exists but cannot be read stops the report (no page is
+// written), and so does a page that cannot be written; error then says which
+// file and why.
 Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
                     const store::NoteStore &notes, const std::function<float()> &nextRandom);
 
