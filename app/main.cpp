@@ -1,5 +1,7 @@
 // The program's entry. It links nothing of Qt, so that it can decide cheaply
 // whether the windows are needed at all, and then loads them.
+#include "quickcheck.h"
+
 #include <dlfcn.h>
 #include <limits.h>
 #include <stdio.h>
@@ -48,6 +50,11 @@ void *loadGui()
 
 int main(int argc, char *argv[])
 {
+    // A login reminder that finds nothing for today ends here, before the
+    // desktop libraries are loaded or a display is needed.
+    if (reminder::endsSilently(argc, argv))
+        return 0;
+
     void *gui = loadGui();
     if (!gui)
         return 1;
