@@ -9,4 +9,5 @@ kalivo_ensure_packages $kalivo_packages_build
 kalivo_configure "$kalivo_source_dir/build"
 cmake --build "$kalivo_source_dir/build" --target kalivo -j "$(kalivo_jobs)" >/dev/null
 
-exec "$kalivo_source_dir/packaging/kalivo-launcher.sh" --program "$kalivo_source_dir/build/kalivo" "$@"
+# The launcher that the build puts beside the program, as the installed one.
+exec "$kalivo_source_dir/build/packaging/kalivo" "$@"

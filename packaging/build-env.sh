@@ -2,8 +2,9 @@
 # it is missing and configures build/. Sourced, not run.
 
 kalivo_packages_build="cmake make g++ qt6-base-dev fonts-liberation2"
-# The end-to-end tests drive the program in a real X server.
-kalivo_packages_test="xvfb openbox xdotool x11-utils imagemagick faketime desktop-file-utils appstream"
+# The end-to-end tests drive the program in a real X server; the packaging
+# tests validate the desktop files and the manual page and build the .deb.
+kalivo_packages_test="xvfb openbox xdotool wmctrl x11-utils imagemagick faketime desktop-file-utils appstream groff-base dpkg-dev file"
 
 kalivo_ensure_packages() {
     local missing=() pkg status

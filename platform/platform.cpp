@@ -48,5 +48,11 @@ Platform systemPlatform()
 
 QIcon appIcon()
 {
-    return QIcon();
+    // Every size is drawn for its own pixel grid; Qt picks the nearest one
+    // and scales it only for a size in between.
+    static const int sizes[] = {16, 22, 24, 32, 47, 48, 64, 128, 256};
+    QIcon icon;
+    for (const int size : sizes)
+        icon.addFile(QStringLiteral(":/icons/kalivo-%1.png").arg(size), QSize(size, size));
+    return icon;
 }

@@ -1,0 +1,97 @@
+#!/bin/sh
+# What `cmake --install` puts in place: every file where the desktop looks
+# for it, nothing switched on for every user, and an installed program that
+# finds its library.
+# Usage: tst_install.sh BUILD_DIR
+set -u
+
+build=$1
+tmp=$(mktemp -d)
+program_pid=
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+failures=0
+checks=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+check() { # check DESCRIPTION COMMAND...
+    checks=$((checks + 1))
+    description=$1
+    shift
+    "$@" || fail "$description"
+}
+
+root=$tmp/root
+DESTDIR=$root cmake --install "$build" --prefix /usr > "$tmp/install.log" 2>&1 || {
+    cat "$tmp/install.log"
+    echo "FAIL: cmake --install"
+    exit 1
+}
+
+usr=$root/usr
+check "launcher on PATH" [ -x "$usr/bin/kalivo" ]
+check "nothing else in bin" [ "$(ls "$usr/bin")" = kalivo ]
+check "program" [ -x "$usr/lib/kalivo/kalivo" ]
+check "library beside the program" [ -f "$usr/lib/kalivo/libkalivo-gui.so" ]
+check "desktop entry" [ -f "$usr/share/applications/org.kalivo.Kalivo.desktop" ]
+check "metainfo" [ -f "$usr/share/metainfo/org.kalivo.Kalivo.metainfo.xml" ]
+check "login reminder, for users to copy" [ -f "$usr/share/kalivo/kalivo-remind.desktop" ]
+check "login reminder not on for everyone" [ ! -e "$root/etc" ]
+check "scalable icon" [ -f "$usr/share/icons/hicolor/scalable/apps/kalivo.svg" ]
+for size in 16 22 24 32 48 64 128 256; do
+    png=$usr/share/icons/hicolor/${size}x$size/apps/kalivo.png
+    check "icon ${size}x$size" [ -f "$png" ]
+    # A PNG's width and height stand at bytes 17-24, big-endian.
+    check "icon ${size}x$size has that size" \
+        [ "$(od -An --endian=big -tu4 -j16 -N8 "$png" 2>/dev/null | tr -s ' ')" = " $size $size" ]
+done
+check "man page, compressed" sh -c "gzip -dc '$usr/share/man/man1/kalivo.1.gz' | grep -q '^\.TH KALIVO 1'"
+
+# The entries start the launcher by name and use the installed icon's name.
+entry=$usr/share/applications/org.kalivo.Kalivo.desktop
+check "menu entry starts kalivo" grep -qx "Exec=kalivo" "$entry"
+check "menu entry's icon is installed" grep -qx "Icon=kalivo" "$entry"
+check "reminder entry starts kalivo remind" grep -qx "Exec=kalivo remind" "$usr/share/kalivo/kalivo-remind.desktop"
+check "metainfo names the menu entry" \
+    grep -q '<launchable type="desktop-id">org.kalivo.Kalivo.desktop</launchable>' \
+    "$usr/share/metainfo/org.kalivo.Kalivo.metainfo.xml"
+
+# The installed launcher starts the installed program, which must load its
+# library from beside itself. A note for today makes the reminder open a
+# window, so the windows' library is needed; the offscreen platform shows it
+# nowhere and the program keeps running until it is stopped.
+home=$tmp/home
+folder=$home/.local/share/kalivo
+mkdir -p "$folder/data" "$folder/temp"
+printf 'A note for today' > "$folder/data/$(date +%Y-%m-%d).txt"
+env -i PATH="$PATH" HOME="$home" QT_QPA_PLATFORM=offscreen \
+    "$usr/bin/kalivo" remind > "$tmp/out" 2>&1 &
+program_pid=$!
+waited=0
+while kill -0 "$program_pid" 2>/dev/null && [ "$waited" -lt 30 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+done
+if kill -0 "$program_pid" 2>/dev/null; then
+    kill "$program_pid"
+    wait "$program_pid"
+    status=running
+else
+    wait "$program_pid"
+    status=$?
+fi
+program_pid=
+check "installed program loads its library (ended: $status)" \
+    sh -c "[ '$status' = running ] || [ '$status' = 0 ]"
+check "installed program says nothing of its own" sh -c "! grep '^kalivo:' '$tmp/out'"
+[ -s "$tmp/out" ] && { echo "program's output:"; cat "$tmp/out"; }
+
+echo "$((checks - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]
