@@ -8,4 +8,4 @@ kalivo_ensure_packages $kalivo_packages_build $kalivo_packages_test
 kalivo_configure "$kalivo_source_dir/build"
 cmake --build "$kalivo_source_dir/build" -j "$(kalivo_jobs)"
 cd "$kalivo_source_dir/build"
-ctest --output-on-failure -j "$(kalivo_jobs)" "$@"
+ctest --output-on-failure --timeout 300 -j "$(kalivo_jobs)" "$@"
