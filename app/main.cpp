@@ -37,7 +37,7 @@ void *loadGui()
         snprintf(path, sizeof path, "%s%s", dir, relative);
         if (access(path, R_OK) != 0)
             continue;
-        if (void *handle = dlopen(path, RTLD_NOW | RTLD_LOCAL))
+        if (void *handle = dlopen(path, RTLD_LAZY | RTLD_LOCAL))
             return handle;
         fprintf(stderr, "kalivo: %s\n", dlerror());
         return nullptr;

@@ -26,13 +26,14 @@ namespace {
 
 const QString kProgramTitle = QStringLiteral("Kalivo");
 
-// Fonts of the window's design with the faces that stand in for them where
-// they are not installed (Liberation Sans and Mono are metric-compatible with
-// Arial and Courier New).
-QFont designFont(const QStringList &families, QFont::StyleHint hint, double points, bool bold)
+// Fonts of the window's design. Where a face is not installed, fontconfig
+// puts its metric twin in its place (Liberation Sans for Arial, Liberation
+// Mono for Courier New), and MS Sans Serif, a small sans of Arial's widths,
+// is asked for as Arial. One family per font: every further family in a
+// list costs a fontconfig search at start-up.
+QFont designFont(const QString &family, QFont::StyleHint hint, double points, bool bold)
 {
-    QFont font;
-    font.setFamilies(families);
+    QFont font(family);
     font.setStyleHint(hint);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -41,22 +42,17 @@ QFont designFont(const QStringList &families, QFont::StyleHint hint, double poin
 
 QFont standardFont(bool bold = false)
 {
-    return designFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                       QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
-                      QFont::SansSerif, 8.25, bold);
+    return designFont(QStringLiteral("Arial"), QFont::SansSerif, 8.25, bold);
 }
 
 QFont arialFont(double points, bool bold = false)
 {
-    return designFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")},
-                      QFont::SansSerif, points, bold);
+    return designFont(QStringLiteral("Arial"), QFont::SansSerif, points, bold);
 }
 
 QFont courierFont(double points)
 {
-    return designFont({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                       QStringLiteral("Cousine")},
-                      QFont::TypeWriter, points, false);
+    return designFont(QStringLiteral("Courier New"), QFont::TypeWriter, points, false);
 }
 
 void placeTwips(QWidget *w, double left, double top, double width, double height)
@@ -100,6 +96,10 @@ public:
         setLineWrapMode(QPlainTextEdit::WidgetWidth);
         // Tab moves on to the next control, as in any form.
         setTabChangesFocus(true);
+        // Without scroll bars nothing needs the document's full height, and
+        // centring on scroll spares every text change a layout of the
+        // document's last screenful.
+        setCenterOnScroll(true);
     }
 
     // The window's destruction hides it, which takes the focus from the
@@ -224,7 +224,11 @@ void Form1::buildDesign()
     m_label3[0] = heading;
 
     auto *box = new NoteBox(0, this);
-    box->setFont(arialFont(9));
+    // Latin text reads the same unshaped; scripts that need shaping still
+    // get it. Shaping was most of the cost of filling 31 boxes.
+    QFont noteFont = arialFont(9);
+    noteFont.setStyleStrategy(QFont::PreferNoShaping);
+    box->setFont(noteFont);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, QColor(238, 238, 238));
     box->setPalette(palette);

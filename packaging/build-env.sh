@@ -4,7 +4,7 @@
 kalivo_packages_build="cmake make g++ qt6-base-dev fonts-liberation2"
 # The end-to-end tests drive the program in a real X server; the packaging
 # tests validate the desktop files and the manual page and build the .deb.
-kalivo_packages_test="xvfb openbox xdotool wmctrl x11-utils imagemagick faketime desktop-file-utils appstream groff-base dpkg-dev file"
+kalivo_packages_test="libbenchmark-dev xvfb openbox xdotool wmctrl x11-utils imagemagick faketime desktop-file-utils appstream groff-base dpkg-dev file"
 
 kalivo_ensure_packages() {
     local missing=() pkg status

@@ -50,9 +50,17 @@ QIcon appIcon()
 {
     // Every size is drawn for its own pixel grid; Qt picks the nearest one
     // and scales it only for a size in between.
-    static const int sizes[] = {16, 22, 24, 32, 47, 48, 64, 128, 256};
-    QIcon icon;
-    for (const int size : sizes)
-        icon.addFile(QStringLiteral(":/icons/kalivo-%1.png").arg(size), QSize(size, size));
-    return icon;
+    // Built once: every window asks for it, and each image is decoded when
+    // it is added. Never destroyed, so that no pixmap outlives the
+    // application object at exit.
+    static const QIcon *const icon = [] {
+        // The sizes windows and the About box draw; the menu and the task
+        // switcher take larger ones from the installed icon theme.
+        static const int sizes[] = {16, 22, 24, 32, 47, 48, 64};
+        auto *built = new QIcon;
+        for (const int size : sizes)
+            built->addFile(QStringLiteral(":/icons/kalivo-%1.png").arg(size), QSize(size, size));
+        return built;
+    }();
+    return *icon;
 }

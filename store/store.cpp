@@ -236,10 +236,17 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     if (fd < 0)
         return {failure("write", day, month, year, EEXIST)};
 
+    // The umask narrowed the mode given to open(); a replaced note keeps
+    // exactly the mode it had, which usually survives the umask anyway.
+    static const mode_t processUmask = [] {
+        const mode_t m = ::umask(0);
+        ::umask(m);
+        return m;
+    }();
     int err = 0;
-    if (!writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0)
+    if (replacing && (mode & processUmask) != 0 && ::fchmod(fd, mode) != 0)
         err = errno;
-    if (replacing && err == 0 && ::fchmod(fd, mode) != 0)
+    if (err == 0 && (!writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0))
         err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;
