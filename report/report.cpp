@@ -2,6 +2,7 @@
 
 #include "calendar.h"
 #include "codepage.h"
+#include "fileio.h"
 #include "store.h"
 
 #include <QDir>
@@ -157,21 +158,6 @@ QByteArray drawName(const std::function<float()> &nextRandom)
     return name;
 }
 
-bool writeAll(int fd, const char *data, qsizetype size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
-}
-
 // O_EXCL: the page is always a new file. An existing file of that name is
 // never truncated, and a link there is never followed (O_EXCL fails on a
 // link even when it dangles).
@@ -288,7 +274,7 @@ Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
         return failure(name, EEXIST);
 
     int err = 0;
-    if (!writeAll(fd, page.constData(), page.size()))
+    if (!fileio::writeAll(fd, page.constData(), page.size()))
         err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;

@@ -1,6 +1,7 @@
 #include "store.h"
 
 #include "codepage.h"
+#include "fileio.h"
 
 #include <QFile>
 
@@ -37,21 +38,6 @@ QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err
 int formatName(char *out, std::size_t size, qint16 day, qint16 month, qint16 year)
 {
     return std::snprintf(out, size, "%d-%02d-%02d.txt", int(year), int(month), int(day));
-}
-
-bool writeAll(int fd, const char *data, qsizetype size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
 }
 
 // Reads an open regular file to its end. False with errno set on failure.
@@ -246,7 +232,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     int err = 0;
     if (replacing && (mode & processUmask) != 0 && ::fchmod(fd, mode) != 0)
         err = errno;
-    if (err == 0 && (!writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0))
+    if (err == 0 && (!fileio::writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0))
         err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;
