@@ -6,27 +6,7 @@
 set -u
 
 build=$1
-tmp=$(mktemp -d)
-program_pid=
-cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-failures=0
-checks=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-check() { # check DESCRIPTION COMMAND...
-    checks=$((checks + 1))
-    description=$1
-    shift
-    "$@" || fail "$description"
-}
+. "$(dirname "$0")/testlib.sh"
 
 root=$tmp/root
 DESTDIR=$root cmake --install "$build" --prefix /usr > "$tmp/install.log" 2>&1 || {
@@ -71,27 +51,12 @@ home=$tmp/home
 folder=$home/.local/share/kalivo
 mkdir -p "$folder/data" "$folder/temp"
 printf 'A note for today' > "$folder/data/$(date +%Y-%m-%d).txt"
-env -i PATH="$PATH" HOME="$home" QT_QPA_PLATFORM=offscreen \
-    "$usr/bin/kalivo" remind > "$tmp/out" 2>&1 &
-program_pid=$!
-waited=0
-while kill -0 "$program_pid" 2>/dev/null && [ "$waited" -lt 30 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-done
-if kill -0 "$program_pid" 2>/dev/null; then
-    kill "$program_pid"
-    wait "$program_pid"
-    status=running
-else
-    wait "$program_pid"
-    status=$?
-fi
-program_pid=
+start_program "$tmp" env -i PATH="$PATH" HOME="$home" QT_QPA_PLATFORM=offscreen \
+    "$usr/bin/kalivo" remind
+wait_program 3
 check "installed program loads its library (ended: $status)" \
     sh -c "[ '$status' = running ] || [ '$status' = 0 ]"
-check "installed program says nothing of its own" sh -c "! grep '^kalivo:' '$tmp/out'"
-[ -s "$tmp/out" ] && { echo "program's output:"; cat "$tmp/out"; }
+check "installed program says nothing of its own" sh -c "! grep '^kalivo:' '$tmp/program.log'"
+[ -s "$tmp/program.log" ] && { echo "program's output:"; cat "$tmp/program.log"; }
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+summary

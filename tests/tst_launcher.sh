@@ -5,22 +5,7 @@
 set -u
 
 template=$1
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-checks=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-check() { # check DESCRIPTION COMMAND...
-    checks=$((checks + 1))
-    description=$1
-    shift
-    "$@" || fail "$description"
-}
+. "$(dirname "$0")/testlib.sh"
 
 # A stand-in for the program: records where it ran and what it was given,
 # and deletes ft.txt as the real one does after greeting the user.
@@ -115,5 +100,4 @@ check "no HOME: fails" [ "$status" -ne 0 ]
 check "no HOME: says so" grep -q "HOME" "$tmp/stderr"
 check "no HOME: program not run" [ ! -e "$log" ]
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+summary

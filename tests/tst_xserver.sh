@@ -8,103 +8,16 @@ set -u
 
 program=$(readlink -f "$1")
 [ -x "$program" ] || { echo "FAIL: no program at $1"; exit 1; }
-for tool in Xvfb openbox xdotool wmctrl xprop; do
-    command -v "$tool" >/dev/null || {
-        echo "$tool is not installed: skipped (./test.sh installs xvfb, openbox, xdotool, wmctrl, x11-utils)"
-        exit 77
-    }
-done
+. "$(dirname "$0")/testlib.sh"
+require_tools "./test.sh installs xvfb, openbox, xdotool, wmctrl, x11-utils" \
+    Xvfb openbox xdotool wmctrl xprop
 
-tmp=$(mktemp -d)
-xvfb_pid= wm_pid= program_pid=
-cleanup() {
-    for pid in $program_pid $wm_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-failures=0
-checks=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-check() { # check DESCRIPTION COMMAND...
-    checks=$((checks + 1))
-    local description=$1
-    shift
-    "$@" || fail "$description"
-}
-
-# A display of our own: the first number from 14 up that no server holds
-# (low numbers are where real desktops live). -displayfd tells when the
-# server is ready to take clients.
-for n in $(seq 14 99); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    rm -f "$tmp/displayfd"
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$tmp/displayfd" 2>"$tmp/xvfb.log" &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$tmp/displayfd" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    [ -s "$tmp/displayfd" ] && break
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=
-done
-[ -n "$xvfb_pid" ] || { cat "$tmp/xvfb.log"; echo "FAIL: no X server started"; exit 1; }
-export DISPLAY=:$(head -1 "$tmp/displayfd")
+start_x_session 1280x1024 || { cat "$tmp/xvfb.log"; echo "FAIL: no X server started"; exit 1; }
 echo "X server on $DISPLAY"
-
-openbox --sm-disable > "$tmp/openbox.log" 2>&1 &
-wm_pid=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-    sleep 0.05
-done
 
 # The program as a person starts it: on the X server, English names.
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8
 unset XDG_DATA_HOME
-
-start() { # start FOLDER ARGS...: the program in the background in FOLDER
-    local folder=$1
-    shift
-    (cd "$folder" && exec "$program" "$@") > "$tmp/program.log" 2>&1 &
-    program_pid=$!
-}
-
-finish() { # finish SECONDS: waits for the program to end; its status in $status
-    local limit=$(($1 * 20))
-    for _ in $(seq "$limit"); do
-        kill -0 "$program_pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    if kill -0 "$program_pid" 2>/dev/null; then
-        kill "$program_pid"
-        wait "$program_pid" 2>/dev/null
-        status=running
-    else
-        wait "$program_pid"
-        status=$?
-    fi
-    program_pid=
-}
-
-window() { # window TITLE_REGEX: the id of the shown window with that title
-    # Polled rather than with --sync, which can miss a window that is being
-    # mapped while it looks.
-    local id
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
-        [ -n "$id" ] && { echo "$id"; return; }
-        sleep 0.1
-    done
-}
 
 # Closes a window the way its close box does: the window manager asks the
 # program to close it, and the program's own close handling runs.
@@ -154,14 +67,14 @@ next_first=$(date -d "$(date +%Y-%m-01) +1 month" +%Y-%m-%d)
 work=$tmp/work
 mkdir -p "$work/data" "$work/temp"
 : > "$work/ft.txt"
-start "$work"
+start_program "$work" "$program"
 
-greeting=$(window '^Kalivo$')
+greeting=$(wait_window '^Kalivo$')
 check "first start greets the user" [ -n "$greeting" ]
 if [ -n "$greeting" ]; then
     xdotool windowactivate --sync "$greeting" key Return
 fi
-main=$(window '^Kalivo 1\.0$')
+main=$(wait_window '^Kalivo 1\.0$')
 check "the window Kalivo 1.0 appears" [ -n "$main" ]
 check "the greeting's marker is deleted" [ ! -e "$work/ft.txt" ]
 
@@ -183,7 +96,7 @@ if [ -n "$main" ]; then
     sleep 0.3
     # Still in the note box: only the window's close handling saves it.
     close_window "$main"
-    finish 15
+    wait_program 15
     check "closing the window ends the program with status 0 (ended: $status)" [ "$status" = 0 ]
 fi
 
@@ -205,36 +118,36 @@ check "no other note written" [ "$(ls "$work/data" | wc -l)" -eq 2 ]
 # Today's note is there now. The title names today in English.
 title="^$(date -d "$today" +%-d-%B-%Y) $(date -d "$today" +%A)\$"
 
-start "$work" remind
-reminder=$(window "$title")
+start_program "$work" "$program" remind
+reminder=$(wait_window "$title")
 check "remind shows the reminder window titled with today" [ -n "$reminder" ]
 check "remind does not show the month view" [ -z "$(xdotool search --onlyvisible --name '^Kalivo 1\.0$')" ]
 if [ -n "$reminder" ]; then
     close_window "$reminder"
-    finish 15
+    wait_program 15
     check "closing the reminder ends the program with status 0 (ended: $status)" [ "$status" = 0 ]
 fi
 
 # "Bring up the Kalivo" goes on to the month view.
-start "$work" remind
-reminder=$(window "$title")
+start_program "$work" "$program" remind
+reminder=$(wait_window "$title")
 if [ -n "$reminder" ]; then
     xdotool windowactivate --sync "$reminder"
     click "$reminder" 272 316
-    main=$(window '^Kalivo 1\.0$')
+    main=$(wait_window '^Kalivo 1\.0$')
     check "Bring up the Kalivo shows the month view" [ -n "$main" ]
     [ -n "$main" ] && close_window "$main"
-    finish 15
+    wait_program 15
     check "closing that month view ends the program with status 0 (ended: $status)" [ "$status" = 0 ]
 else
-    finish 1
+    wait_program 1
 fi
 
 # Without a note for today's date the reminder ends at once, showing nothing.
 empty=$tmp/empty
 mkdir -p "$empty/data" "$empty/temp"
-start "$empty" remind
-finish 15
+start_program "$empty" "$program" remind
+wait_program 15
 check "remind with nothing to recall ends with status 0 (ended: $status)" [ "$status" = 0 ]
 
 check "notes unchanged by the reminder" note_is "$today" 'Dentist at 9:30\r\nbring the card'
@@ -243,5 +156,4 @@ if [ "$failures" -ne 0 ] && [ -s "$tmp/program.log" ]; then
     echo "program's last output:"
     cat "$tmp/program.log"
 fi
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+summary

@@ -1,0 +1,136 @@
+# The harness the shell tests share, and packaging/screenshot.sh with them.
+# Sourced, not run; works in sh and bash, and under `set -eu`.
+#
+# Sourcing it makes a temporary folder $tmp, removed on exit together with
+# whatever runs in $program_pid, $wm_pid and $xvfb_pid (stopped in that
+# order: the program before the window manager before the X server).
+
+tmp=$(mktemp -d)
+program_pid= wm_pid= xvfb_pid=
+failures=0
+checks=0
+
+testlib_cleanup() {
+    set +e
+    for pid in $program_pid $wm_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    rm -rf "$tmp"
+}
+trap testlib_cleanup EXIT
+# An interrupted run cleans up too.
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# --- Checks ------------------------------------------------------------------
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+check() { # check DESCRIPTION COMMAND...
+    local description=$1
+    shift
+    checks=$((checks + 1))
+    "$@" || fail "$description"
+}
+
+# The closing line; the script's exit status when it is the last command.
+summary() {
+    echo "$((checks - failures)) passed, $failures failed"
+    [ "$failures" -eq 0 ]
+}
+
+# require_tools HINT TOOL...: skips the test (exit 77) unless every TOOL is
+# on PATH; HINT says where to get them.
+require_tools() {
+    local hint=$1 tool
+    shift
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || {
+            echo "$tool is not installed: skipped ($hint)"
+            exit 77
+        }
+    done
+}
+
+# --- The program -------------------------------------------------------------
+
+# start_program FOLDER COMMAND...: COMMAND in the background in FOLDER, its
+# output in $tmp/program.log and its id in $program_pid.
+start_program() {
+    local folder=$1
+    shift
+    (cd "$folder" && exec "$@") > "$tmp/program.log" 2>&1 &
+    program_pid=$!
+}
+
+# wait_program SECONDS: waits that long at most for the program to end. Its
+# exit status goes into $status, or "running" when it had to be stopped.
+wait_program() {
+    local ticks=0
+    while kill -0 "$program_pid" 2>/dev/null && [ "$ticks" -lt $(($1 * 20)) ]; do
+        sleep 0.05
+        ticks=$((ticks + 1))
+    done
+    if kill -0 "$program_pid" 2>/dev/null; then
+        kill "$program_pid"
+        wait "$program_pid" 2>/dev/null || :
+        status=running
+    else
+        status=0
+        wait "$program_pid" || status=$?
+    fi
+    program_pid=
+}
+
+# --- An X session ------------------------------------------------------------
+
+# start_x_session WIDTHxHEIGHT: an X server of that size on a display of its
+# own, with openbox running on it; exports DISPLAY. Returns 1 when no server
+# would start, with the last one's output in $tmp/xvfb.log.
+start_x_session() {
+    local n
+    # The first display from 14 up that no server holds (low numbers are where
+    # real desktops live). -displayfd tells when the server takes clients.
+    for n in $(seq 14 99); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        rm -f "$tmp/displayfd"
+        Xvfb ":$n" -screen 0 "${1}x24" -nolisten tcp -displayfd 3 \
+            3>"$tmp/displayfd" 2>"$tmp/xvfb.log" &
+        xvfb_pid=$!
+        for _ in $(seq 100); do
+            [ -s "$tmp/displayfd" ] && break
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        [ -s "$tmp/displayfd" ] && break
+        wait "$xvfb_pid" 2>/dev/null || :
+        xvfb_pid=
+    done
+    [ -n "$xvfb_pid" ] || return 1
+    DISPLAY=:$(head -1 "$tmp/displayfd")
+    export DISPLAY
+
+    # Windows mapped before the window manager holds the screen would get no
+    # frame: wait until it announces itself on the root window.
+    openbox --sm-disable > "$tmp/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+        sleep 0.05
+    done
+}
+
+# wait_window TITLE_REGEX: prints the id of the shown window with that title,
+# or nothing when none shows within 20 seconds. Polled rather than with
+# --sync, which can miss a window that is being mapped while it looks.
+wait_window() {
+    local id
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || :
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+}
