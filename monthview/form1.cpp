@@ -10,14 +10,18 @@
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 using namespace monthview;
@@ -107,11 +111,34 @@ public:
     void detach() { m_form = nullptr; }
 
 protected:
+    // An unfocused box may hold only the start of its note. The whole note
+    // goes in here, before the key, click, paste or input-method text that
+    // follows the focus reaches the box: the mouse press that gave the focus
+    // is delivered after this event, so the cursor still lands where the
+    // user clicked.
     void focusInEvent(QFocusEvent *event) override
     {
+        if (m_form)
+            m_form->showWholeNote(m_index);
         QPlainTextEdit::focusInEvent(event);
         if (m_form)
             m_form->noteFocusIn(m_index, event->reason());
+    }
+
+    // A drop changes a box without giving it the focus, and the wheel
+    // scrolls past what an unfocused box holds.
+    void dragEnterEvent(QDragEnterEvent *event) override
+    {
+        if (m_form)
+            m_form->showWholeNote(m_index);
+        QPlainTextEdit::dragEnterEvent(event);
+    }
+
+    void wheelEvent(QWheelEvent *event) override
+    {
+        if (m_form)
+            m_form->showWholeNote(m_index);
+        QPlainTextEdit::wheelEvent(event);
     }
 
     void focusOutEvent(QFocusEvent *event) override
@@ -358,8 +385,12 @@ void Form1::createNoteBoxes()
         box->setGeometry(tmpl->geometry());
         box->hide();
         connect(box->document(), &QTextDocument::contentsChanged, this, [this, k] {
-            if (!m_settingText)
-                m_cells[k].dirty = true;
+            if (m_settingText)
+                return;
+            m_cells[k].dirty = true;
+            // Assistive technology edits a box without the focus. Whatever
+            // it changed in the start of a note, the rest still follows it.
+            showWholeNote(k);
         });
         m_text1[k] = box;
         m_cells[k].colour = tmpl->palette().color(QPalette::Base).rgb();
@@ -533,12 +564,31 @@ void Form1::ShowMonth(qint16 month, qint16 year)
     writeTitle();
 }
 
-void Form1::setBoxText(int k, const QString &note, const QString &shown)
+// The box being edited gets the whole note; any other only as much as it
+// shows (see Cell::partLength).
+void Form1::setBoxText(int k, const QString &note)
 {
     NoteBox *box = m_text1[k];
     Cell &cell = m_cells[k];
+    QString shown = editorTextOfNote(note);
+    cell.partLength = -1;
+    if (FocusIndex != k && !box->hasFocus()) {
+        const Fill &fill = fillOf(k);
+        cell.fillLines = fill.lines;
+        cell.fillChars = fill.chars;
+        const qsizetype length = editorTextPrefixLength(shown, fill.lines, fill.chars);
+        if (length < shown.size()) {
+            shown.truncate(length);
+            cell.partLength = length;
+        }
+    }
     m_settingText = true;
-    box->setPlainText(shown);
+    // Through the document: the editor's own setPlainText also lays out the
+    // first block twice on the spot (to select all and to show the cursor),
+    // work that the next paint does anyway for a box that shows. The undo
+    // history goes, the cursor moves to the start, the view goes to the top.
+    box->document()->setPlainText(shown);
+    box->verticalScrollBar()->setValue(0);
     m_settingText = false;
     cell.note = note;
     cell.shownRaw = box->document()->toRawText();
@@ -561,7 +611,7 @@ void Form1::showNote(int k, const store::Note &note, const NoteDate &date)
         box->setReadOnly(false);
         refreshPalette(k);
         cell.date = date;
-        setBoxText(k, note.text, editorTextOfNote(note.text));
+        setBoxText(k, note.text);
         return;
     }
     cell.date = date;
@@ -572,9 +622,70 @@ void Form1::showNote(int k, const store::Note &note, const NoteDate &date)
         // Same text for another date: the undo history belongs to the old one.
         if (!sameDate && (box->document()->isUndoAvailable() || box->document()->isRedoAvailable()))
             box->document()->clearUndoRedoStacks();
+        // A layout pass may have made the box larger.
+        fillAgainIfShort(k);
         return;
     }
-    setBoxText(k, note.text, editorTextOfNote(note.text));
+    setBoxText(k, note.text);
+}
+
+// How much of a note an unfocused box needs so that it looks full: every
+// line that shows and two more, and enough characters for all of them when
+// long lines wrap. Judged on the generous side: the frame's inside rather
+// than the viewport, the font's height without leading, and characters no
+// wider than 2 px or the font's narrowest letters, whichever is less. Only
+// zero-width marks take less room than that.
+const Form1::Fill &Form1::fillOf(int k) const
+{
+    const NoteBox *box = m_text1[k];
+    const QSize size = box->contentsRect().size();
+    if (m_lastFill.lines > 0 && m_lastFill.size == size && m_lastFill.font == box->font())
+        return m_lastFill;
+
+    const QFontMetricsF metrics(box->font());
+    const qreal lineHeight = std::max<qreal>(1, std::min(metrics.height(), metrics.lineSpacing()));
+    const qreal narrowest = std::min({metrics.horizontalAdvance(QLatin1Char('i')),
+                                      metrics.horizontalAdvance(QLatin1Char('l')),
+                                      metrics.horizontalAdvance(QLatin1Char(' ')), qreal(2)});
+    const int lines = int(std::ceil(std::max(size.height(), 0) / lineHeight)) + 2;
+    const auto perLine = qsizetype(std::ceil(std::max(size.width(), 1) / std::max<qreal>(narrowest, 0.5)));
+    m_lastFill = Fill{box->font(), size, lines, lines * perLine};
+    return m_lastFill;
+}
+
+void Form1::fillAgainIfShort(int k)
+{
+    const Cell &cell = m_cells[k];
+    if (cell.partLength < 0)
+        return;
+    const Fill &fill = fillOf(k);
+    if (fill.lines > cell.fillLines || fill.chars > cell.fillChars)
+        setBoxText(k, cell.note);
+}
+
+// The rest of the note goes on at the end of the box, so its cursor and its
+// scroll position stay as they are.
+void Form1::showWholeNote(int k)
+{
+    Cell &cell = m_cells[k];
+    if (cell.partLength < 0)
+        return;
+    QTextDocument *document = m_text1[k]->document();
+    const QString rest = editorTextOfNote(cell.note).mid(cell.partLength);
+    m_settingText = true;
+    // Filling in the rest is no step the user could undo.
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    QTextCursor end(document);
+    end.movePosition(QTextCursor::End);
+    end.insertText(rest);
+    document->setUndoRedoEnabled(undo);
+    m_settingText = false;
+    cell.partLength = -1;
+    // Unchanged, the box now matches the note; changed elsewhere, it is a
+    // text to save.
+    if (!cell.dirty)
+        cell.shownRaw = document->toRawText();
 }
 
 void Form1::showUnreadable(int k, const QString &error)
@@ -590,6 +701,7 @@ void Form1::showUnreadable(int k, const QString &error)
     m_settingText = true;
     box->setPlainText(shown);
     m_settingText = false;
+    cell.partLength = -1;
     cell.note.clear();
     cell.shownRaw = shown;
     cell.dirty = false;
@@ -618,7 +730,8 @@ void Form1::refreshPalette(int k)
 QString Form1::noteText(int k) const
 {
     const Cell &cell = m_cells[k];
-    if (!cell.dirty)
+    // A box holding only the start of its note stands for the whole note.
+    if (!cell.dirty || cell.partLength >= 0)
         return cell.note;
     const QString raw = m_text1[k]->document()->toRawText();
     // Unchanged after all: keep the note's own bytes, lone CR or LF included.
@@ -876,6 +989,9 @@ void Form1::zoomNotes(int points)
         box->setFont(font);
         m_settingText = false;
     }
+    // A smaller font shows more lines.
+    for (int k = 1; k <= 35; ++k)
+        fillAgainIfShort(k);
 }
 
 void Form1::Command7_Click()

@@ -6,6 +6,7 @@
 #include "store.h"
 #include "windowlist.h"
 
+#include <QFont>
 #include <QSize>
 #include <QStringList>
 #include <QWidget>
@@ -121,6 +122,22 @@ private:
         bool dirty = false;      // the document changed since then
         QRgb colour = 0;
         bool unreadable = false; // its file exists but could not be read: never saved
+        // An unfocused box holds only the start of a long note, as much as
+        // it can show: filling 31 boxes with whole notes made every change
+        // of month slow. While partLength >= 0 the box holds that many
+        // characters of the note's editor text, cut to fillLines lines and
+        // fillChars characters; `note` is the whole of it.
+        qsizetype partLength = -1;
+        int fillLines = 0;
+        qsizetype fillChars = 0;
+    };
+
+    // How much of a note an unfocused box of a given size and font shows.
+    struct Fill {
+        QFont font;
+        QSize size;
+        int lines = 0;
+        qsizetype chars = 0;
     };
 
     struct Unsaved {
@@ -143,7 +160,10 @@ private:
     void showUnreadable(int k, const QString &error);
     void setBoxColour(int k, QRgb colour);
     QString noteText(int k) const;
-    void setBoxText(int k, const QString &note, const QString &shown);
+    void setBoxText(int k, const QString &note);
+    const Fill &fillOf(int k) const;
+    void fillAgainIfShort(int k);
+    void showWholeNote(int k);
     void refreshPalette(int k);
     void saveEditedBoxes(qint16 month, qint16 year, bool keepFocusedDate);
     bool saveNote(const NoteDate &date, const QString &text);
@@ -187,4 +207,5 @@ private:
     bool m_settingText = false;        // our own change of a box, not the user's
     bool m_unloaded = false;
     QSize m_laidOutFor;                // outer size of the last layout pass
+    mutable Fill m_lastFill;           // boxes share their size and font
 };

@@ -2,6 +2,8 @@
 
 #include "calendar.h"
 
+#include <algorithm>
+
 namespace monthview {
 
 MonthPlan planMonth(qint16 month, qint16 year, const Today &today,
@@ -55,6 +57,22 @@ QString noteOfRawEditorText(const QString &raw)
         }
     }
     return note;
+}
+
+qsizetype editorTextPrefixLength(const QString &text, int lines, qsizetype chars)
+{
+    qsizetype end = std::min(text.size(), std::max<qsizetype>(chars, 0));
+    int breaks = 0;
+    for (qsizetype i = 0; i < end; ++i) {
+        const QChar c = text.at(i);
+        if ((c == u'\n' || c == u'\r') && ++breaks >= lines) {
+            end = i + 1;
+            break;
+        }
+    }
+    if (end > 0 && end < text.size() && text.at(end - 1).isHighSurrogate())
+        ++end;
+    return end;
 }
 
 } // namespace monthview

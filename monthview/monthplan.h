@@ -49,4 +49,9 @@ QString editorTextOfNote(const QString &note);
 // included, stays as it is.
 QString noteOfRawEditorText(const QString &raw);
 
+// Length of the start of an editor text that holds its first `lines` lines,
+// with the CR or LF that ends the last of them, and at most `chars`
+// characters. A surrogate pair is never cut in two.
+qsizetype editorTextPrefixLength(const QString &text, int lines, qsizetype chars);
+
 } // namespace monthview

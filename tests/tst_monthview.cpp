@@ -1,10 +1,17 @@
 #include "calendar.h"
 #include "form1.h"
 #include "monthlayout.h"
+#include "monthplan.h"
 
 #include <QDir>
 #include <QFile>
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -123,6 +130,42 @@ QColor colourOf(const QPlainTextEdit *b)
     return b->palette().color(QPalette::Base);
 }
 
+// A note longer than any box shows: `lines` numbered lines of about
+// `width` characters, CR LF between them; `tail` ends it.
+QByteArray longNote(int lines, int width, const QByteArray &tail = {})
+{
+    QByteArrayList all;
+    for (int i = 1; i <= lines; ++i)
+        all << ("line " + QByteArray::number(i) + " " + QByteArray("word ").repeated(width / 5)).trimmed();
+    return all.join("\r\n") + tail;
+}
+
+QString editorText(const QByteArray &note)
+{
+    return monthview::editorTextOfNote(QString::fromLatin1(note));
+}
+
+// Height of the text a box holds, laid out at its width, from the top of
+// the viewport; an empty line after the last break shows nothing.
+qreal heldHeight(const QPlainTextEdit *b)
+{
+    QAbstractTextDocumentLayout *layout = b->document()->documentLayout();
+    qreal height = 0;
+    for (QTextBlock block = b->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.next().isValid() || !block.text().isEmpty())
+            height += layout->blockBoundingRect(block).height();
+    }
+    return height;
+}
+
+// An unfocused box holds the start of its note, and either all of it or
+// enough to reach below its bottom edge.
+bool looksFull(const QPlainTextEdit *b, const QString &whole)
+{
+    const QString held = b->toPlainText();
+    return whole.startsWith(held) && (held == whole || heldHeight(b) >= b->viewport()->height());
+}
+
 } // namespace
 
 class tst_monthview : public QObject
@@ -159,6 +202,17 @@ private slots:
     void unsavedNoteIsKept();
     void closingWithUnsavedNoteAsks();
     void unreadableNoteIsLeftAlone();
+    void prefixLength_data();
+    void prefixLength();
+    void unfocusedBoxLooksFull_data();
+    void unfocusedBoxLooksFull();
+    void focusBringsWholeNote_data();
+    void focusBringsWholeNote();
+    void savesWriteWholeNote_data();
+    void savesWriteWholeNote();
+    void unfocusedBoxChangedOrScrolled_data();
+    void unfocusedBoxChangedOrScrolled();
+    void unsavedLongNoteIsKept();
 };
 
 void tst_monthview::startUp_data()
@@ -716,6 +770,238 @@ void tst_monthview::unreadableNoteIsLeftAlone()
     QVERIFY(QFileInfo(s.path("data/2006-03-14.txt/inside")).isDir());
     QCOMPARE(s.read(QStringLiteral("data/2006-03-15.txt")), QByteArray("readable"));
     QVERIFY(s.rec.messages.isEmpty());
+}
+
+void tst_monthview::prefixLength_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("chars");
+    QTest::addColumn<int>("length");
+    QTest::newRow("two lines and their break") << "ab\ncd\nef" << 2 << 100 << 6;
+    QTest::newRow("lone CR ends a line too") << "ab\rcd\nef" << 1 << 100 << 3;
+    QTest::newRow("fewer lines than asked: all") << "ab\ncd" << 5 << 100 << 5;
+    QTest::newRow("character limit inside a line") << "abcdef\ngh" << 2 << 4 << 4;
+    QTest::newRow("surrogate pair kept whole") << QString::fromUtf8("ab\U0001F600cd") << 1 << 3 << 4;
+    QTest::newRow("ends on the last break: all") << "ab\ncd\n" << 2 << 100 << 6;
+}
+
+void tst_monthview::prefixLength()
+{
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+    QFETCH(int, chars);
+    QFETCH(int, length);
+    QCOMPARE(monthview::editorTextPrefixLength(text, lines, chars), qsizetype(length));
+}
+
+void tst_monthview::unfocusedBoxLooksFull_data()
+{
+    QTest::addColumn<QByteArray>("note");
+    QTest::addColumn<QSize>("size");     // empty: the design size
+    QTest::addColumn<int>("zoomOut");    // clicks on "-"
+    const QByteArray shortLines = longNote(300, 5);
+    QTest::newRow("short lines") << shortLines << QSize() << 0;
+    QTest::newRow("lines that wrap") << longNote(60, 60) << QSize() << 0;
+    // Narrow letters wrap late: the most characters a line can hold.
+    QTest::newRow("one line without breaks") << QByteArray("ill il. ").repeated(400) << QSize() << 0;
+    QTest::newRow("larger window") << shortLines << QSize(1900, 1000) << 0;
+    QTest::newRow("smaller font") << shortLines << QSize() << 5;
+    QTest::newRow("smallest font") << shortLines << QSize() << 8;
+    QTest::newRow("smallest font, one line") << QByteArray("ill il. ").repeated(2000) << QSize() << 8;
+}
+
+void tst_monthview::unfocusedBoxLooksFull()
+{
+    QFETCH(QByteArray, note);
+    QFETCH(QSize, size);
+    QFETCH(int, zoomOut);
+    Run s;
+    s.write(QStringLiteral("data/2006-03-14.txt"), note);
+    QVERIFY(s.startShown());
+    QPlainTextEdit *b = s.box(calendar::GetIndex(14, 3, 2006));
+    const QString whole = editorText(note);
+    // Held short of the whole note, yet full to the bottom edge.
+    QVERIFY(b->toPlainText().size() < whole.size());
+    QVERIFY(looksFull(b, whole));
+
+    if (size.isValid()) {
+        s.form->resize(size);
+        QTRY_COMPARE(s.form->size(), size);
+    }
+    for (int i = 0; i < zoomOut; ++i)
+        s.button(QStringLiteral("Command8"))->click();
+    QVERIFY2(looksFull(b, whole), qPrintable(QStringLiteral("holds %1 of %2 characters, %3 px high in %4")
+                                                  .arg(b->toPlainText().size())
+                                                  .arg(whole.size())
+                                                  .arg(heldHeight(b))
+                                                  .arg(b->viewport()->height())));
+    // Showing less of a note never writes it.
+    QVERIFY(s.form->close());
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), note);
+}
+
+void tst_monthview::focusBringsWholeNote_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("click on the second line") << "click";
+    QTest::newRow("Tab from the day before") << "tab";
+    QTest::newRow("right click, Select All") << "menu";
+}
+
+void tst_monthview::focusBringsWholeNote()
+{
+    QFETCH(QString, how);
+    Run s;
+    const QByteArray note = longNote(80, 40);
+    s.write(QStringLiteral("data/2006-03-14.txt"), note);
+    QVERIFY(s.startShown());
+    QPlainTextEdit *b = s.box(calendar::GetIndex(14, 3, 2006));
+    const QString whole = editorText(note);
+    QVERIFY(b->toPlainText() != whole);
+
+    const QPoint secondLine(30, b->fontMetrics().lineSpacing() * 3 / 2 + 4);
+    if (how == QLatin1String("click")) {
+        QTest::mouseClick(b->viewport(), Qt::LeftButton, {}, secondLine);
+    } else if (how == QLatin1String("tab")) {
+        QVERIFY(s.clickInto(13));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    } else {
+        // The press gives the focus; the menu opens on the release.
+        QTest::mouseClick(b->viewport(), Qt::RightButton, {}, secondLine);
+        QVERIFY(b->hasFocus());
+        QContextMenuEvent open(QContextMenuEvent::Mouse, secondLine, b->viewport()->mapToGlobal(secondLine));
+        QCoreApplication::sendEvent(b->viewport(), &open);
+    }
+    QTRY_VERIFY(b->hasFocus() || QApplication::activePopupWidget());
+    QCOMPARE(b->toPlainText(), whole);
+    QCOMPARE(b->verticalScrollBar()->value(), 0);
+    if (how == QLatin1String("click"))
+        QCOMPARE(b->textCursor().position(), b->cursorForPosition(secondLine).position());
+    if (how == QLatin1String("menu")) {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *selectAll = menu->findChild<QAction *>(QStringLiteral("select-all"));
+        QVERIFY(selectAll);
+        selectAll->trigger();
+        menu->close();
+        QCOMPARE(b->textCursor().selectedText().size(), whole.size());
+        QTest::keyClick(b, Qt::Key_Right);
+    }
+
+    QTest::keyClick(b, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(b, QStringLiteral("!"));
+    QVERIFY(s.clickInto(20));
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), note + "!");
+}
+
+void tst_monthview::savesWriteWholeNote_data()
+{
+    QTest::addColumn<QString>("savePoint");
+    QTest::addColumn<bool>("editedWithoutFocus");
+    for (const char *point : {"UpdateDay", "next month", "layout pass", "close"}) {
+        QTest::addRow("untouched, %s", point) << point << false;
+        QTest::addRow("changed by assistive technology, %s", point) << point << true;
+    }
+}
+
+void tst_monthview::savesWriteWholeNote()
+{
+    QFETCH(QString, savePoint);
+    QFETCH(bool, editedWithoutFocus);
+    Run s;
+    // Lone CR and LF far past what the box shows: an untouched note keeps them.
+    const QByteArray note = longNote(80, 20, "\nlone LF\rlone CR");
+    s.write(QStringLiteral("data/2006-03-14.txt"), note);
+    QVERIFY(s.startShown());
+    const int k = calendar::GetIndex(14, 3, 2006);
+    QPlainTextEdit *b = s.box(k);
+    QVERIFY(b->toPlainText().size() < editorText(note).size());
+    QByteArray want = note;
+    if (editedWithoutFocus) {
+        QTextCursor(b->document()).insertText(QStringLiteral("X"));
+        QCOMPARE(b->toPlainText(), QString("X" + editorText(note)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+        want = "X" + QByteArray(note).replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
+    }
+
+    if (savePoint == QLatin1String("UpdateDay"))
+        s.form->UpdateDay(qint16(k), 3, 2006);
+    else if (savePoint == QLatin1String("next month"))
+        s.button(QStringLiteral("Command1"))->click();
+    else if (savePoint == QLatin1String("layout pass"))
+        s.form->Form_Resize();
+    else
+        QVERIFY(s.form->close());
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), want);
+    QVERIFY(s.rec.messages.isEmpty());
+}
+
+void tst_monthview::unfocusedBoxChangedOrScrolled_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::newRow("drop") << "drop";
+    QTest::newRow("wheel") << "wheel";
+}
+
+void tst_monthview::unfocusedBoxChangedOrScrolled()
+{
+    QFETCH(QString, event);
+    Run s;
+    const QByteArray note = longNote(80, 20);
+    s.write(QStringLiteral("data/2006-03-14.txt"), note);
+    QVERIFY(s.startShown());
+    QPlainTextEdit *b = s.box(calendar::GetIndex(14, 3, 2006));
+    const QString whole = editorText(note);
+    QVERIFY(b->toPlainText() != whole);
+    const QPoint at(5, 5);
+
+    if (event == QLatin1String("drop")) {
+        QMimeData mime;
+        mime.setText(QStringLiteral("dropped "));
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(b->viewport(), &enter);
+        QCOMPARE(b->toPlainText(), whole);
+        QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(b->viewport(), &move);
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(b->viewport(), &drop);
+        QVERIFY(b->toPlainText().contains(QLatin1String("dropped ")));
+        QCOMPARE(QString(b->toPlainText()).remove(QStringLiteral("dropped ")), whole);
+    } else {
+        QWheelEvent wheel(at, b->viewport()->mapToGlobal(at), {}, QPoint(0, -360), Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(b->viewport(), &wheel);
+        QCOMPARE(b->toPlainText(), whole);
+    }
+    QVERIFY(s.form->close());
+    const QByteArray saved = s.read(QStringLiteral("data/2006-03-14.txt"));
+    QCOMPARE(QByteArray(saved).replace("dropped ", ""), note);
+    QCOMPARE(saved.contains("dropped "), event == QLatin1String("drop"));
+}
+
+void tst_monthview::unsavedLongNoteIsKept()
+{
+    Run s(false);
+    s.write(QStringLiteral("data"), "a file where the folder should be");
+    QVERIFY(s.startShown());
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    const QByteArray typed = longNote(80, 30);
+    b->insertPlainText(editorText(typed));   // as a paste does
+    QTest::mouseClick(s.button(QStringLiteral("Command1")), Qt::LeftButton);
+    QTest::mouseClick(s.button(QStringLiteral("Command2")), Qt::LeftButton);
+    QCOMPARE(s.title(), QStringLiteral("March-2006"));
+    QVERIFY(looksFull(b, editorText(typed)));
+    s.form->Form_Resize();
+    s.form->Timer1_Timer();
+
+    QVERIFY(QFile::remove(s.path("data")));
+    QVERIFY(QDir().mkdir(s.path("data")));
+    s.form->Timer1_Timer();
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), typed);
+    QVERIFY(s.form->unsavedNotes().isEmpty());
+    QVERIFY(s.clickInto(14));
+    QCOMPARE(b->toPlainText(), editorText(typed));
 }
 
 QTEST_MAIN(tst_monthview)
