@@ -28,21 +28,13 @@ bool executableDir(char *out, size_t size)
 
 void *loadGui()
 {
-    char dir[PATH_MAX];
-    if (!executableDir(dir, sizeof dir))
+    char path[PATH_MAX + 64];
+    if (!executableDir(path, PATH_MAX))
         return nullptr;
-    const char *const candidates[] = {KALIVO_GUI_BUILT, KALIVO_GUI_INSTALLED};
-    for (const char *relative : candidates) {
-        char path[PATH_MAX + 256];
-        snprintf(path, sizeof path, "%s%s", dir, relative);
-        if (access(path, R_OK) != 0)
-            continue;
-        if (void *handle = dlopen(path, RTLD_LAZY | RTLD_LOCAL))
-            return handle;
-        fprintf(stderr, "kalivo: %s\n", dlerror());
-        return nullptr;
-    }
-    fprintf(stderr, "kalivo: cannot find libkalivo-gui.so beside %s\n", dir);
+    strcat(path, KALIVO_GUI_LIBRARY);
+    if (void *handle = dlopen(path, RTLD_LAZY | RTLD_LOCAL))
+        return handle;
+    fprintf(stderr, "kalivo: %s\n", dlerror());
     return nullptr;
 }
 
