@@ -1,9 +1,13 @@
 #include "platform.h"
 
+#include "appiconpixels.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QIcon>
+#include <QImage>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QUrl>
 
 #include <chrono>
@@ -49,17 +53,18 @@ Platform systemPlatform()
 QIcon appIcon()
 {
     // Every size is drawn for its own pixel grid; Qt picks the nearest one
-    // and scales it only for a size in between.
-    // Built once: every window asks for it, and each image is decoded when
-    // it is added. Never destroyed, so that no pixmap outlives the
-    // application object at exit.
+    // and scales it only for a size in between. The sizes are the ones
+    // windows and the About box draw; the menu and the task switcher take
+    // larger ones from the installed icon theme.
+    // Built once, as every window asks for it; never destroyed, so that no
+    // pixmap outlives the application object at exit.
     static const QIcon *const icon = [] {
-        // The sizes windows and the About box draw; the menu and the task
-        // switcher take larger ones from the installed icon theme.
-        static const int sizes[] = {16, 22, 24, 32, 47, 48, 64};
         auto *built = new QIcon;
-        for (const int size : sizes)
-            built->addFile(QStringLiteral(":/icons/kalivo-%1.png").arg(size), QSize(size, size));
+        for (const appiconpixels::Picture &picture : appiconpixels::kPictures) {
+            const QImage image(reinterpret_cast<const uchar *>(picture.pixels), picture.size, picture.size,
+                               QImage::Format_ARGB32_Premultiplied);
+            built->addPixmap(QPixmap::fromImage(image));
+        }
         return built;
     }();
     return *icon;
