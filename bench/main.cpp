@@ -137,9 +137,13 @@ using Step = std::function<void(benchmark::State &)>;
 // type a note, to go back to the other window size); `step` is the
 // program's work and `floor` the floor's, timed apart and run in turns, the
 // case first in one iteration and the floor first in the next.
-void addCase(const Settings &settings, const char *name, Step prepare, Step step, Step floor)
+// settle, when given, runs untimed right after each step: work the step
+// handed to another thread ends before the floor is timed, so the two never
+// share the disk.
+void addCase(const Settings &settings, const char *name, Step prepare, Step step, Step floor,
+             Step settle = nullptr)
 {
-    benchmark::RegisterBenchmark(name, [prepare, step, floor](benchmark::State &state) {
+    benchmark::RegisterBenchmark(name, [prepare, step, floor, settle](benchmark::State &state) {
         using Clock = std::chrono::steady_clock;
         const auto timed = [&state](const Step &work) {
             const Clock::time_point start = Clock::now();
@@ -157,8 +161,12 @@ void addCase(const Settings &settings, const char *name, Step prepare, Step step
             if (floorFirst) {
                 f = timed(floor);
                 c = timed(step);
+                if (settle)
+                    settle(state);
             } else {
                 c = timed(step);
+                if (settle)
+                    settle(state);
                 f = timed(floor);
             }
             floorFirst = !floorFirst;
@@ -253,6 +261,14 @@ void checkSaved(benchmark::State &state, Form1 &form)
     failIf(state, !views->messages.isEmpty(), views->messages.join(QLatin1Char(' ')));
 }
 
+// The saves' folder syncs, which the store runs on a thread of its own, are
+// done.
+void waitForDisk(benchmark::State &state, const Form1 &form)
+{
+    const store::Result synced = form.notes().waitForDisk();
+    failIf(state, !synced.ok(), synced.error);
+}
+
 void readNotes(benchmark::State &state, const std::vector<QByteArray> &paths)
 {
     failIf(state, bench::readFiles(paths, fixture->buffer) <= 0, QStringLiteral("reading the notes failed"));
@@ -302,7 +318,8 @@ void registerCases(const Settings &settings)
                 readNotes(state, fixture->nextMonthPaths);
                 failIf(state, bench::writeFile(fixture->floorNote, note.constData(), note.size()) < 0,
                        QStringLiteral("writing a note failed"));
-            });
+            },
+            [](benchmark::State &state) { waitForDisk(state, *views->navigate); });
 
     // A typed note's box loses the focus.
     addCase(settings, "save",
@@ -319,7 +336,8 @@ void registerCases(const Settings &settings)
                        bench::writeSyncRename(fixture->floorNote + ".tmp", fixture->floorNote, note.constData(),
                                               note.size()) < 0,
                        QStringLiteral("write, fsync and rename failed"));
-            });
+            },
+            [](benchmark::State &state) { waitForDisk(state, *views->edit); });
 
     addCase(settings, "reminder", nullptr,
             [](benchmark::State &state) {

@@ -1039,6 +1039,9 @@ bool Form1::Form_Unload()
 
     m_unloaded = true;
     m_timer1->stop();
+    // The last saves' names reach the disk before the program ends.
+    if (const store::Result synced = m_notes.waitForDisk(); !synced.ok())
+        qWarning("Kalivo: %s", qPrintable(synced.error));
     // A page that cannot be deleted stays behind; shutdown goes on.
     for (const QString &error : report::DeleteReports(m_platform.workingFolder))
         qWarning("Kalivo: %s", qPrintable(error));

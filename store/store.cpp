@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "fileio.h"
+#include "foldersync.h"
 
 #include <QFile>
 
@@ -88,27 +89,20 @@ int openNote(const char *path)
     return fd;
 }
 
-// Makes the entries of a folder (a file created, renamed or removed) reach
-// the disk. 0, or the errno of the failure; a file system that cannot sync a
-// folder (EINVAL) has nothing more to do.
-int syncFolder(const QByteArray &folder)
+// A folder sync of an earlier save or deletion that failed is tried again:
+// 0 when it now succeeds (or none failed).
+int retryFailedSync(FolderSync &syncs, const QByteArray &folder)
 {
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return 0;
-    int err = 0;
-    if (::fsync(fd) != 0 && errno != EINVAL)
-        err = errno;
-    ::close(fd);
-    return err;
+    return syncs.error(folder) != 0 ? syncs.syncNow(folder) : 0;
 }
 
 } // namespace
 
-NoteStore::NoteStore(const QString &root)
+NoteStore::NoteStore(const QString &root, FolderSync *syncs)
     : m_root(root)
     , m_rootDir(root.isEmpty() ? QByteArray(".") : QFile::encodeName(root))
     , m_dataDir(m_rootDir + "/data")
+    , m_syncs(syncs ? syncs : &FolderSync::shared())
 {
 }
 
@@ -168,6 +162,8 @@ Result NoteStore::UpdateData(qint16 day, qint16 month, qint16 year, const QStrin
 Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes) const
 {
     const QByteArray target = nativePath(day, month, year);
+    if (const int err = retryFailedSync(*m_syncs, m_dataDir); err != 0)
+        return {failure("write", day, month, year, err)};
     mode_t mode = 0666;   // narrowed by the umask for a new file
     bool replacing = false;
 
@@ -245,15 +241,16 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
 
     // The rename itself must reach the disk too, or a power cut could bring
     // back the old note.
-    err = syncFolder(m_dataDir);
-    if (err != 0)
-        return {failure("write", day, month, year, err)};
+    if (const int syncErr = m_syncs->request(m_dataDir); syncErr != 0)
+        return {failure("write", day, month, year, syncErr)};
     return {};
 }
 
 Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year) const
 {
     const QByteArray target = nativePath(day, month, year);
+    if (const int err = retryFailedSync(*m_syncs, m_dataDir); err != 0)
+        return {failure("delete", day, month, year, err)};
     if (::unlink(target.constData()) != 0) {
         const int err = errno;
         // A read-only file system refuses the unlink before it looks for the
@@ -265,7 +262,16 @@ Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year) const
         return {failure("delete", day, month, year, err)};
     }
     // Without this a power cut could bring the deleted note back.
-    syncFolder(m_dataDir);
+    m_syncs->request(m_dataDir);
+    return {};
+}
+
+Result NoteStore::waitForDisk() const
+{
+    if (m_syncs->wait(m_dataDir) == 0)
+        return {};
+    if (const int err = m_syncs->syncNow(m_dataDir); err != 0)
+        return {QStringLiteral("Cannot write data/ to the disk: %1").arg(reason(err))};
     return {};
 }
 

@@ -9,6 +9,8 @@
 // (line breaks CR LF, nothing added). A date without a file has the empty note.
 namespace store {
 
+class FolderSync;
+
 // Outcome of a write or delete. A failure names the file and the reason, as
 // "Cannot write data/2006-03-14.txt: No space left on device".
 struct Result {
@@ -34,8 +36,9 @@ class NoteStore
 {
 public:
     // root: the working folder that holds data/; empty stands for the
-    // current folder.
-    explicit NoteStore(const QString &root);
+    // current folder. syncs: where the folder syncs after saves run; the
+    // process's own unless given.
+    explicit NoteStore(const QString &root, FolderSync *syncs = nullptr);
 
     QString root() const { return m_root; }
 
@@ -51,7 +54,9 @@ public:
 
     // Replaces the note file crash-safely: the new bytes go to a temporary
     // file in data/, reach the disk, and are renamed over the note, so the old
-    // note stays whole until the new one is complete. Creates data/ when it is
+    // note stays whole until the new one is complete. The new name reaches
+    // the disk right after, in the background (see waitForDisk); a failure
+    // there fails the next save or deletion. Creates data/ when it is
     // missing. Leaves a file alone whose bytes are already the note's. The
     // note keeps its permissions; a note file the user may not write is an
     // error, as it would be if it were overwritten in place.
@@ -61,12 +66,17 @@ public:
     // Removes the note file; no file is no error.
     Result DeleteData(qint16 day, qint16 month, qint16 year) const;
 
+    // Returns once every save and deletion so far has reached the disk,
+    // names in data/ included.
+    Result waitForDisk() const;
+
 private:
     QByteArray nativePath(qint16 day, qint16 month, qint16 year) const;
 
     QString m_root;
     QByteArray m_rootDir;   // encoded root; "." for an empty one
     QByteArray m_dataDir;   // encoded "<root>/data"
+    FolderSync *m_syncs;
 };
 
 } // namespace store

@@ -1,4 +1,5 @@
 #include "codepage.h"
+#include "foldersync.h"
 #include "store.h"
 
 #include <QDir>
@@ -6,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -77,6 +79,16 @@ QString outcome(const NoteStore &notes, const QString &op, qint16 day = kDay)
         : op == QLatin1String("same")                    ? notes.UpdateBytes(day, kMonth, kYear, kOld)
                                                          : notes.DeleteData(day, kMonth, kYear);
     return r.ok() ? QStringLiteral("ok") : r.error;
+}
+
+// A disk whose folder syncs fail on demand, as a failing disk's would with
+// EIO, and which counts the syncs it was asked for.
+std::atomic<bool> g_syncsFail{false};
+std::atomic<int> g_syncs{0};
+int unreliableSync(const QByteArray &folder)
+{
+    ++g_syncs;
+    return g_syncsFail ? EIO : store::syncFolder(folder);
 }
 
 QString cannot(const char *verb, const char *reason)
@@ -168,6 +180,9 @@ private slots:
     void sameBytesLeaveTheFileAlone();
     void permissionsAreKept_data();
     void permissionsAreKept();
+
+    void failedFolderSyncFailsNextChange_data();
+    void failedFolderSyncFailsNextChange();
 
 private:
     QString dataDir() const { return m_root + QStringLiteral("/data"); }
@@ -647,6 +662,41 @@ void TestStore::permissionsAreKept()
     QCOMPARE(notes.UpdateData(kDay + 1, kMonth, kYear, "new").error, QString());
     QCOMPARE(::stat(QFile::encodeName(notePath(kNeighbourName)).constData(), &st), 0);
     QCOMPARE(int(st.st_mode & 07777), 0644);
+}
+
+void TestStore::failedFolderSyncFailsNextChange_data()
+{
+    QTest::addColumn<QString>("op");
+    QTest::newRow("the next save fails") << "write";
+    QTest::newRow("the next deletion fails") << "delete";
+}
+
+// A save returns before the note's new name is on the disk; when that last
+// step fails, the next change says so, touches nothing, and the failure
+// stays until a folder sync succeeds again.
+void TestStore::failedFolderSyncFailsNextChange()
+{
+    QFETCH(QString, op);
+    store::FolderSync syncs(unreliableSync);
+    const NoteStore notes(m_root, &syncs);
+    g_syncsFail = false;
+    g_syncs = 0;
+    QVERIFY(notes.UpdateBytes(kDay, kMonth, kYear, kOld).ok());
+    QVERIFY(notes.UpdateBytes(kDay + 1, kMonth, kYear, kOld).ok());
+    QVERIFY(notes.waitForDisk().ok());
+    QVERIFY(g_syncs > 0);
+
+    g_syncsFail = true;
+    QVERIFY(notes.UpdateData(kDay + 1, kMonth, kYear, QStringLiteral("again")).ok());
+    QCOMPARE(syncs.wait(QFile::encodeName(dataDir())), EIO);
+    QCOMPARE(outcome(notes, op), cannot(qPrintable(op), "Input/output error"));
+    QCOMPARE(readBytes(notePath()), kOld);
+    QCOMPARE(notes.waitForDisk().error, QStringLiteral("Cannot write data/ to the disk: Input/output error"));
+
+    g_syncsFail = false;
+    QCOMPARE(outcome(notes, op), QStringLiteral("ok"));
+    QVERIFY(notes.waitForDisk().ok());
+    QCOMPARE(readBytes(dataDir() + QLatin1Char('/') + QLatin1String(kNeighbourName)), QByteArray("again"));
 }
 
 QTEST_APPLESS_MAIN(TestStore)

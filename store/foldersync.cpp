@@ -1,0 +1,119 @@
+#include "foldersync.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace store {
+
+int syncFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    int err = 0;
+    if (::fsync(fd) != 0 && errno != EINVAL)
+        err = errno;
+    ::close(fd);
+    return err;
+}
+
+FolderSync::FolderSync(Function sync)
+    : m_sync(sync)
+    , m_owner(::getpid())
+{
+}
+
+FolderSync::~FolderSync()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_wake.notify_one();
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+FolderSync &FolderSync::shared()
+{
+    static FolderSync *const instance = new FolderSync;
+    return *instance;
+}
+
+int FolderSync::request(const QByteArray &folder)
+{
+    if (::getpid() != m_owner)
+        return m_sync(folder);
+    std::lock_guard lock(m_mutex);
+    if (!m_worker.joinable())
+        m_worker = std::thread([this] { run(); });
+    if (std::find(m_pending.cbegin(), m_pending.cend(), folder) == m_pending.cend())
+        m_pending.push_back(folder);
+    m_wake.notify_one();
+    return 0;
+}
+
+int FolderSync::syncNow(const QByteArray &folder)
+{
+    const int err = m_sync(folder);
+    if (::getpid() == m_owner) {
+        std::lock_guard lock(m_mutex);
+        record(folder, err);
+    }
+    return err;
+}
+
+int FolderSync::error(const QByteArray &folder)
+{
+    if (::getpid() != m_owner)
+        return 0;
+    std::lock_guard lock(m_mutex);
+    const auto found = m_errors.find(folder);
+    return found == m_errors.end() ? 0 : found->second;
+}
+
+int FolderSync::wait(const QByteArray &folder)
+{
+    if (::getpid() != m_owner)
+        return 0;
+    {
+        std::unique_lock lock(m_mutex);
+        m_done.wait(lock, [&] { return !busyWith(folder); });
+    }
+    return error(folder);
+}
+
+void FolderSync::record(const QByteArray &folder, int err)
+{
+    if (err != 0)
+        m_errors[folder] = err;
+    else
+        m_errors.erase(folder);
+}
+
+bool FolderSync::busyWith(const QByteArray &folder) const
+{
+    return m_running == folder || std::find(m_pending.cbegin(), m_pending.cend(), folder) != m_pending.cend();
+}
+
+void FolderSync::run()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_stop || !m_pending.empty(); });
+        if (m_pending.empty())
+            return;
+        m_running = m_pending.front();
+        m_pending.erase(m_pending.begin());
+        lock.unlock();
+        const int err = m_sync(m_running);
+        lock.lock();
+        record(m_running, err);
+        m_running.clear();
+        m_done.notify_all();
+    }
+}
+
+} // namespace store
