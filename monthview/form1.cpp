@@ -570,17 +570,27 @@ void Form1::setBoxText(int k, const QString &note)
 {
     NoteBox *box = m_text1[k];
     Cell &cell = m_cells[k];
-    QString shown = editorTextOfNote(note);
     cell.partLength = -1;
+    QString shown;
     if (FocusIndex != k && !box->hasFocus()) {
         const Fill &fill = fillOf(k);
-        cell.fillLines = fill.lines;
-        cell.fillChars = fill.chars;
-        const qsizetype length = editorTextPrefixLength(shown, fill.lines, fill.chars);
+        cell.fillSize = fill.size;
+        cell.fillFont = fill.font;
+        // The editor text of a note's start is the start of its editor
+        // text: with a CR LF per line break, twice as many characters of the
+        // note as the box can hold are more than enough, and a CR at their
+        // end takes its LF along.
+        qsizetype head = std::min(note.size(), 2 * fill.chars + 1);
+        if (head < note.size() && note.at(head - 1) == u'\r')
+            ++head;
+        shown = editorTextOfNote(head < note.size() ? note.left(head) : note);
+        const qsizetype length = editorTextPrefixLength(shown, fill.lines, fill.chars, &fill.room, fill.width);
         if (length < shown.size()) {
             shown.truncate(length);
             cell.partLength = length;
         }
+    } else {
+        shown = editorTextOfNote(note);
     }
     m_settingText = true;
     // Through the document: the editor's own setPlainText also lays out the
@@ -632,9 +642,10 @@ void Form1::showNote(int k, const store::Note &note, const NoteDate &date)
 // How much of a note an unfocused box needs so that it looks full: every
 // line that shows and two more, and enough characters for all of them when
 // long lines wrap. Judged on the generous side: the frame's inside rather
-// than the viewport, the font's height without leading, and characters no
-// wider than 2 px or the font's narrowest letters, whichever is less. Only
-// zero-width marks take less room than that.
+// than the viewport, the font's height without leading, characters no wider
+// than 2 px or the font's narrowest letters, whichever is less - or, for
+// Latin-1 text, no wider than three quarters of their own width, which
+// kerning never undercuts. Only zero-width marks take less room than that.
 const Form1::Fill &Form1::fillOf(int k) const
 {
     const NoteBox *box = m_text1[k];
@@ -643,13 +654,25 @@ const Form1::Fill &Form1::fillOf(int k) const
         return m_lastFill;
 
     const QFontMetricsF metrics(box->font());
+    if (m_lastFill.lines == 0 || m_lastFill.font != box->font()) {
+        for (int c = 0; c < 256; ++c) {
+            // Blanks may hang past the edge, a tab may stop right after its
+            // start, controls and the soft hyphen may show as nothing.
+            const bool takesRoom = c > 0x20 && (c < 0x7F || c > 0x9F) && c != 0xA0 && c != 0xAD;
+            m_lastFill.room[c] = takesRoom ? float(0.75 * metrics.horizontalAdvance(QChar(c))) : 0.0f;
+        }
+    }
     const qreal lineHeight = std::max<qreal>(1, std::min(metrics.height(), metrics.lineSpacing()));
     const qreal narrowest = std::min({metrics.horizontalAdvance(QLatin1Char('i')),
                                       metrics.horizontalAdvance(QLatin1Char('l')),
                                       metrics.horizontalAdvance(QLatin1Char(' ')), qreal(2)});
     const int lines = int(std::ceil(std::max(size.height(), 0) / lineHeight)) + 2;
     const auto perLine = qsizetype(std::ceil(std::max(size.width(), 1) / std::max<qreal>(narrowest, 0.5)));
-    m_lastFill = Fill{box->font(), size, lines, lines * perLine};
+    m_lastFill.font = box->font();
+    m_lastFill.size = size;
+    m_lastFill.lines = lines;
+    m_lastFill.chars = lines * perLine;
+    m_lastFill.width = std::max(size.width(), 1);
     return m_lastFill;
 }
 
@@ -658,8 +681,10 @@ void Form1::fillAgainIfShort(int k)
     const Cell &cell = m_cells[k];
     if (cell.partLength < 0)
         return;
+    // A taller or wider box, or another font, may show more of the note.
     const Fill &fill = fillOf(k);
-    if (fill.lines > cell.fillLines || fill.chars > cell.fillChars)
+    if (fill.size.height() > cell.fillSize.height() || fill.size.width() > cell.fillSize.width()
+        || fill.font != cell.fillFont)
         setBoxText(k, cell.note);
 }
 

@@ -125,11 +125,11 @@ private:
         // An unfocused box holds only the start of a long note, as much as
         // it can show: filling 31 boxes with whole notes made every change
         // of month slow. While partLength >= 0 the box holds that many
-        // characters of the note's editor text, cut to fillLines lines and
-        // fillChars characters; `note` is the whole of it.
+        // characters of the note's editor text, cut to fill a box of
+        // fillSize in fillFont; `note` is the whole of it.
         qsizetype partLength = -1;
-        int fillLines = 0;
-        qsizetype fillChars = 0;
+        QSize fillSize;
+        QFont fillFont;
     };
 
     // How much of a note an unfocused box of a given size and font shows.
@@ -138,6 +138,8 @@ private:
         QSize size;
         int lines = 0;
         qsizetype chars = 0;
+        double width = 0;
+        std::array<float, 256> room{};   // of each Latin-1 character
     };
 
     struct Unsaved {

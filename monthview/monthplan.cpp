@@ -3,6 +3,7 @@
 #include "calendar.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace monthview {
 
@@ -59,18 +60,40 @@ QString noteOfRawEditorText(const QString &raw)
     return note;
 }
 
-qsizetype editorTextPrefixLength(const QString &text, int lines, qsizetype chars)
+qsizetype editorTextPrefixLength(const QString &text, int lines, qsizetype chars, const CharRoom *room,
+                                 double width)
 {
+    const bool measured = room && width > 0;
     qsizetype end = std::min(text.size(), std::max<qsizetype>(chars, 0));
+    const auto *const s = reinterpret_cast<const char16_t *>(text.constData());
     int breaks = 0;
+    int wrapped = 0;   // lines the text before the current line fills at least
+    double run = 0;    // room of the current line so far
+    // The current line fills the rest once its room passes this.
+    double rest = (lines - 1) * width;
     for (qsizetype i = 0; i < end; ++i) {
-        const QChar c = text.at(i);
-        if ((c == u'\n' || c == u'\r') && ++breaks >= lines) {
-            end = i + 1;
-            break;
+        const char16_t c = s[i];
+        if (c == u'\n' || c == u'\r') {
+            ++breaks;
+            if (measured) {
+                wrapped += std::max(1, int(std::ceil(run / width)));
+                run = 0;
+                rest = (lines - wrapped - 1) * width;
+            }
+            if (breaks >= lines || wrapped >= lines) {
+                end = i + 1;
+                break;
+            }
+        } else if (measured && c < 256) {
+            // A character wider than the line still fills only one.
+            run += std::min(double((*room)[c]), width);
+            if (run > rest) {
+                end = i + 1;
+                break;
+            }
         }
     }
-    if (end > 0 && end < text.size() && text.at(end - 1).isHighSurrogate())
+    if (end > 0 && end < text.size() && QChar::isHighSurrogate(s[end - 1]))
         ++end;
     return end;
 }

@@ -1,4 +1,5 @@
 #include "calendar.h"
+#include "codepage.h"
 #include "form1.h"
 #include "monthlayout.h"
 #include "monthplan.h"
@@ -142,7 +143,7 @@ QByteArray longNote(int lines, int width, const QByteArray &tail = {})
 
 QString editorText(const QByteArray &note)
 {
-    return monthview::editorTextOfNote(QString::fromLatin1(note));
+    return monthview::editorTextOfNote(codepage::toUnicode(note));
 }
 
 // Height of the text a box holds, laid out at its width, from the top of
@@ -777,13 +778,20 @@ void tst_monthview::prefixLength_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("chars");
+    QTest::addColumn<double>("room");    // of every character but a blank; 0: not measured
+    QTest::addColumn<double>("width");
     QTest::addColumn<int>("length");
-    QTest::newRow("two lines and their break") << "ab\ncd\nef" << 2 << 100 << 6;
-    QTest::newRow("lone CR ends a line too") << "ab\rcd\nef" << 1 << 100 << 3;
-    QTest::newRow("fewer lines than asked: all") << "ab\ncd" << 5 << 100 << 5;
-    QTest::newRow("character limit inside a line") << "abcdef\ngh" << 2 << 4 << 4;
-    QTest::newRow("surrogate pair kept whole") << QString::fromUtf8("ab\U0001F600cd") << 1 << 3 << 4;
-    QTest::newRow("ends on the last break: all") << "ab\ncd\n" << 2 << 100 << 6;
+    QTest::newRow("two lines and their break") << "ab\ncd\nef" << 2 << 100 << 0.0 << 0.0 << 6;
+    QTest::newRow("lone CR ends a line too") << "ab\rcd\nef" << 1 << 100 << 0.0 << 0.0 << 3;
+    QTest::newRow("fewer lines than asked: all") << "ab\ncd" << 5 << 100 << 0.0 << 0.0 << 5;
+    QTest::newRow("character limit inside a line") << "abcdef\ngh" << 2 << 4 << 0.0 << 0.0 << 4;
+    QTest::newRow("surrogate pair kept whole") << QString::fromUtf8("ab\U0001F600cd") << 1 << 3 << 0.0 << 0.0 << 4;
+    QTest::newRow("ends on the last break: all") << "ab\ncd\n" << 2 << 100 << 0.0 << 0.0 << 6;
+    QTest::newRow("measured: a long line fills two") << "abcdefgh\nij" << 2 << 100 << 1.0 << 3.0 << 4;
+    QTest::newRow("measured: short lines fill one each") << "a\nb\nc" << 2 << 100 << 1.0 << 10.0 << 3;
+    QTest::newRow("measured: blanks take no room") << "a     bc" << 2 << 100 << 1.0 << 2.0 << 8;
+    QTest::newRow("measured: a letter wider than a line fills one") << "WWWW" << 2 << 100 << 10.0 << 3.0 << 2;
+    QTest::newRow("measured: the character limit still holds") << "abcdefgh" << 5 << 3 << 1.0 << 100.0 << 3;
 }
 
 void tst_monthview::prefixLength()
@@ -791,8 +799,14 @@ void tst_monthview::prefixLength()
     QFETCH(QString, text);
     QFETCH(int, lines);
     QFETCH(int, chars);
+    QFETCH(double, room);
+    QFETCH(double, width);
     QFETCH(int, length);
-    QCOMPARE(monthview::editorTextPrefixLength(text, lines, chars), qsizetype(length));
+    monthview::CharRoom measure;
+    measure.fill(float(room));
+    measure[u' '] = 0;
+    QCOMPARE(monthview::editorTextPrefixLength(text, lines, chars, room > 0 ? &measure : nullptr, width),
+             qsizetype(length));
 }
 
 void tst_monthview::unfocusedBoxLooksFull_data()
@@ -809,6 +823,14 @@ void tst_monthview::unfocusedBoxLooksFull_data()
     QTest::newRow("smaller font") << shortLines << QSize() << 5;
     QTest::newRow("smallest font") << shortLines << QSize() << 8;
     QTest::newRow("smallest font, one line") << QByteArray("ill il. ").repeated(2000) << QSize() << 8;
+    // Letters measured one by one: pairs that kern closer, blanks and tabs
+    // that take no room at a line's end, wide letters, a wider box.
+    QTest::newRow("kerned pairs") << QByteArray("P,AVAYo.TyLT'P.").repeated(300) << QSize() << 0;
+    QTest::newRow("kerned pairs, smallest font") << QByteArray("P,AVAYo.TyLT'").repeated(1000) << QSize() << 8;
+    QTest::newRow("blanks and tabs") << QByteArray("a  \t\t  b \t").repeated(400) << QSize() << 0;
+    QTest::newRow("wide letters") << longNote(40, 60).replace('o', 'W') << QSize() << 0;
+    QTest::newRow("lines that wrap, larger window") << longNote(60, 60) << QSize(1900, 1000) << 0;
+    QTest::newRow("outside Latin-1") << QByteArray("\x85\x95\x96 \x80 ").repeated(400) << QSize() << 0;
 }
 
 void tst_monthview::unfocusedBoxLooksFull()
