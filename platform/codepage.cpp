@@ -1,6 +1,7 @@
 #include "codepage.h"
 
 #include <array>
+#include <cstring>
 
 namespace codepage {
 
@@ -28,11 +29,26 @@ char encodeOne(char16_t c)
 
 QString toUnicode(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
+    // Latin-1 first, which Qt widens many bytes at a time; then the 32 bytes
+    // where the code page differs from it. Notes are mostly ASCII: eight
+    // bytes without a high bit are passed over at once.
+    QString text = QString::fromLatin1(bytes);
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    char16_t *out = nullptr;
+    qsizetype i = 0;
+    while (i < n) {
+        quint64 eight;
+        if (i + 8 <= n && (std::memcpy(&eight, in + i, 8), (eight & 0x8080808080808080ULL) == 0)) {
+            i += 8;
+            continue;
+        }
+        if ((in[i] & 0xE0) == 0x80) {
+            if (!out)
+                out = reinterpret_cast<char16_t *>(text.data());
+            out[i] = kHigh[in[i] - 0x80];
+        }
+        ++i;
     }
     return text;
 }
