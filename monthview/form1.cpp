@@ -23,12 +23,15 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <optional>
 
 using namespace monthview;
 
 namespace {
 
 const QString kProgramTitle = QStringLiteral("Kalivo");
+
+
 
 // Fonts of the window's design. Where a face is not installed, fontconfig
 // puts its metric twin in its place (Liberation Sans for Arial, Liberation
@@ -196,6 +199,7 @@ QPushButton *Form1::addButton(const QString &name, const QString &caption, int l
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(name);
+    button->setFont(standardFont());
     button->setAutoDefault(false);
     // A click must take the focus, so that the note box being left saves its
     // note before the click is handled.
@@ -209,7 +213,8 @@ void Form1::buildDesign()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kalivo 1.0"));
     setWindowIcon(appIcon());
-    setFont(standardFont());
+    // Each control gets its font of the design on its own: a font for the
+    // whole window would be set up for every control's inner parts as well.
 
     // The top bar, left to right in the design; the layout pass moves all
     // but "Print".
@@ -381,7 +386,6 @@ void Form1::createNoteBoxes()
     for (int k = 1; k <= 35; ++k) {
         auto *box = new NoteBox(k, this);
         box->setFont(tmpl->font());
-        box->setPalette(tmpl->palette());
         box->setGeometry(tmpl->geometry());
         box->hide();
         connect(box->document(), &QTextDocument::contentsChanged, this, [this, k] {
@@ -393,7 +397,9 @@ void Form1::createNoteBoxes()
             showWholeNote(k);
         });
         m_text1[k] = box;
-        m_cells[k].colour = tmpl->palette().color(QPalette::Base).rgb();
+        // No colour yet: the first rendering gives each box the colour of
+        // its day (and a box that shows no day needs none).
+        m_cells[k].colour = 0;
         // The day number lies over its box and stays clickable.
         m_command4[k]->raise();
     }
@@ -573,7 +579,7 @@ void Form1::setBoxText(int k, const QString &note)
     cell.partLength = -1;
     QString shown;
     if (FocusIndex != k && !box->hasFocus()) {
-        const Fill &fill = fillOf(k);
+        Fill &fill = fillOf(k);
         cell.fillSize = fill.size;
         cell.fillFont = fill.font;
         // The editor text of a note's start is the start of its editor
@@ -584,7 +590,8 @@ void Form1::setBoxText(int k, const QString &note)
         if (head < note.size() && note.at(head - 1) == u'\r')
             ++head;
         shown = editorTextOfNote(head < note.size() ? note.left(head) : note);
-        const qsizetype length = editorTextPrefixLength(shown, fill.lines, fill.chars, &fill.room, fill.width);
+        const qsizetype length = editorTextPrefixLength(shown, fill.lines, fill.chars, &fill.room, fill.width,
+                                                        [this](char16_t c) { return measureLetter(c); });
         if (length < shown.size()) {
             shown.truncate(length);
             cell.partLength = length;
@@ -646,34 +653,41 @@ void Form1::showNote(int k, const store::Note &note, const NoteDate &date)
 // than 2 px or the font's narrowest letters, whichever is less - or, for
 // Latin-1 text, no wider than three quarters of their own width, which
 // kerning never undercuts. Only zero-width marks take less room than that.
-const Form1::Fill &Form1::fillOf(int k) const
+Form1::Fill &Form1::fillOf(int k) const
 {
     const NoteBox *box = m_text1[k];
     const QSize size = box->contentsRect().size();
     if (m_lastFill.lines > 0 && m_lastFill.size == size && m_lastFill.font == box->font())
         return m_lastFill;
 
-    const QFontMetricsF metrics(box->font());
     if (m_lastFill.lines == 0 || m_lastFill.font != box->font()) {
-        for (int c = 0; c < 256; ++c) {
-            // Blanks may hang past the edge, a tab may stop right after its
-            // start, controls and the soft hyphen may show as nothing.
-            const bool takesRoom = c > 0x20 && (c < 0x7F || c > 0x9F) && c != 0xA0 && c != 0xAD;
-            m_lastFill.room[c] = takesRoom ? float(0.75 * metrics.horizontalAdvance(QChar(c))) : 0.0f;
-        }
+        m_lastFill.font = box->font();
+        m_lastFill.metrics.emplace(m_lastFill.font);
+        m_lastFill.room.fill(-1);
     }
+    const QFontMetricsF &metrics = *m_lastFill.metrics;
     const qreal lineHeight = std::max<qreal>(1, std::min(metrics.height(), metrics.lineSpacing()));
     const qreal narrowest = std::min({metrics.horizontalAdvance(QLatin1Char('i')),
                                       metrics.horizontalAdvance(QLatin1Char('l')),
                                       metrics.horizontalAdvance(QLatin1Char(' ')), qreal(2)});
     const int lines = int(std::ceil(std::max(size.height(), 0) / lineHeight)) + 2;
     const auto perLine = qsizetype(std::ceil(std::max(size.width(), 1) / std::max<qreal>(narrowest, 0.5)));
-    m_lastFill.font = box->font();
     m_lastFill.size = size;
     m_lastFill.lines = lines;
     m_lastFill.chars = lines * perLine;
     m_lastFill.width = std::max(size.width(), 1);
     return m_lastFill;
+}
+
+// The room a Latin-1 letter takes in the note boxes' font, measured when a
+// note first holds it: every letter measured costs the font a look at its
+// glyph. Blanks may hang past the edge, a tab may stop right after its
+// start, controls and the soft hyphen may show as nothing.
+float Form1::measureLetter(char16_t c) const
+{
+    if (c <= 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0xAD)
+        return 0;
+    return float(0.75 * m_lastFill.metrics->horizontalAdvance(QChar(c)));
 }
 
 void Form1::fillAgainIfShort(int k)
@@ -740,14 +754,26 @@ void Form1::setBoxColour(int k, QRgb colour)
     refreshPalette(k);
 }
 
+// The colour is the viewport's, which paints the box's background: the
+// box's own palette would pass a change on to every inner part of the box.
+// The text colour, which the box paints with, changes only with the
+// readability of the note.
 void Form1::refreshPalette(int k)
 {
     NoteBox *box = m_text1[k];
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor::fromRgb(m_cells[k].colour));
-    palette.setColor(QPalette::Text, m_cells[k].unreadable ? kUnreadableText
-                                                           : m_text1[0]->palette().color(QPalette::Text));
-    box->setPalette(palette);
+    QWidget *viewport = box->viewport();
+    const QColor base = QColor::fromRgb(m_cells[k].colour);
+    if (viewport->palette().color(QPalette::Base) != base) {
+        QPalette palette = viewport->palette();
+        palette.setColor(QPalette::Base, base);
+        viewport->setPalette(palette);
+    }
+    const QColor text = m_cells[k].unreadable ? kUnreadableText : m_text1[0]->palette().color(QPalette::Text);
+    if (box->palette().color(QPalette::Text) != text) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Text, text);
+        box->setPalette(palette);
+    }
 }
 
 // ---------------------------------------------------------------- editing and saving

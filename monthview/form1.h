@@ -7,6 +7,7 @@
 #include "windowlist.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QSize>
 #include <QStringList>
 #include <QWidget>
@@ -14,6 +15,7 @@
 #include <array>
 #include <compare>
 #include <map>
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -139,7 +141,8 @@ private:
         int lines = 0;
         qsizetype chars = 0;
         double width = 0;
-        std::array<float, 256> room{};   // of each Latin-1 character
+        std::optional<QFontMetricsF> metrics;   // of the font
+        monthview::CharRoom room{};   // of each Latin-1 letter in the font
     };
 
     struct Unsaved {
@@ -163,7 +166,8 @@ private:
     void setBoxColour(int k, QRgb colour);
     QString noteText(int k) const;
     void setBoxText(int k, const QString &note);
-    const Fill &fillOf(int k) const;
+    Fill &fillOf(int k) const;
+    float measureLetter(char16_t c) const;
     void fillAgainIfShort(int k);
     void showWholeNote(int k);
     void refreshPalette(int k);

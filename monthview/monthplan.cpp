@@ -60,8 +60,8 @@ QString noteOfRawEditorText(const QString &raw)
     return note;
 }
 
-qsizetype editorTextPrefixLength(const QString &text, int lines, qsizetype chars, const CharRoom *room,
-                                 double width)
+qsizetype editorTextPrefixLength(const QString &text, int lines, qsizetype chars, CharRoom *room, double width,
+                                 const MeasureChar &measure)
 {
     const bool measured = room && width > 0;
     qsizetype end = std::min(text.size(), std::max<qsizetype>(chars, 0));
@@ -85,8 +85,11 @@ qsizetype editorTextPrefixLength(const QString &text, int lines, qsizetype chars
                 break;
             }
         } else if (measured && c < 256) {
+            float &r = (*room)[c];
+            if (r < 0)
+                r = measure ? std::max(measure(c), 0.0f) : 0.0f;
             // A character wider than the line still fills only one.
-            run += std::min(double((*room)[c]), width);
+            run += std::min(double(r), width);
             if (run > rest) {
                 end = i + 1;
                 break;

@@ -51,17 +51,20 @@ QString noteOfRawEditorText(const QString &raw);
 
 // Room each Latin-1 character surely takes on a line of a note box, in
 // pixels: at most its width, and 0 when it may take none (a blank can hang
-// past the right edge, a tab can stop right after it). Characters outside
-// Latin-1 are not measured and count as taking none.
+// past the right edge, a tab can stop right after it); below 0 while not
+// measured yet. Characters outside Latin-1 are not measured and count as
+// taking none.
 using CharRoom = std::array<float, 256>;
+using MeasureChar = std::function<float(char16_t)>;
 
 // Length of the start of an editor text that holds its first `lines` lines,
 // with the CR or LF that ends the last of them, and at most `chars`
 // characters. Given the room of characters and the width of a line, it also
 // ends as soon as the text surely fills `lines` wrapped lines: a wrapped
-// line holds characters of at most `width` room. A surrogate pair is never
-// cut in two.
-qsizetype editorTextPrefixLength(const QString &text, int lines, qsizetype chars, const CharRoom *room = nullptr,
-                                 double width = 0);
+// line holds characters of at most `width` room. A character met before it
+// is measured is measured then, into `room`. A surrogate pair is never cut
+// in two.
+qsizetype editorTextPrefixLength(const QString &text, int lines, qsizetype chars, CharRoom *room = nullptr,
+                                 double width = 0, const MeasureChar &measure = {});
 
 } // namespace monthview

@@ -200,8 +200,8 @@ void TestForm3::bringUpShowsTodaysMonth()
     QPlainTextEdit *today = s.monthView->findChild<QPlainTextEdit *>("Text1_12");
     QVERIFY(today && today->isVisible());
     QCOMPARE(today->toPlainText(), QString("note 1"));
-    QCOMPARE(today->palette().color(QPalette::Base), QColor(255, 255, 255));
-    QCOMPARE(s.monthView->findChild<QPlainTextEdit *>("Text1_13")->palette().color(QPalette::Base),
+    QCOMPARE(today->viewport()->palette().color(QPalette::Base), QColor(255, 255, 255));
+    QCOMPARE(s.monthView->findChild<QPlainTextEdit *>("Text1_13")->viewport()->palette().color(QPalette::Base),
              QColor(255, 255, 221));
 
     // The hidden reminder stays open until the month view closes; the

@@ -128,7 +128,7 @@ struct Run {
 
 QColor colourOf(const QPlainTextEdit *b)
 {
-    return b->palette().color(QPalette::Base);
+    return b->viewport()->palette().color(QPalette::Base);
 }
 
 // A note longer than any box shows: `lines` numbered lines of about
@@ -802,10 +802,14 @@ void tst_monthview::prefixLength()
     QFETCH(double, room);
     QFETCH(double, width);
     QFETCH(int, length);
-    monthview::CharRoom measure;
-    measure.fill(float(room));
-    measure[u' '] = 0;
-    QCOMPARE(monthview::editorTextPrefixLength(text, lines, chars, room > 0 ? &measure : nullptr, width),
+    // Half the letters measured beforehand, the others when first met.
+    monthview::CharRoom measured;
+    measured.fill(-1);
+    for (char16_t c = 0; c < 256; c += 2)
+        measured[c] = float(room);
+    measured[u' '] = 0;
+    const monthview::MeasureChar measure = [room](char16_t) { return float(room); };
+    QCOMPARE(monthview::editorTextPrefixLength(text, lines, chars, room > 0 ? &measured : nullptr, width, measure),
              qsizetype(length));
 }
 
