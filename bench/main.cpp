@@ -65,7 +65,7 @@ constexpr int kOtherNotes = 50000;
 struct Settings {
     int repetitions = 31;
     double minTime = 0.04;   // seconds per repetition
-    int startupRuns = 21;
+    int startupRuns = 41;
     QByteArray display;
     QString program;
     QString floorWindow;
