@@ -31,8 +31,6 @@ namespace {
 
 const QString kProgramTitle = QStringLiteral("Kalivo");
 
-
-
 // Fonts of the window's design. Where a face is not installed, fontconfig
 // puts its metric twin in its place (Liberation Sans for Arial, Liberation
 // Mono for Courier New), and MS Sans Serif, a small sans of Arial's widths,
