@@ -1,23 +1,45 @@
 # Shared by run.sh, test.sh and bench.sh: installs what the build needs when
-# it is missing and configures build/. Sourced, not run.
+# it is missing and configures build/. Sourced, not run; its callers run under
+# `set -e`, so every command here that may fail on a new machine is tested.
 
 kalivo_packages_build="cmake make g++ qt6-base-dev fonts-liberation2"
 # The end-to-end tests drive the program in a real X server; the packaging
 # tests validate the desktop files and the manual page and build the .deb.
 kalivo_packages_test="libbenchmark-dev xvfb openbox xdotool wmctrl x11-utils imagemagick faketime desktop-file-utils appstream groff-base dpkg-dev file"
 
+# kalivo_fail WHAT TODO: one line on stderr, then a failing status.
+kalivo_fail() {
+    echo "kalivo set-up: $1; $2" >&2
+    return 1
+}
+
 kalivo_ensure_packages() {
     local missing=() pkg status
     for pkg in "$@"; do
-        status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$pkg" 2>/dev/null)
+        # dpkg-query fails for a package dpkg has never seen: that is just
+        # another missing package.
+        status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$pkg" 2>/dev/null) || status=
         case "$status" in ii*) ;; *) missing+=("$pkg") ;; esac
     done
     [ ${#missing[@]} -eq 0 ] && return 0
+
+    command -v apt-get >/dev/null \
+        || kalivo_fail "missing packages (${missing[*]}) and no apt-get" "install them by hand, then run this again" \
+        || return 1
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null \
+            || kalivo_fail "missing packages (${missing[*]}) and no sudo to install them" "run this as root once, or install them by hand" \
+            || return 1
+        sudo=(sudo)
+    fi
     echo "Installing: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq || return 1
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || return 1
+    "${sudo[@]}" apt-get update -qq \
+        || kalivo_fail "apt-get update failed (no network, or no permission)" "check the package sources and the network, then run this again" \
+        || return 1
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null \
+        || kalivo_fail "apt-get could not install ${missing[*]}" "see apt-get's message above; on a distribution other than Debian 12 or a current Ubuntu, install them by hand" \
+        || return 1
 }
 
 # kalivo_configure BUILD_DIR [cmake options...]
@@ -25,7 +47,9 @@ kalivo_configure() {
     local dir=$1
     shift
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$kalivo_source_dir" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null || return 1
+        cmake -S "$kalivo_source_dir" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null \
+            || kalivo_fail "cmake could not configure $dir" "see its message above" \
+            || return 1
     fi
 }
 
