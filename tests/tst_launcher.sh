@@ -53,6 +53,10 @@ check "first start: ran in the folder, greeted, arguments unchanged" \
     expect_log "$folder" "ft.txt present" "[two words]" "[remind]" "[]"
 check "first start: data/ made" [ -d "$folder/data" ]
 check "first start: temp/ made" [ -d "$folder/temp" ]
+for made in "$folder" "$folder/data" "$folder/temp"; do
+    check "first start: ${made#$home/} is private" [ "$(stat -c %a "$made")" = 700 ]
+done
+check "first start: the folders above keep the usual mode" [ "$(stat -c %a "$home/.local")" = 755 ]
 
 # Second start: the program deleted ft.txt; the launcher does not bring it back.
 touch "$folder/data/2006-03-14.txt"
@@ -83,6 +87,27 @@ ln -s "$tmp/bin/kalivo" "$tmp/elsewhere/kalivo"
 rm -f "$log"
 env -i PATH="$PATH" HOME="$home" "$tmp/elsewhere/kalivo" x 2>"$tmp/stderr"
 check "through a link: program found" expect_log "$folder" "[x]"
+
+# Started through a relative path, from a relative PATH entry, or from a
+# prefix with a space in its name, it finds the program after moving into
+# the working folder. Each row: the folder to start in, the PATH, the command.
+mkdir -p "$tmp/pre fix/bin" "$tmp/pre fix/lib/kalivo"
+cp "$tmp/bin/kalivo" "$tmp/pre fix/bin/kalivo"
+cp "$tmp/lib/kalivo/kalivo" "$tmp/pre fix/lib/kalivo/kalivo"
+while IFS='|' read -r name start path command; do
+    rm -f "$log" "$tmp/pre fix/lib/kalivo/log"
+    (cd "$start" && env -i PATH="$path" HOME="$home" "$command" y 2>"$tmp/stderr")
+    status=$?
+    [ -e "$log" ] || cp "$tmp/pre fix/lib/kalivo/log" "$log" 2>/dev/null
+    check "$name: program found and run in the folder" expect_log "$folder" "[y]"
+    check "$name: program's status passed on" [ "$status" -eq 7 ]
+done <<ROWS
+./kalivo from its own folder|$tmp/bin|$PATH|./kalivo
+bin/kalivo from the prefix|$tmp|$PATH|bin/kalivo
+../bin/kalivo from a sibling|$tmp/lib|$PATH|../bin/kalivo
+relative PATH entry|$tmp|bin:$PATH|kalivo
+a prefix with a space|$tmp|$tmp/pre fix/bin:$PATH|kalivo
+ROWS
 
 # Where the folder cannot be made, the launcher stops with a message and the
 # program does not run.
