@@ -1,6 +1,8 @@
 #include "fileio.h"
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fileio {
@@ -18,6 +20,33 @@ bool writeAll(int fd, const char *data, qsizetype size)
         size -= n;
     }
     return true;
+}
+
+int createNew(const char *path, mode_t mode)
+{
+    int fd;
+    do {
+        // O_EXCL never follows a link, even a dangling one.
+        fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    } while (fd < 0 && errno == EINTR);
+    // The umask narrowed the mode given to open().
+    if (fd >= 0 && ::fchmod(fd, mode) != 0) {
+        const int err = errno;
+        ::close(fd);
+        ::unlink(path);
+        errno = err;
+        return -1;
+    }
+    return fd;
+}
+
+bool makePrivateFolder(const char *path)
+{
+    if (::mkdir(path, 0700) != 0)
+        return errno == EEXIST;
+    // Only a folder made here gets its mode set; the umask may have taken
+    // the owner's own bits away.
+    return ::chmod(path, 0700) == 0;
 }
 
 } // namespace fileio

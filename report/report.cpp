@@ -158,16 +158,11 @@ QByteArray drawName(const std::function<float()> &nextRandom)
     return name;
 }
 
-// O_EXCL: the page is always a new file. An existing file of that name is
-// never truncated, and a link there is never followed (O_EXCL fails on a
-// link even when it dangles).
+// The page is always a new file, for the user alone: an existing file of
+// that name is never truncated, and a link there is never followed.
 int createPage(const QByteArray &path)
 {
-    int fd;
-    do {
-        fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
+    return fileio::createNew(path.constData(), 0600);
 }
 
 // BuildPage into `page`, whose allocation is reused.
@@ -263,7 +258,7 @@ Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
         if (fd < 0 && errno == ENOENT && !madeTemp) {
             // A working folder without temp/ gets one with the first report.
             madeTemp = true;
-            if (::mkdir(tempDir.constData(), 0777) != 0 && errno != EEXIST)
+            if (!fileio::makePrivateFolder(tempDir.constData()))
                 return failure(name, errno);
             fd = createPage(path);
         }

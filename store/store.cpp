@@ -164,8 +164,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     const QByteArray target = nativePath(day, month, year);
     if (const int err = retryFailedSync(*m_syncs, m_dataDir); err != 0)
         return {failure("write", day, month, year, err)};
-    mode_t mode = 0666;   // narrowed by the umask for a new file
-    bool replacing = false;
+    mode_t mode = 0600;   // a new note is for the user alone
 
     // Whatever stands at the note's path decides what happens: a directory
     // or something else that is no file is never replaced; a file holding
@@ -178,7 +177,6 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
         if (!S_ISREG(st.st_mode))
             return {failure("write", day, month, year, S_ISDIR(st.st_mode) ? EISDIR : kNotAFile)};
         mode = st.st_mode & 07777;
-        replacing = true;
         if (st.st_size == bytes.size()) {
             const int fd = ::open(target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
             if (fd >= 0) {
@@ -203,11 +201,12 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temp = m_dataDir + "/." + target.mid(m_dataDir.size() + 1) + '.'
             + QByteArray::number(qint64(::getpid())) + '.' + QByteArray::number(++counter) + ".tmp";
-        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        // A replaced note keeps exactly the mode it had.
+        fd = fileio::createNew(temp.constData(), mode);
         if (fd < 0 && errno == ENOENT && attempt == 0) {
             // No data/ yet: the first note of a fresh working folder. Its
             // entry in the working folder must reach the disk as well.
-            if (::mkdir(m_dataDir.constData(), 0777) != 0 && errno != EEXIST)
+            if (!fileio::makePrivateFolder(m_dataDir.constData()))
                 return {failure("write", day, month, year, errno)};
             syncFolder(m_rootDir);
             continue;
@@ -218,17 +217,8 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     if (fd < 0)
         return {failure("write", day, month, year, EEXIST)};
 
-    // The umask narrowed the mode given to open(); a replaced note keeps
-    // exactly the mode it had, which usually survives the umask anyway.
-    static const mode_t processUmask = [] {
-        const mode_t m = ::umask(0);
-        ::umask(m);
-        return m;
-    }();
     int err = 0;
-    if (replacing && (mode & processUmask) != 0 && ::fchmod(fd, mode) != 0)
-        err = errno;
-    if (err == 0 && (!fileio::writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0))
+    if (!fileio::writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0)
         err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +15,7 @@
 #include <limits>
 #include <numeric>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using Notes = QMap<int, QByteArray>;
@@ -171,12 +173,14 @@ private slots:
     }
 
     // Two presses: two pages of the drawn names, each holding the page; then
-    // a month without notes.
+    // a month without notes. temp/ and the pages are private, whatever the
+    // umask.
     void writesUnderDrawnNames()
     {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("data"));
-        QVERIFY(QDir(dir.path()).mkpath("temp"));
+        const mode_t umask = ::umask(0);
+        const auto restore = qScopeGuard([umask] { ::umask(umask); });
         writeFile(dir.filePath("data/2006-03-14.txt"), "Dentist\r\n9 & 10");
         const store::NoteStore notes(dir.path());
         const auto draws = drawsFor("ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUV"
@@ -194,6 +198,10 @@ private slots:
         QCOMPARE(readFile(first.path), page);
         QCOMPARE(readFile(second.path), page);
         QCOMPARE(readFile(empty.path), kHead + kTail);   // nothing left of the longer page
+        QCOMPARE(QFileInfo(dir.filePath("temp")).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                     | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        QCOMPARE(QFileInfo(first.path).permissions(), QFile::ReadOwner | QFile::WriteOwner
+                     | QFile::ReadUser | QFile::WriteUser);
     }
 
     void nameFromRealDraws()

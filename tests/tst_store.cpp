@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -357,7 +358,7 @@ void TestStore::firstNoteCreatesDataFolder()
     QVERIFY(QFileInfo(dataDir()).isDir());
     struct stat st;
     QCOMPARE(::stat(QFile::encodeName(dataDir()).constData(), &st), 0);
-    QCOMPARE(int(st.st_mode & 07777), 0755);
+    QCOMPARE(int(st.st_mode & 07777), 0700);
     QCOMPARE(entries(dataDir()), QStringList{kNoteName});
     QCOMPARE(readBytes(notePath()), kNew.toLatin1());
 }
@@ -636,15 +637,21 @@ void TestStore::sameBytesLeaveTheFileAlone()
 void TestStore::permissionsAreKept_data()
 {
     QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("umask");
 
-    QTest::newRow("odd bits 0604") << 0604;
-    QTest::newRow("executable note 0755") << 0755;
-    QTest::newRow("group-writable note 0664, wider than the umask") << 0664;
+    QTest::newRow("odd bits 0604") << 0604 << 022;
+    QTest::newRow("executable note 0755") << 0755 << 022;
+    QTest::newRow("group-writable note 0664, wider than the umask") << 0664 << 022;
+    QTest::newRow("umask 000 opens nothing to others") << 0644 << 000;
+    QTest::newRow("umask 0277 takes nothing from the owner") << 0644 << 0277;
 }
 
 void TestStore::permissionsAreKept()
 {
     QFETCH(int, mode);
+    QFETCH(int, umask);
+    ::umask(mode_t(umask));
+    const auto restore = qScopeGuard([] { ::umask(022); });
 
     const NoteStore notes(m_root);
     QVERIFY(QDir().mkpath(dataDir()));
@@ -657,11 +664,10 @@ void TestStore::permissionsAreKept()
     QCOMPARE(::stat(note.constData(), &st), 0);
     QCOMPARE(int(st.st_mode & 07777), mode);
 
-    // A new note gets the usual mode for the user's umask (022 here), not
-    // the private one of a temporary file.
+    // A new note is for the user alone, whatever the umask.
     QCOMPARE(notes.UpdateData(kDay + 1, kMonth, kYear, "new").error, QString());
     QCOMPARE(::stat(QFile::encodeName(notePath(kNeighbourName)).constData(), &st), 0);
-    QCOMPARE(int(st.st_mode & 07777), 0644);
+    QCOMPARE(int(st.st_mode & 07777), 0600);
 }
 
 void TestStore::failedFolderSyncFailsNextChange_data()
