@@ -4,11 +4,44 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// While the application object connects to the display, Qt's messages are
+// held back: a display that cannot be reached ends in one line of ours
+// instead of Qt's abort and a core dump.
+QStringList heldMessages;
+
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        heldMessages << qFormatLogMessage(type, context, text);
+        return;
+    }
+    // Qt's first words say what failed ("could not connect to display :1").
+    const QString why = heldMessages.isEmpty() ? text.section(QLatin1Char('\n'), 0, 0)
+                                               : heldMessages.first();
+    std::fprintf(stderr, "kalivo: Kalivo needs a graphical desktop, and cannot reach one (%s)\n",
+                 qPrintable(why.simplified()));
+    std::fflush(stderr);
+    ::_exit(1);
+}
+
+} // namespace
+
 // The windows' side of the program: the month view's start-up decides
 // whether the month view, the reminder or nothing is shown.
 extern "C" __attribute__((visibility("default"))) int kalivo_gui_main(int argc, char **argv)
 {
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString &message : std::as_const(heldMessages))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    heldMessages.clear();
+
     QApplication::setWindowIcon(appIcon());
     // Lets the desktop match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kalivo.Kalivo"));

@@ -5,6 +5,7 @@
 #include <dlfcn.h>
 #include <limits.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <unistd.h>
 
@@ -38,6 +39,26 @@ void *loadGui()
     return nullptr;
 }
 
+bool isSet(const char *name)
+{
+    const char *value = getenv(name);
+    return value && *value;
+}
+
+// Whether the windows have a place to go: a display, or a platform chosen
+// for Qt by its own variable or argument. Without one, Qt would abort with a
+// core dump.
+bool hasDisplay(int argc, char *argv[])
+{
+    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"))
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        if (strcmp(argv[i], "-platform") == 0 || strcmp(argv[i], "--platform") == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -46,6 +67,12 @@ int main(int argc, char *argv[])
     // desktop libraries are loaded or a display is needed.
     if (reminder::endsSilently(argc, argv))
         return 0;
+
+    if (!hasDisplay(argc, argv)) {
+        fputs("kalivo: Kalivo needs a graphical desktop, and there is no display here"
+              " (neither DISPLAY nor WAYLAND_DISPLAY is set)\n", stderr);
+        return 1;
+    }
 
     void *gui = loadGui();
     if (!gui)

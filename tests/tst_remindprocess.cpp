@@ -32,13 +32,16 @@ struct Run {
     QByteArray err;
 };
 
-Run runKalivo(const QString &folder, const QStringList &arguments)
+// display: the DISPLAY to give, none when empty.
+Run runKalivo(const QString &folder, const QStringList &arguments, const QString &display = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (!display.isEmpty())
+        env.insert(QStringLiteral("DISPLAY"), display);
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
     process.start(QStringLiteral(KALIVO_PROGRAM), arguments);
@@ -120,34 +123,43 @@ void TestRemindProcess::endsSilentlyWithoutDisplay()
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
 }
 
-// Without a display the windows cannot come up: a run that went on into them
-// fails loudly instead of ending quietly with 0.
+// Without a display the windows cannot come up: a run that goes on into them
+// says so in one line and ends with 1, with no abort and nothing touched.
 void TestRemindProcess::goesOnIntoTheProgram_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("display");
     const QStringList remind{QStringLiteral("remind")};
-    QTest::newRow("note today") << "note today" << remind;
-    QTest::newRow("note in 1900") << "note in 1900" << remind;
-    QTest::newRow("directory at today's note") << "directory at today's note" << remind;
-    QTest::newRow("ft.txt, no note") << "ft.txt" << remind;
-    QTest::newRow("Remind, no note") << "empty" << QStringList{"Remind"};
-    QTest::newRow("remind and more, no note") << "empty" << QStringList{"remind", "x"};
-    QTest::newRow("no arguments, no note") << "empty" << QStringList{};
+    QTest::newRow("note today") << "note today" << remind << "";
+    QTest::newRow("note in 1900") << "note in 1900" << remind << "";
+    QTest::newRow("directory at today's note") << "directory at today's note" << remind << "";
+    QTest::newRow("ft.txt, no note") << "ft.txt" << remind << "";
+    QTest::newRow("Remind, no note") << "empty" << QStringList{"Remind"} << "";
+    QTest::newRow("remind and more, no note") << "empty" << QStringList{"remind", "x"} << "";
+    QTest::newRow("no arguments, no note") << "empty" << QStringList{} << "";
+    QTest::newRow("a display that is not there") << "empty" << QStringList{} << ":4093";
+    QTest::newRow("a display that is not there, note today") << "note today" << remind << ":4093";
 }
 
 void TestRemindProcess::goesOnIntoTheProgram()
 {
     QFETCH(QString, folder);
     QFETCH(QStringList, arguments);
+    QFETCH(QString, display);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(build(dir.path(), folder));
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
-    const Run run = runKalivo(dir.path(), arguments);
+    const Run run = runKalivo(dir.path(), arguments, display);
     QVERIFY(run.finished);
-    QVERIFY2(run.status != QProcess::NormalExit || run.code != 0, run.err.constData());
-    QVERIFY(!run.err.isEmpty());
+    QCOMPARE(run.status, QProcess::NormalExit);
+    QCOMPARE(run.code, 1);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY2(run.err.startsWith("kalivo: Kalivo needs a graphical desktop"), run.err.constData());
+    QCOMPARE(run.err.count('\n'), 1);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
 }
 
 QTEST_GUILESS_MAIN(TestRemindProcess)
