@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "platform.h"
+#include "programstart.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -31,8 +32,8 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 } // namespace
 
-// The windows' side of the program: the month view's start-up decides
-// whether the month view, the reminder or nothing is shown.
+// The windows' side of the program. Qt takes its own arguments out of argv;
+// the rest decides whether the month view, the reminder or nothing is shown.
 extern "C" __attribute__((visibility("default"))) int kalivo_gui_main(int argc, char **argv)
 {
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
@@ -47,16 +48,9 @@ extern "C" __attribute__((visibility("default"))) int kalivo_gui_main(int argc, 
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kalivo.Kalivo"));
     const Platform platform = systemPlatform();
 
-    Form1 form(platform, QApplication::arguments().mid(1));
-    switch (form.Form_Load()) {
-    case Form1::LoadOutcome::Quit:
+    // The month view waits hidden behind the reminder, if one is shown.
+    Form1 form(platform);
+    if (!startProgram(form, argc, argv))
         return 0;
-    case Form1::LoadOutcome::ShowMonthView:
-        form.show();
-        break;
-    case Form1::LoadOutcome::ReminderShown:
-        // The reminder window is up; the month view waits, hidden.
-        break;
-    }
     return app.exec();
 }

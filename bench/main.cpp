@@ -219,7 +219,7 @@ Platform platformFor(const QString &folder, QStringList *messages)
 
 std::unique_ptr<Form1> openView(const QString &folder, QSize size, QStringList *messages)
 {
-    auto form = std::make_unique<Form1>(platformFor(folder, messages), QStringList());
+    auto form = std::make_unique<Form1>(platformFor(folder, messages));
     form->Form_Load();
     form->resize(size);
     form->show();
@@ -245,7 +245,7 @@ QPlainTextEdit *typeNote(benchmark::State &state, Form1 &form)
     QPlainTextEdit *box = form.Text1(k);
     failIf(state, !activate(form), QStringLiteral("the month view does not become active"));
     box->setFocus(Qt::MouseFocusReason);
-    failIf(state, form.FocusIndex != k, QStringLiteral("the note box does not take the focus"));
+    failIf(state, form.focusIndex() != k, QStringLiteral("the note box does not take the focus"));
     box->setPlainText(editedNote(++fixture->edits));
     // The window paints what changed before the user's next click, as it
     // does between two key strokes; a click must not find it still to do.
@@ -256,7 +256,7 @@ QPlainTextEdit *typeNote(benchmark::State &state, Form1 &form)
 // The last timed step left the typed note on disk and the focus elsewhere.
 void checkSaved(benchmark::State &state, Form1 &form)
 {
-    failIf(state, form.FocusIndex != 0, QStringLiteral("the note box kept the focus"));
+    failIf(state, form.focusIndex() != 0, QStringLiteral("the note box kept the focus"));
     failIf(state, !form.unsavedNotes().isEmpty(), form.unsavedNotes().join(QLatin1Char(' ')));
     failIf(state, !views->messages.isEmpty(), views->messages.join(QLatin1Char(' ')));
 }
@@ -278,14 +278,14 @@ void registerCases(const Settings &settings)
 {
     // The month on screen rendered again, as every layout pass ends.
     addCase(settings, "render", nullptr,
-            [](benchmark::State &) { views->render->ShowMonth(views->render->M, views->render->y); },
+            [](benchmark::State &) { views->render->ShowMonth(views->render->displayedMonth(), views->render->displayedYear()); },
             [](benchmark::State &state) { readNotes(state, fixture->monthPaths); });
 
     // The same in a folder with 50,000 other notes; its floor is the
     // rendering in the folder without them.
     addCase(settings, "render big", nullptr,
-            [](benchmark::State &) { views->big->ShowMonth(views->big->M, views->big->y); },
-            [](benchmark::State &) { views->render->ShowMonth(views->render->M, views->render->y); });
+            [](benchmark::State &) { views->big->ShowMonth(views->big->displayedMonth(), views->big->displayedYear()); },
+            [](benchmark::State &) { views->render->ShowMonth(views->render->displayedMonth(), views->render->displayedYear()); });
 
     // A real resize: the window changes size, every control moves, the note
     // boxes rewrap, and the month is rendered again. The way back to the
@@ -296,7 +296,7 @@ void registerCases(const Settings &settings)
                 QCoreApplication::processEvents();
             },
             [](benchmark::State &) { views->layout->resize(1920, 1080); },
-            [](benchmark::State &) { views->layout->ShowMonth(views->layout->M, views->layout->y); });
+            [](benchmark::State &) { views->layout->ShowMonth(views->layout->displayedMonth(), views->layout->displayedYear()); });
 
     // A click on "Next Month >" while a typed note waits in its box: the box
     // loses the focus and saves, then the next month is rendered.
@@ -304,14 +304,14 @@ void registerCases(const Settings &settings)
             [](benchmark::State &state) {
                 Form1 &form = *views->navigate;
                 checkSaved(state, form);
-                if (form.M != kMonth)
+                if (form.displayedMonth() != kMonth)
                     form.Command2_Click();
                 typeNote(state, form);
             },
             [](benchmark::State &state) {
                 Form1 &form = *views->navigate;
                 QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-                failIf(state, form.M != kNextMonth, QStringLiteral("\"Next Month >\" did not move on"));
+                failIf(state, form.displayedMonth() != kNextMonth, QStringLiteral("\"Next Month >\" did not move on"));
             },
             [](benchmark::State &state) {
                 static const QByteArray note = bench::noteText(kNoteSize, 7);

@@ -2,7 +2,6 @@
 
 #include "calendar.h"
 #include "frmabout.h"
-#include "reminderstart.h"
 #include "report.h"
 
 #include <QCloseEvent>
@@ -10,20 +9,12 @@
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFont>
-#include <QFontMetricsF>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTimer>
 
-#include <algorithm>
-#include <cmath>
 #include <exception>
-#include <optional>
 
 using namespace monthview;
 
@@ -70,91 +61,8 @@ double twipsOf(int pixels)
     return pixels * 15.0;
 }
 
-// A note box counts as entered or left on every focus change but one: its
-// own context menu takes the keyboard only while it is open and gives it
-// back. Switching to another application's window counts, so the note
-// reaches the disk when the user turns to something else.
-bool countsForTheNote(Qt::FocusReason reason)
-{
-    return reason != Qt::PopupFocusReason;
-}
-
-const QColor kUnreadableText(160, 0, 0);
-
 } // namespace
 
-namespace monthview {
-
-// A note box Text1(k): a plain multi-line editor that reports its focus
-// changes to the month view together with its index.
-class NoteBox : public QPlainTextEdit
-{
-public:
-    NoteBox(int index, Form1 *form)
-        : QPlainTextEdit(form)
-        , m_index(index)
-        , m_form(form)
-    {
-        setObjectName(QStringLiteral("Text1_%1").arg(index));
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        // Tab moves on to the next control, as in any form.
-        setTabChangesFocus(true);
-        // Without scroll bars nothing needs the document's full height, and
-        // centring on scroll spares every text change a layout of the
-        // document's last screenful.
-        setCenterOnScroll(true);
-    }
-
-    // The window's destruction hides it, which takes the focus from the
-    // box after the month view's own members are gone.
-    void detach() { m_form = nullptr; }
-
-protected:
-    // An unfocused box may hold only the start of its note. The whole note
-    // goes in here, before the key, click, paste or input-method text that
-    // follows the focus reaches the box: the mouse press that gave the focus
-    // is delivered after this event, so the cursor still lands where the
-    // user clicked.
-    void focusInEvent(QFocusEvent *event) override
-    {
-        if (m_form)
-            m_form->showWholeNote(m_index);
-        QPlainTextEdit::focusInEvent(event);
-        if (m_form)
-            m_form->noteFocusIn(m_index, event->reason());
-    }
-
-    // A drop changes a box without giving it the focus, and the wheel
-    // scrolls past what an unfocused box holds.
-    void dragEnterEvent(QDragEnterEvent *event) override
-    {
-        if (m_form)
-            m_form->showWholeNote(m_index);
-        QPlainTextEdit::dragEnterEvent(event);
-    }
-
-    void wheelEvent(QWheelEvent *event) override
-    {
-        if (m_form)
-            m_form->showWholeNote(m_index);
-        QPlainTextEdit::wheelEvent(event);
-    }
-
-    void focusOutEvent(QFocusEvent *event) override
-    {
-        QPlainTextEdit::focusOutEvent(event);
-        if (m_form)
-            m_form->noteFocusOut(m_index, event->reason());
-    }
-
-private:
-    int m_index;
-    Form1 *m_form;
-};
-
-} // namespace monthview
 
 // Qt must never see an exception leave one of its callbacks.
 template <typename Handler>
@@ -175,11 +83,11 @@ void Form1::guarded(Handler &&handler) noexcept
     }
 }
 
-Form1::Form1(const Platform &platform, const QStringList &arguments, QWidget *parent)
+Form1::Form1(const Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
-    , m_arguments(arguments)
     , m_notes(platform.workingFolder)
+    , m_unsaved(m_notes)
 {
     m_windows.add(this);
     buildDesign();
@@ -187,9 +95,11 @@ Form1::Form1(const Platform &platform, const QStringList &arguments, QWidget *pa
 
 Form1::~Form1()
 {
+    // The window's destruction hides the boxes, which takes the focus from
+    // one of them after this window's own members are gone.
     for (NoteBox *box : m_text1) {
         if (box)
-            box->detach();
+            box->disconnect(this);
     }
 }
 
@@ -253,7 +163,7 @@ void Form1::buildDesign()
     heading->hide();
     m_label3[0] = heading;
 
-    auto *box = new NoteBox(0, this);
+    auto *box = new NoteBox(0, &m_fills, this);
     // Latin text reads the same unshaped; scripts that need shaping still
     // get it. Shaping was most of the cost of filling 31 boxes.
     QFont noteFont = arialFont(9);
@@ -289,6 +199,8 @@ void Form1::buildDesign()
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(65535);
+    // A coarse timer would round the period to whole seconds.
+    m_timer1->setTimerType(Qt::PreciseTimer);
     connect(m_timer1, &QTimer::timeout, this, [this] { guarded([this] { Timer1_Timer(); }); });
     m_timer1->start();
 
@@ -317,7 +229,7 @@ QPushButton *Form1::Command4(int k) const
 
 // ---------------------------------------------------------------- start-up
 
-Form1::LoadOutcome Form1::Form_Load()
+void Form1::Form_Load()
 {
     const QString marker = m_platform.workingFolder + QLatin1String("/ft.txt");
     if (QFileInfo::exists(marker)) {
@@ -340,26 +252,14 @@ Form1::LoadOutcome Form1::Form_Load()
     FocusIndex = 0;
     BaseFontSize = static_cast<qint16>(qRound(m_command4[0]->font().pointSizeF()));   // 8.25 -> 8
 
-    const QDate now = m_platform.today;
-    FocusDay = static_cast<qint16>(now.day());
-    y = static_cast<qint16>(now.year());
-    M = static_cast<qint16>(now.month());
-    TodayDay = FocusDay;
-    TodayYear = y;
-    TodayMonthText = QString::number(M);
-
-    bool reminderShown = false;
-    if (m_arguments == QStringList{QStringLiteral("remind")}) {
-        if (!reminder::ReminderStart(
-                reminder::Context{TodayDay, M, TodayYear, FocusDay, y, m_notes, m_windows, this}))
-            return LoadOutcome::Quit;
-        reminderShown = true;
-    }
+    m_today = m_platform.today;
+    FocusDay = static_cast<qint16>(m_today.day());
+    y = static_cast<qint16>(m_today.year());
+    M = static_cast<qint16>(m_today.month());
 
     createHeadings();
     createNoteBoxes();
     m_loaded = true;
-    return reminderShown ? LoadOutcome::ReminderShown : LoadOutcome::ShowMonthView;
 }
 
 void Form1::createHeadings()
@@ -382,22 +282,13 @@ void Form1::createNoteBoxes()
 {
     const NoteBox *tmpl = m_text1[0];
     for (int k = 1; k <= 35; ++k) {
-        auto *box = new NoteBox(k, this);
+        auto *box = new NoteBox(k, &m_fills, this);
         box->setFont(tmpl->font());
         box->setGeometry(tmpl->geometry());
         box->hide();
-        connect(box->document(), &QTextDocument::contentsChanged, this, [this, k] {
-            if (m_settingText)
-                return;
-            m_cells[k].dirty = true;
-            // Assistive technology edits a box without the focus. Whatever
-            // it changed in the start of a note, the rest still follows it.
-            showWholeNote(k);
-        });
+        connect(box, &NoteBox::focusEntered, this, &Form1::noteFocusIn);
+        connect(box, &NoteBox::focusLeft, this, &Form1::noteFocusOut);
         m_text1[k] = box;
-        // No colour yet: the first rendering gives each box the colour of
-        // its day (and a box that shows no day needs none).
-        m_cells[k].colour = 0;
         // The day number lies over its box and stays clickable.
         m_command4[k]->raise();
     }
@@ -430,7 +321,7 @@ void Form1::Form_Resize()
     // edited goes to disk first, and its box keeps its text and cursor.
     if (FocusIndex != 0)
         UpdateDay(FocusIndex, M, y);
-    retryUnsaved();
+    m_unsaved.retry();
 
     const QSize outer = frameGeometry().size();
     m_laidOutFor = outer;
@@ -515,30 +406,21 @@ void Form1::changeEvent(QEvent *event)
 
 // ---------------------------------------------------------------- rendering
 
-Today Form1::today() const
-{
-    return Today{TodayDay, TodayMonthText, TodayYear};
-}
-
-void Form1::writeTitle()
-{
-    const QString title = calendar::MonthTitle(M, y);
-    if (m_label1->text() != title)
-        m_label1->setText(title);
-}
-
 void Form1::ShowMonth(qint16 month, qint16 year)
 {
     if (!m_loaded)
         return;
 
+    // Edited boxes go to disk under the dates they show before the boxes
+    // show other dates.
     saveEditedBoxes(month, year, true);
+    M = month;
+    y = year;
 
-    const MonthPlan plan = planMonth(month, year, today(), [&](qint16 day) {
+    const MonthPlan plan = planMonth(month, year, m_today, [&](qint16 day) {
         // A note that could not be saved shows as the user left it.
-        const auto unsaved = m_unsaved.find(NoteDate{day, month, year});
-        if (unsaved != m_unsaved.end())
-            return store::Note{unsaved->second.text, QString()};
+        if (const QString *kept = m_unsaved.textOf(NoteDate{day, month, year}))
+            return store::Note{*kept, QString()};
         return m_notes.GetData(day, month, year);
     });
 
@@ -555,239 +437,22 @@ void Form1::ShowMonth(qint16 month, qint16 year)
     for (qint16 d = 1; d <= plan.days; ++d) {
         const int k = calendar::GetIndex(d, month, year);
         const CellPlan &cell = plan.cells[k];
-        showNote(k, cell.note, NoteDate{d, month, year});
+        m_text1[k]->showNote(NoteDate{d, month, year}, cell.note, FocusIndex == k);
         if (m_command4[k]->text() != cell.caption)
             m_command4[k]->setText(cell.caption);
-        setBoxColour(k, cell.colour);
+        m_text1[k]->setColour(cell.colour);
         if (m_text1[k]->isHidden())
             m_text1[k]->show();
         if (m_command4[k]->isHidden())
             m_command4[k]->show();
     }
 
-    writeTitle();
-}
-
-// The box being edited gets the whole note; any other only as much as it
-// shows (see Cell::partLength).
-void Form1::setBoxText(int k, const QString &note)
-{
-    NoteBox *box = m_text1[k];
-    Cell &cell = m_cells[k];
-    cell.partLength = -1;
-    QString shown;
-    if (FocusIndex != k && !box->hasFocus()) {
-        Fill &fill = fillOf(k);
-        cell.fillSize = fill.size;
-        cell.fillFont = fill.font;
-        // The editor text of a note's start is the start of its editor
-        // text: with a CR LF per line break, twice as many characters of the
-        // note as the box can hold are more than enough, and a CR at their
-        // end takes its LF along.
-        qsizetype head = std::min(note.size(), 2 * fill.chars + 1);
-        if (head < note.size() && note.at(head - 1) == u'\r')
-            ++head;
-        shown = editorTextOfNote(head < note.size() ? note.left(head) : note);
-        const qsizetype length = editorTextPrefixLength(shown, fill.lines, fill.chars, &fill.room, fill.width,
-                                                        [this](char16_t c) { return measureLetter(c); });
-        if (length < shown.size()) {
-            shown.truncate(length);
-            cell.partLength = length;
-        }
-    } else {
-        shown = editorTextOfNote(note);
-    }
-    m_settingText = true;
-    // Through the document: the editor's own setPlainText also lays out the
-    // first block twice on the spot (to select all and to show the cursor),
-    // work that the next paint does anyway for a box that shows. The undo
-    // history goes, the cursor moves to the start, the view goes to the top.
-    box->document()->setPlainText(shown);
-    box->verticalScrollBar()->setValue(0);
-    m_settingText = false;
-    cell.note = note;
-    cell.shownRaw = box->document()->toRawText();
-    cell.dirty = false;
-}
-
-void Form1::showNote(int k, const store::Note &note, const NoteDate &date)
-{
-    NoteBox *box = m_text1[k];
-    Cell &cell = m_cells[k];
-    const bool sameDate = cell.date == date;
-
-    if (!note.ok()) {
-        cell.date = date;
-        showUnreadable(k, note.error);
-        return;
-    }
-    if (cell.unreadable) {
-        cell.unreadable = false;
-        box->setReadOnly(false);
-        refreshPalette(k);
-        cell.date = date;
-        setBoxText(k, note.text);
-        return;
-    }
-    cell.date = date;
-    // The note being typed stays as it is, cursor and all.
-    if (FocusIndex == k && sameDate)
-        return;
-    if (!cell.dirty && cell.note == note.text) {
-        // Same text for another date: the undo history belongs to the old one.
-        if (!sameDate && (box->document()->isUndoAvailable() || box->document()->isRedoAvailable()))
-            box->document()->clearUndoRedoStacks();
-        // A layout pass may have made the box larger.
-        fillAgainIfShort(k);
-        return;
-    }
-    setBoxText(k, note.text);
-}
-
-// How much of a note an unfocused box needs so that it looks full: every
-// line that shows and two more, and enough characters for all of them when
-// long lines wrap. Judged on the generous side: the frame's inside rather
-// than the viewport, the font's height without leading, characters no wider
-// than 2 px or the font's narrowest letters, whichever is less - or, for
-// Latin-1 text, no wider than three quarters of their own width, which
-// kerning never undercuts. Only zero-width marks take less room than that.
-Form1::Fill &Form1::fillOf(int k) const
-{
-    const NoteBox *box = m_text1[k];
-    const QSize size = box->contentsRect().size();
-    if (m_lastFill.lines > 0 && m_lastFill.size == size && m_lastFill.font == box->font())
-        return m_lastFill;
-
-    if (m_lastFill.lines == 0 || m_lastFill.font != box->font()) {
-        m_lastFill.font = box->font();
-        m_lastFill.metrics.emplace(m_lastFill.font);
-        m_lastFill.room.fill(-1);
-    }
-    const QFontMetricsF &metrics = *m_lastFill.metrics;
-    const qreal lineHeight = std::max<qreal>(1, std::min(metrics.height(), metrics.lineSpacing()));
-    const qreal narrowest = std::min({metrics.horizontalAdvance(QLatin1Char('i')),
-                                      metrics.horizontalAdvance(QLatin1Char('l')),
-                                      metrics.horizontalAdvance(QLatin1Char(' ')), qreal(2)});
-    const int lines = int(std::ceil(std::max(size.height(), 0) / lineHeight)) + 2;
-    const auto perLine = qsizetype(std::ceil(std::max(size.width(), 1) / std::max<qreal>(narrowest, 0.5)));
-    m_lastFill.size = size;
-    m_lastFill.lines = lines;
-    m_lastFill.chars = lines * perLine;
-    m_lastFill.width = std::max(size.width(), 1);
-    return m_lastFill;
-}
-
-// The room a Latin-1 letter takes in the note boxes' font, measured when a
-// note first holds it: every letter measured costs the font a look at its
-// glyph. Blanks may hang past the edge, a tab may stop right after its
-// start, controls and the soft hyphen may show as nothing.
-float Form1::measureLetter(char16_t c) const
-{
-    if (c <= 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0xAD)
-        return 0;
-    return float(0.75 * m_lastFill.metrics->horizontalAdvance(QChar(c)));
-}
-
-void Form1::fillAgainIfShort(int k)
-{
-    const Cell &cell = m_cells[k];
-    if (cell.partLength < 0)
-        return;
-    // A taller or wider box, or another font, may show more of the note.
-    const Fill &fill = fillOf(k);
-    if (fill.size.height() > cell.fillSize.height() || fill.size.width() > cell.fillSize.width()
-        || fill.font != cell.fillFont)
-        setBoxText(k, cell.note);
-}
-
-// The rest of the note goes on at the end of the box, so its cursor and its
-// scroll position stay as they are.
-void Form1::showWholeNote(int k)
-{
-    Cell &cell = m_cells[k];
-    if (cell.partLength < 0)
-        return;
-    QTextDocument *document = m_text1[k]->document();
-    const QString rest = editorTextOfNote(cell.note).mid(cell.partLength);
-    m_settingText = true;
-    // Filling in the rest is no step the user could undo.
-    const bool undo = document->isUndoRedoEnabled();
-    document->setUndoRedoEnabled(false);
-    QTextCursor end(document);
-    end.movePosition(QTextCursor::End);
-    end.insertText(rest);
-    document->setUndoRedoEnabled(undo);
-    m_settingText = false;
-    cell.partLength = -1;
-    // Unchanged, the box now matches the note; changed elsewhere, it is a
-    // text to save.
-    if (!cell.dirty)
-        cell.shownRaw = document->toRawText();
-}
-
-void Form1::showUnreadable(int k, const QString &error)
-{
-    NoteBox *box = m_text1[k];
-    Cell &cell = m_cells[k];
-    const QString shown = QStringLiteral("This note cannot be read; Kalivo leaves its file alone.\n%1").arg(error);
-    if (cell.unreadable && cell.shownRaw == shown)
-        return;
-    cell.unreadable = true;
-    box->setReadOnly(true);
-    refreshPalette(k);
-    m_settingText = true;
-    box->setPlainText(shown);
-    m_settingText = false;
-    cell.partLength = -1;
-    cell.note.clear();
-    cell.shownRaw = shown;
-    cell.dirty = false;
-}
-
-void Form1::setBoxColour(int k, QRgb colour)
-{
-    if (m_cells[k].colour == colour)
-        return;
-    m_cells[k].colour = colour;
-    refreshPalette(k);
-}
-
-// The colour is the viewport's, which paints the box's background: the
-// box's own palette would pass a change on to every inner part of the box.
-// The text colour, which the box paints with, changes only with the
-// readability of the note.
-void Form1::refreshPalette(int k)
-{
-    NoteBox *box = m_text1[k];
-    QWidget *viewport = box->viewport();
-    const QColor base = QColor::fromRgb(m_cells[k].colour);
-    if (viewport->palette().color(QPalette::Base) != base) {
-        QPalette palette = viewport->palette();
-        palette.setColor(QPalette::Base, base);
-        viewport->setPalette(palette);
-    }
-    const QColor text = m_cells[k].unreadable ? kUnreadableText : m_text1[0]->palette().color(QPalette::Text);
-    if (box->palette().color(QPalette::Text) != text) {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Text, text);
-        box->setPalette(palette);
-    }
+    const QString title = calendar::MonthTitle(month, year);
+    if (m_label1->text() != title)
+        m_label1->setText(title);
 }
 
 // ---------------------------------------------------------------- editing and saving
-
-QString Form1::noteText(int k) const
-{
-    const Cell &cell = m_cells[k];
-    // A box holding only the start of its note stands for the whole note.
-    if (!cell.dirty || cell.partLength >= 0)
-        return cell.note;
-    const QString raw = m_text1[k]->document()->toRawText();
-    // Unchanged after all: keep the note's own bytes, lone CR or LF included.
-    if (raw == cell.shownRaw)
-        return cell.note;
-    return noteOfRawEditorText(raw);
-}
 
 bool Form1::UpdateDay(qint16 Index, qint16 month, qint16 year)
 {
@@ -796,59 +461,26 @@ bool Form1::UpdateDay(qint16 Index, qint16 month, qint16 year)
     const qint16 day = calendar::GetDay(Index, month, year);
     if (day == 0)
         return false;
-    Cell &cell = m_cells[Index];
+    NoteBox *box = m_text1[Index];
     const NoteDate date{day, month, year};
     // A box holds the note of the date it shows and of no other; a file that
     // could not be read is never overwritten from its cell.
-    if (cell.date != date || cell.unreadable)
+    if (box->date() != date || box->isUnreadable())
         return false;
 
-    const QString text = noteText(Index);
+    const QString text = box->noteText();
     const bool saved = saveNote(date, text);
     // Saved or kept for a later try: either way the box now matches it.
-    if (cell.dirty) {
-        cell.note = text;
-        cell.shownRaw = m_text1[Index]->document()->toRawText();
-        cell.dirty = false;
-    }
+    box->markSaved(text);
     return saved;
 }
 
 bool Form1::saveNote(const NoteDate &date, const QString &text)
 {
-    const store::Result result = text.isEmpty()
-        ? m_notes.DeleteData(date.day, date.month, date.year)
-        : m_notes.UpdateData(date.day, date.month, date.year, text);
-    if (result.ok()) {
-        m_unsaved.erase(date);
-        return true;
-    }
-    // Told once per note; later failures of the same note stay quiet.
-    const bool known = m_unsaved.contains(date);
-    m_unsaved[date] = Unsaved{text, result.error};
-    if (!known) {
-        tellUser(QStringLiteral("The note of %1 could not be saved.\n\n%2\n\n"
-                                "Its text stays on the screen, and Kalivo saves it as soon as it can.")
-                     .arg(describe(date), result.error));
-    }
-    return false;
-}
-
-void Form1::retryUnsaved()
-{
-    for (auto it = m_unsaved.begin(); it != m_unsaved.end();) {
-        const NoteDate &date = it->first;
-        const QString &text = it->second.text;
-        const store::Result result = text.isEmpty()
-            ? m_notes.DeleteData(date.day, date.month, date.year)
-            : m_notes.UpdateData(date.day, date.month, date.year, text);
-        if (result.ok()) {
-            it = m_unsaved.erase(it);
-        } else {
-            it->second.error = result.error;
-            ++it;
-        }
-    }
+    const UnsavedNotes::Outcome outcome = m_unsaved.save(date, text);
+    if (!outcome.tell.isEmpty())
+        tellUser(outcome.tell);
+    return outcome.saved;
 }
 
 // Saves every box that was edited, under the date it shows. With
@@ -857,19 +489,25 @@ void Form1::retryUnsaved()
 // focus handling.
 void Form1::saveEditedBoxes(qint16 month, qint16 year, bool keepFocusedDate)
 {
-    for (int k = 1; k <= 35; ++k) {
-        Cell &cell = m_cells[k];
-        if (!cell.dirty || cell.unreadable || cell.date.day == 0)
+    for (NoteBox *box : m_text1) {
+        if (!box || box->index() == 0 || !box->isEdited() || box->isUnreadable() || box->date().day == 0)
             continue;
+        const int k = box->index();
         if (keepFocusedDate && k == FocusIndex
-            && cell.date == NoteDate{calendar::GetDay(static_cast<qint16>(k), month, year), month, year})
+            && box->date() == NoteDate{calendar::GetDay(static_cast<qint16>(k), month, year), month, year})
             continue;
-        const QString text = noteText(k);
-        saveNote(cell.date, text);
-        cell.note = text;
-        cell.shownRaw = m_text1[k]->document()->toRawText();
-        cell.dirty = false;
+        const QString text = box->noteText();
+        saveNote(box->date(), text);
+        box->markSaved(text);
     }
+}
+
+void Form1::setDayEmphasis(int k, bool emphasised)
+{
+    QFont font = m_command4[k]->font();
+    font.setBold(emphasised);
+    font.setPointSizeF(emphasised ? BaseFontSize + 1 : BaseFontSize);
+    m_command4[k]->setFont(font);
 }
 
 void Form1::Text1_GotFocus(int Index)
@@ -878,10 +516,7 @@ void Form1::Text1_GotFocus(int Index)
         return;
     FocusIndex = static_cast<qint16>(Index);
     FocusDay = calendar::GetDay(FocusIndex, M, y);
-    QFont font = m_command4[Index]->font();
-    font.setBold(true);
-    font.setPointSizeF(BaseFontSize + 1);
-    m_command4[Index]->setFont(font);
+    setDayEmphasis(Index, true);
 }
 
 void Form1::Text1_LostFocus(int Index)
@@ -890,49 +525,45 @@ void Form1::Text1_LostFocus(int Index)
         return;
     // Save first, so that the note lands under the month still displayed.
     UpdateDay(static_cast<qint16>(Index), M, y);
-    retryUnsaved();
+    m_unsaved.retry();
     FocusIndex = 0;
     FocusDay = 0;
-    QFont font = m_command4[Index]->font();
-    font.setBold(false);
-    font.setPointSizeF(BaseFontSize);
-    m_command4[Index]->setFont(font);
+    setDayEmphasis(Index, false);
 }
 
 void Form1::Timer1_Timer()
 {
     if (FocusIndex != 0)
         UpdateDay(FocusIndex, M, y);
-    retryUnsaved();
+    m_unsaved.retry();
 }
 
+// A note box counts as entered or left on every focus change but two. Its
+// own context menu takes the keyboard only while it is open and gives it
+// back. A switch to another application's window saves the note, so that it
+// reaches the disk when the user turns to something else, but the box stays
+// the one being edited, as it is for the user: its day number keeps its
+// emphasis, and the switch back finds everything as it was.
 void Form1::noteFocusIn(int index, Qt::FocusReason reason)
 {
-    if (m_loaded && !m_unloaded && countsForTheNote(reason))
-        guarded([&] { Text1_GotFocus(index); });
+    if (!m_loaded || m_unloaded || reason == Qt::PopupFocusReason)
+        return;
+    guarded([&] { Text1_GotFocus(index); });
 }
 
 void Form1::noteFocusOut(int index, Qt::FocusReason reason)
 {
-    if (m_loaded && !m_unloaded && countsForTheNote(reason))
+    if (!m_loaded || m_unloaded || reason == Qt::PopupFocusReason)
+        return;
+    if (reason == Qt::ActiveWindowFocusReason)
+        guarded([this] { Timer1_Timer(); });
+    else
         guarded([&] { Text1_LostFocus(index); });
 }
 
-QStringList Form1::unsavedNotes() const
-{
-    QStringList dates;
-    for (const auto &[date, unsaved] : m_unsaved)
-        dates << QStringLiteral("%1: %2").arg(describe(date), unsaved.error);
-    return dates;
-}
-
-QString Form1::describe(const NoteDate &date) const
-{
-    return QStringLiteral("%1 %2 %3").arg(date.day).arg(calendar::MonthName(date.month)).arg(date.year);
-}
-
 // Messages wait until the current event is handled: a box that pops up in
-// the middle of a focus change would swallow the click that caused it.
+// the middle of a focus change would swallow the click that caused it. All
+// that comes up in one event is told in one box.
 void Form1::tellUser(const QString &text)
 {
     m_messages << text;
@@ -952,58 +583,29 @@ void Form1::showQueuedMessages()
 
 // ---------------------------------------------------------------- navigation
 
-// Years stay within four digits: note files are named by them.
-constexpr qint16 kFirstYear = 1;
-constexpr qint16 kLastYear = 9999;
+void Form1::showMonthOf(MonthYear shown)
+{
+    ShowMonth(shown.month, shown.year);
+}
 
 void Form1::Command1_Click()
 {
-    if (!(M == 12 && y >= kLastYear)) {
-        M = static_cast<qint16>(M + 1);
-        if (M == 13) {
-            M = 1;
-            y = static_cast<qint16>(y + 1);
-        }
-    }
-    writeTitle();
-    ShowMonth(M, y);
+    showMonthOf(nextMonth({M, y}));
 }
 
 void Form1::Command2_Click()
 {
-    if (!(M == 1 && y <= kFirstYear)) {
-        M = static_cast<qint16>(M - 1);
-        if (M == 0) {
-            M = 12;
-            y = static_cast<qint16>(y - 1);
-        }
-    }
-    writeTitle();
-    ShowMonth(M, y);
-}
-
-void Form1::stepYear(int delta)
-{
-    int year = y + delta;
-    // The year buttons stop at 1900 and 2099, but only when they arrive there;
-    // beyond those years, reached by the month buttons, they step on.
-    if (year == 1899)
-        year = 1900;
-    else if (year == 2100)
-        year = 2099;
-    y = static_cast<qint16>(std::clamp<int>(year, kFirstYear, kLastYear));
-    writeTitle();
-    ShowMonth(M, y);
+    showMonthOf(previousMonth({M, y}));
 }
 
 void Form1::Command10_Click()
 {
-    stepYear(-1);
+    showMonthOf(stepYear({M, y}, -1));
 }
 
 void Form1::Command11_Click()
 {
-    stepYear(+1);
+    showMonthOf(stepYear({M, y}, +1));
 }
 
 void Form1::Command3_Click()
@@ -1028,19 +630,16 @@ void Form1::zoomNotes(int points)
 {
     // 1 ... 72 points; a step that would leave that range leaves the box as it is.
     for (int k = 1; k <= 35; ++k) {
-        NoteBox *box = m_text1[k];
-        QFont font = box->font();
+        QFont font = m_text1[k]->font();
         const double size = font.pointSizeF() + points;
         if (size < 1 || size > 72)
             continue;
         font.setPointSizeF(size);
-        m_settingText = true;
-        box->setFont(font);
-        m_settingText = false;
+        m_text1[k]->setNoteFont(font);
     }
     // A smaller font shows more lines.
     for (int k = 1; k <= 35; ++k)
-        fillAgainIfShort(k);
+        m_text1[k]->fillAgainIfShort();
 }
 
 void Form1::Command7_Click()
@@ -1066,16 +665,13 @@ bool Form1::Form_Unload()
         Text1_LostFocus(FocusIndex);
     if (m_loaded) {
         saveEditedBoxes(M, y, false);
-        retryUnsaved();
+        m_unsaved.retry();
     }
 
-    if (!m_unsaved.empty()) {
+    if (!m_unsaved.isEmpty()) {
         // The question names every failure; the pending messages would only repeat them.
         m_messages.clear();
-        const QString question =
-            QStringLiteral("These notes could not be saved:\n\n%1\n\nClose Kalivo and lose them?")
-                .arg(unsavedNotes().join(QLatin1Char('\n')));
-        if (m_platform.confirm && !m_platform.confirm(this, kProgramTitle, question)) {
+        if (m_platform.confirm && !m_platform.confirm(this, kProgramTitle, m_unsaved.closeQuestion())) {
             // The window stays: the box that still has the focus is being
             // edited again.
             for (int k = 1; k <= 35; ++k) {

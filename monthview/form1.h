@@ -1,28 +1,25 @@
 #pragma once
 
 #include "monthlayout.h"
-#include "monthplan.h"
+#include "navigation.h"
+#include "notebox.h"
+#include "notedate.h"
 #include "platform.h"
 #include "store.h"
+#include "unsavednotes.h"
 #include "windowlist.h"
 
-#include <QFont>
-#include <QFontMetricsF>
+#include <QDate>
 #include <QSize>
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
-#include <compare>
-#include <map>
-#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
-
-namespace monthview { class NoteBox; }
 
 // The month view: a month as 5 x 7 day cells, each a note box Text1(k) with
 // its day-number button Command4(k) on the top-right corner, under a top bar
@@ -36,14 +33,12 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    enum class LoadOutcome { ShowMonthView, ReminderShown, Quit };
-
-    // arguments: the command-line words after the program's name.
-    Form1(const Platform &platform, const QStringList &arguments, QWidget *parent = nullptr);
+    explicit Form1(const Platform &platform, QWidget *parent = nullptr);
     ~Form1() override;
 
-    // Start-up, before the window is first shown. Renders nothing.
-    LoadOutcome Form_Load();
+    // Start-up, before the window is first shown: the first start's
+    // greeting, the view state of today's month, the grid. Renders nothing.
+    void Form_Load();
 
     // Fits the grid to the window's outer size and renders the month.
     void Form_Resize();
@@ -53,8 +48,9 @@ public:
     // and the user chose to keep the window open.
     bool Form_Unload();
 
-    // Puts a month into the grid: hides the cells without a day, fills the
-    // others with day number, note and colour, and writes the title of M, y.
+    // Puts a month into the grid and makes it the displayed one: hides the
+    // cells without a day, fills the others with day number, note and
+    // colour, and writes the title.
     void ShowMonth(qint16 month, qint16 year);
 
     // Writes the text of note box Index as the note of its day of month/year,
@@ -79,6 +75,13 @@ public:
     WindowList &windows() { return m_windows; }
     const store::NoteStore &notes() const { return m_notes; }
 
+    // View state.
+    QDate today() const { return m_today; }             // the start-up date
+    qint16 displayedMonth() const { return M; }
+    qint16 displayedYear() const { return y; }
+    qint16 focusIndex() const { return FocusIndex; }   // cell being edited; 0: none
+    qint16 focusDay() const { return FocusDay; }
+
     // Controls of the arrays; nullptr for a member that does not exist (yet).
     QLabel *Label1() const { return m_label1; }
     QLabel *Label3(int k) const;
@@ -86,19 +89,9 @@ public:
     QPushButton *Command4(int k) const;
     QTimer *Timer1() const { return m_timer1; }
 
-    // Dates whose note could not be saved yet; their text is kept here and
-    // shown in their cell until a save works.
-    QStringList unsavedNotes() const;
-
-    // View state. Zero (empty) until Form_Load sets it.
-    qint16 M = 0;               // displayed month, 1 ... 12
-    qint16 y = 0;               // displayed year
-    qint16 FocusIndex = 0;      // cell whose note box has the focus; 0: none
-    qint16 FocusDay = 0;        // day shown in that cell; 0: none
-    qint16 TodayDay = 0;        // the start-up date; not renewed at midnight
-    QString TodayMonthText;     // "1" ... "12"
-    qint16 TodayYear = 0;
-    qint16 BaseFontSize = 0;    // day-number size in points when not focused
+    // Dates whose note could not be saved yet, with the reason; their text
+    // is kept and shown in their cell until a save works.
+    QStringList unsavedNotes() const { return m_unsaved.list(); }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -107,49 +100,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    friend class monthview::NoteBox;
-
-    struct NoteDate {
-        qint16 day = 0;
-        qint16 month = 0;
-        qint16 year = 0;
-        auto operator<=>(const NoteDate &) const = default;
-    };
-
-    // What a cell's note box holds, besides its widget state.
-    struct Cell {
-        NoteDate date;           // the date it shows; day 0 before the first rendering
-        QString note;            // the note as last read or saved, CR LF line breaks
-        QString shownRaw;        // the box's raw document text when it last matched `note`
-        bool dirty = false;      // the document changed since then
-        QRgb colour = 0;
-        bool unreadable = false; // its file exists but could not be read: never saved
-        // An unfocused box holds only the start of a long note, as much as
-        // it can show: filling 31 boxes with whole notes made every change
-        // of month slow. While partLength >= 0 the box holds that many
-        // characters of the note's editor text, cut to fill a box of
-        // fillSize in fillFont; `note` is the whole of it.
-        qsizetype partLength = -1;
-        QSize fillSize;
-        QFont fillFont;
-    };
-
-    // How much of a note an unfocused box of a given size and font shows.
-    struct Fill {
-        QFont font;
-        QSize size;
-        int lines = 0;
-        qsizetype chars = 0;
-        double width = 0;
-        std::optional<QFontMetricsF> metrics;   // of the font
-        monthview::CharRoom room{};   // of each Latin-1 letter in the font
-    };
-
-    struct Unsaved {
-        QString text;
-        QString error;
-    };
-
     void buildDesign();
     QPushButton *addButton(const QString &name, const QString &caption, int leftTwips, int widthTwips);
     void createHeadings();
@@ -159,37 +109,24 @@ private:
     void applyLayout(const monthview::Layout &layout);
     void layoutIfOuterSizeChanged();
 
-    monthview::Today today() const;
-    void writeTitle();
-    void showNote(int k, const store::Note &note, const NoteDate &date);
-    void showUnreadable(int k, const QString &error);
-    void setBoxColour(int k, QRgb colour);
-    QString noteText(int k) const;
-    void setBoxText(int k, const QString &note);
-    Fill &fillOf(int k) const;
-    float measureLetter(char16_t c) const;
-    void fillAgainIfShort(int k);
-    void showWholeNote(int k);
-    void refreshPalette(int k);
     void saveEditedBoxes(qint16 month, qint16 year, bool keepFocusedDate);
-    bool saveNote(const NoteDate &date, const QString &text);
-    void retryUnsaved();
+    bool saveNote(const monthview::NoteDate &date, const QString &text);
+    void setDayEmphasis(int k, bool emphasised);
     void zoomNotes(int points);
-    void stepYear(int delta);
+    void showMonthOf(monthview::MonthYear shown);
 
     void noteFocusIn(int index, Qt::FocusReason reason);
     void noteFocusOut(int index, Qt::FocusReason reason);
 
     void tellUser(const QString &text);
     void showQueuedMessages();
-    QString describe(const NoteDate &date) const;
 
     template <typename Handler>
     void guarded(Handler &&handler) noexcept;
 
     Platform m_platform;
-    QStringList m_arguments;
     store::NoteStore m_notes;
+    monthview::UnsavedNotes m_unsaved;
     WindowList m_windows;
 
     QPushButton *m_command1 = nullptr;
@@ -205,13 +142,18 @@ private:
     std::array<monthview::NoteBox *, 36> m_text1{};
     std::array<QPushButton *, 36> m_command4{};
     QTimer *m_timer1 = nullptr;
+    monthview::FillMeasure m_fills;
 
-    std::array<Cell, 36> m_cells{};
-    std::map<NoteDate, Unsaved> m_unsaved;
-    QStringList m_messages;            // waiting to be shown
-    bool m_loaded = false;             // Form_Load created the grid
-    bool m_settingText = false;        // our own change of a box, not the user's
+    // View state. Zero until Form_Load sets it.
+    qint16 M = 0;               // displayed month, 1 ... 12
+    qint16 y = 0;               // displayed year
+    qint16 FocusIndex = 0;      // cell whose note box has the focus; 0: none
+    qint16 FocusDay = 0;        // day shown in that cell; 0: none
+    QDate m_today;              // the start-up date; not renewed at midnight
+    qint16 BaseFontSize = 0;    // day-number size in points when not focused
+
+    QStringList m_messages;     // waiting to be shown
+    bool m_loaded = false;      // Form_Load created the grid
     bool m_unloaded = false;
-    QSize m_laidOutFor;                // outer size of the last layout pass
-    mutable Fill m_lastFill;           // boxes share their size and font
+    QSize m_laidOutFor;         // outer size of the last layout pass
 };

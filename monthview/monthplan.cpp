@@ -7,12 +7,12 @@
 
 namespace monthview {
 
-MonthPlan planMonth(qint16 month, qint16 year, const Today &today,
+MonthPlan planMonth(qint16 month, qint16 year, const QDate &today,
                     const std::function<store::Note(qint16 day)> &noteOf)
 {
     MonthPlan plan;
     plan.days = calendar::GetDaysInMonth(month, year);
-    const bool todaysMonth = month == today.monthText.toInt() && year == today.year;
+    const bool todaysMonth = month == today.month() && year == today.year();
     static const QString saturday = QStringLiteral("Saturday");
     static const QString sunday = QStringLiteral("Sunday");
 
@@ -23,7 +23,7 @@ MonthPlan planMonth(qint16 month, qint16 year, const Today &today,
         cell.note = noteOf(d);
         cell.caption = QString::number(d);
         const QString name = calendar::GetWkd(d, month, year);
-        if (todaysMonth && d == today.day)
+        if (todaysMonth && d == today.day())
             cell.colour = kTodayColour;
         else if (name != saturday && name != sunday)
             cell.colour = kWorkdayColour;

@@ -2,7 +2,7 @@
 
 #include "store.h"
 
-#include <QRgb>
+#include <QDate>
 #include <QString>
 #include <QtGlobal>
 
@@ -12,22 +12,16 @@
 // What the month grid shows for one month, worked out without any widget.
 namespace monthview {
 
-// Note box backgrounds.
-constexpr QRgb kTodayColour = 0xFFFFFFFF;    // white
-constexpr QRgb kWorkdayColour = 0xFFFFFFDD;  // pale yellow: red 255, green 255, blue 221
-constexpr QRgb kWeekendColour = 0xFFEEEEEE;  // light grey
-
-// The start-up date, against which cells are marked as today.
-struct Today {
-    qint16 day = 0;
-    QString monthText;   // "1" ... "12"
-    qint16 year = 0;
-};
+// Note box backgrounds, as 0xAARRGGBB.
+using Colour = quint32;
+constexpr Colour kTodayColour = 0xFFFFFFFF;    // white
+constexpr Colour kWorkdayColour = 0xFFFFFFDD;  // pale yellow: red 255, green 255, blue 221
+constexpr Colour kWeekendColour = 0xFFEEEEEE;  // light grey
 
 struct CellPlan {
     qint16 day = 0;          // 0: the cell shows no day and is hidden
     QString caption;         // the day number
-    QRgb colour = 0;
+    Colour colour = 0;
     store::Note note;        // the stored note, or why it could not be read
 };
 
@@ -36,8 +30,9 @@ struct MonthPlan {
     std::array<CellPlan, 36> cells{};  // 1 ... 35; element 0 is unused
 };
 
-// Reads the notes through noteOf in day order, one call per day.
-MonthPlan planMonth(qint16 month, qint16 year, const Today &today,
+// Reads the notes through noteOf in day order, one call per day. The cell
+// of `today` (the start-up date) is marked as today.
+MonthPlan planMonth(qint16 month, qint16 year, const QDate &today,
                     const std::function<store::Note(qint16 day)> &noteOf);
 
 // A note file separates lines with CR LF; the editor holds one '\n' per line

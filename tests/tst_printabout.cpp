@@ -45,8 +45,8 @@ private slots:
         p.openInViewer = [this](const QString &path) { m_opened << path; };
         p.showMessage = [this](QWidget *, const QString &, const QString &text) { m_messages << text; };
         p.confirm = [](QWidget *, const QString &, const QString &) { return true; };
-        m_form = std::make_unique<Form1>(p, QStringList());
-        QCOMPARE(m_form->Form_Load(), Form1::LoadOutcome::ShowMonthView);
+        m_form = std::make_unique<Form1>(p);
+        m_form->Form_Load();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }

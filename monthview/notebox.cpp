@@ -1,0 +1,298 @@
+#include "notebox.h"
+
+#include <QFocusEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
+
+namespace monthview {
+
+namespace {
+
+const QColor kUnreadableText(160, 0, 0);
+
+} // namespace
+
+// How much of a note an unfocused box needs so that it looks full: every
+// line that shows and two more, and enough characters for all of them when
+// long lines wrap. Judged on the generous side: the frame's inside rather
+// than the viewport, the font's height without leading, characters no wider
+// than 2 px or the font's narrowest letters, whichever is less - or, for
+// Latin-1 text, no wider than three quarters of their own width, which
+// kerning never undercuts. Only zero-width marks take less room than that.
+const FillMeasure::Fill &FillMeasure::fillFor(const QSize &size, const QFont &font)
+{
+    if (m_fill.lines > 0 && m_fill.size == size && m_fill.font == font)
+        return m_fill;
+
+    if (m_fill.lines == 0 || m_fill.font != font) {
+        m_fill.font = font;
+        m_metrics.emplace(font);
+        m_room.fill(-1);
+    }
+    const QFontMetricsF &metrics = *m_metrics;
+    const qreal lineHeight = std::max<qreal>(1, std::min(metrics.height(), metrics.lineSpacing()));
+    const qreal narrowest = std::min({metrics.horizontalAdvance(QLatin1Char('i')),
+                                      metrics.horizontalAdvance(QLatin1Char('l')),
+                                      metrics.horizontalAdvance(QLatin1Char(' ')), qreal(2)});
+    const int lines = int(std::ceil(std::max(size.height(), 0) / lineHeight)) + 2;
+    const auto perLine = qsizetype(std::ceil(std::max(size.width(), 1) / std::max<qreal>(narrowest, 0.5)));
+    m_fill.size = size;
+    m_fill.lines = lines;
+    m_fill.chars = lines * perLine;
+    m_fill.width = std::max(size.width(), 1);
+    return m_fill;
+}
+
+// Every letter measured costs the font a look at its glyph. Blanks may hang
+// past the edge, a tab may stop right after its start, controls and the
+// soft hyphen may show as nothing.
+float FillMeasure::measureLetter(char16_t c) const
+{
+    if (c <= 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0xAD)
+        return 0;
+    return float(0.75 * m_metrics->horizontalAdvance(QChar(c)));
+}
+
+NoteBox::NoteBox(int index, FillMeasure *fills, QWidget *parent)
+    : QPlainTextEdit(parent)
+    , m_index(index)
+    , m_fills(fills)
+    , m_textColour(palette().color(QPalette::Text))
+{
+    setObjectName(QStringLiteral("Text1_%1").arg(index));
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab moves on to the next control, as in any form.
+    setTabChangesFocus(true);
+    // Without scroll bars nothing needs the document's full height, and
+    // centring on scroll spares every text change a layout of the
+    // document's last screenful.
+    setCenterOnScroll(true);
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (m_settingText)
+            return;
+        m_edited = true;
+        // Assistive technology edits a box without the focus. Whatever it
+        // changed in the start of a note, the rest still follows it.
+        showWholeNote();
+    });
+}
+
+// The whole note goes in here, before the key, click, paste or input-method
+// text that follows the focus reaches the box: the mouse press that gave the
+// focus is delivered after this event, so the cursor still lands where the
+// user clicked.
+void NoteBox::focusInEvent(QFocusEvent *event)
+{
+    showWholeNote();
+    QPlainTextEdit::focusInEvent(event);
+    emit focusEntered(m_index, event->reason());
+}
+
+void NoteBox::focusOutEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    emit focusLeft(m_index, event->reason());
+}
+
+// A drop changes a box without giving it the focus, and the wheel scrolls
+// past what an unfocused box holds.
+void NoteBox::dragEnterEvent(QDragEnterEvent *event)
+{
+    showWholeNote();
+    QPlainTextEdit::dragEnterEvent(event);
+}
+
+void NoteBox::wheelEvent(QWheelEvent *event)
+{
+    showWholeNote();
+    QPlainTextEdit::wheelEvent(event);
+}
+
+void NoteBox::showNote(const NoteDate &date, const store::Note &note, bool editing)
+{
+    const bool sameDate = m_date == date;
+    m_date = date;
+    if (!note.ok()) {
+        showUnreadable(note.error);
+        return;
+    }
+    if (m_unreadable) {
+        m_unreadable = false;
+        setReadOnly(false);
+        refreshPalette();
+        fill(note.text, editing);
+        return;
+    }
+    // The note being typed stays as it is, cursor and all.
+    if (editing && sameDate)
+        return;
+    if (!m_edited && m_note == note.text) {
+        // Same text for another date: the undo history belongs to the old one.
+        if (!sameDate && (document()->isUndoAvailable() || document()->isRedoAvailable()))
+            document()->clearUndoRedoStacks();
+        // A layout pass may have made the box larger.
+        fillAgainIfShort();
+        return;
+    }
+    fill(note.text, editing);
+}
+
+// The box being edited gets the whole note; any other only as much as it
+// shows.
+void NoteBox::fill(const QString &note, bool editing)
+{
+    m_partLength = -1;
+    QString shown;
+    if (!editing && !hasFocus()) {
+        const FillMeasure::Fill &fill = m_fills->fillFor(contentsRect().size(), font());
+        m_fillSize = fill.size;
+        m_fillFont = fill.font;
+        // The editor text of a note's start is the start of its editor
+        // text: with a CR LF per line break, twice as many characters of the
+        // note as the box can hold are more than enough, and a CR at their
+        // end takes its LF along.
+        qsizetype head = std::min(note.size(), 2 * fill.chars + 1);
+        if (head < note.size() && note.at(head - 1) == u'\r')
+            ++head;
+        shown = editorTextOfNote(head < note.size() ? note.left(head) : note);
+        const FillMeasure *fills = m_fills;
+        const qsizetype length = editorTextPrefixLength(shown, fill.lines, fill.chars, m_fills->room(), fill.width,
+                                                        [fills](char16_t c) { return fills->measureLetter(c); });
+        if (length < shown.size()) {
+            shown.truncate(length);
+            m_partLength = length;
+        }
+    } else {
+        shown = editorTextOfNote(note);
+    }
+    {
+        const QScopedValueRollback setting(m_settingText, true);
+        // Through the document: the editor's own setPlainText also lays out
+        // the first block twice on the spot (to select all and to show the
+        // cursor), work that the next paint does anyway for a box that
+        // shows. The undo history goes, the cursor moves to the start, the
+        // view goes to the top.
+        document()->setPlainText(shown);
+        verticalScrollBar()->setValue(0);
+    }
+    m_note = note;
+    m_shownRaw = document()->toRawText();
+    m_edited = false;
+}
+
+void NoteBox::fillAgainIfShort()
+{
+    if (m_partLength < 0)
+        return;
+    const FillMeasure::Fill &fill = m_fills->fillFor(contentsRect().size(), font());
+    if (fill.size.height() > m_fillSize.height() || fill.size.width() > m_fillSize.width()
+        || fill.font != m_fillFont)
+        this->fill(m_note, false);
+}
+
+// The rest of the note goes on at the end of the box, so its cursor and its
+// scroll position stay as they are.
+void NoteBox::showWholeNote()
+{
+    if (m_partLength < 0)
+        return;
+    const QString rest = editorTextOfNote(m_note).mid(m_partLength);
+    {
+        const QScopedValueRollback setting(m_settingText, true);
+        // Filling in the rest is no step the user could undo.
+        const bool undo = document()->isUndoRedoEnabled();
+        document()->setUndoRedoEnabled(false);
+        QTextCursor end(document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(rest);
+        document()->setUndoRedoEnabled(undo);
+    }
+    m_partLength = -1;
+    // Unchanged, the box now matches the note; changed elsewhere, it is a
+    // text to save.
+    if (!m_edited)
+        m_shownRaw = document()->toRawText();
+}
+
+void NoteBox::showUnreadable(const QString &error)
+{
+    const QString shown = QStringLiteral("This note cannot be read; Kalivo leaves its file alone.\n%1").arg(error);
+    if (m_unreadable && m_shownRaw == shown)
+        return;
+    m_unreadable = true;
+    setReadOnly(true);
+    refreshPalette();
+    {
+        const QScopedValueRollback setting(m_settingText, true);
+        setPlainText(shown);
+    }
+    m_partLength = -1;
+    m_note.clear();
+    m_shownRaw = shown;
+    m_edited = false;
+}
+
+QString NoteBox::noteText() const
+{
+    // A box holding only the start of its note stands for the whole note.
+    if (!m_edited || m_partLength >= 0)
+        return m_note;
+    const QString raw = document()->toRawText();
+    // Unchanged after all: keep the note's own bytes, lone CR or LF included.
+    if (raw == m_shownRaw)
+        return m_note;
+    return noteOfRawEditorText(raw);
+}
+
+void NoteBox::markSaved(const QString &note)
+{
+    if (!m_edited)
+        return;
+    m_note = note;
+    m_shownRaw = document()->toRawText();
+    m_edited = false;
+}
+
+void NoteBox::setColour(Colour colour)
+{
+    if (m_colour == colour)
+        return;
+    m_colour = colour;
+    refreshPalette();
+}
+
+// The colour is the viewport's, which paints the box's background: the
+// box's own palette would pass a change on to every inner part of the box.
+// The text colour, which the box paints with, changes only with the
+// readability of the note.
+void NoteBox::refreshPalette()
+{
+    QWidget *port = viewport();
+    const QColor base = QColor::fromRgb(m_colour);
+    if (port->palette().color(QPalette::Base) != base) {
+        QPalette palette = port->palette();
+        palette.setColor(QPalette::Base, base);
+        port->setPalette(palette);
+    }
+    const QColor text = m_unreadable ? kUnreadableText : m_textColour;
+    if (palette().color(QPalette::Text) != text) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Text, text);
+        setPalette(palette);
+    }
+}
+
+void NoteBox::setNoteFont(const QFont &font)
+{
+    const QScopedValueRollback setting(m_settingText, true);
+    setFont(font);
+}
+
+} // namespace monthview

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "monthplan.h"
+#include "notedate.h"
+#include "store.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
+#include <QSize>
+
+#include <optional>
+
+namespace monthview {
+
+// How much of a note an unfocused box of a given size and font shows. The
+// boxes share one: they have one size and one font.
+class FillMeasure
+{
+public:
+    struct Fill {
+        QFont font;
+        QSize size;
+        int lines = 0;
+        qsizetype chars = 0;
+        double width = 0;
+    };
+
+    // The fill of a box of `size` (its inside) in `font`.
+    const Fill &fillFor(const QSize &size, const QFont &font);
+
+    // Room that each Latin-1 letter takes in the font, measured when first
+    // met; see editorTextPrefixLength.
+    CharRoom *room() { return &m_room; }
+    float measureLetter(char16_t c) const;
+
+private:
+    Fill m_fill;
+    std::optional<QFontMetricsF> m_metrics;   // of the fill's font
+    CharRoom m_room{};
+};
+
+// A note box Text1(k): a plain multi-line editor that owns its cell, the
+// date it shows and that date's note, and tells the month view when the
+// keyboard focus comes and goes.
+//
+// The box knows whether the user edited it since it was filled. An
+// unfocused box holds only the start of a long note, as much as it can
+// show: filling 31 boxes with whole notes made every change of month slow.
+// The whole note comes in with the focus, a drop or the wheel, and the note
+// the box stands for is always the whole one.
+class NoteBox : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    NoteBox(int index, FillMeasure *fills, QWidget *parent);
+
+    int index() const { return m_index; }
+    const NoteDate &date() const { return m_date; }
+    bool isEdited() const { return m_edited; }
+    bool isUnreadable() const { return m_unreadable; }
+
+    // Shows the note of `date` as read (or why it could not be read). A box
+    // being edited (`editing`) for the same date keeps its text and cursor.
+    void showNote(const NoteDate &date, const store::Note &note, bool editing);
+
+    // The note the box stands for: the one it was filled with while unedited
+    // (its own bytes, lone CR or LF included), else its text with CR LF
+    // line breaks.
+    QString noteText() const;
+
+    // The text now stands as the box's note: it was saved, or it is kept
+    // for a later try.
+    void markSaved(const QString &note);
+
+    void setColour(Colour colour);
+
+    // A font change, which is no edit.
+    void setNoteFont(const QFont &font);
+
+    // A larger box or another font may show more of a partly held note.
+    void fillAgainIfShort();
+
+signals:
+    void focusEntered(int index, Qt::FocusReason reason);
+    void focusLeft(int index, Qt::FocusReason reason);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    void fill(const QString &note, bool editing);
+    void showWholeNote();
+    void showUnreadable(const QString &error);
+    void refreshPalette();
+
+    int m_index;
+    FillMeasure *m_fills;
+    QColor m_textColour;        // of a readable note
+    NoteDate m_date;            // day 0 before the first rendering
+    QString m_note;             // as last read or saved, CR LF line breaks
+    QString m_shownRaw;         // the document's raw text when it last matched m_note
+    bool m_edited = false;      // the user changed the document since then
+    bool m_unreadable = false;  // its file exists but cannot be read: never saved
+    bool m_settingText = false; // our own change of the document, not the user's
+    Colour m_colour = 0;        // none before the first rendering
+    // While m_partLength >= 0 the box holds that many characters of the
+    // note's editor text, cut to fill a box of m_fillSize in m_fillFont.
+    qsizetype m_partLength = -1;
+    QSize m_fillSize;
+    QFont m_fillFont;
+};
+
+} // namespace monthview
