@@ -204,6 +204,7 @@ private slots:
     void unsavedNoteIsKept_data();
     void unsavedNoteIsKept();
     void closingWithUnsavedNoteAsks();
+    void failuresOfOneClickToldTogether();
     void unreadableNoteIsLeftAlone();
     void unfocusedBoxLooksFull_data();
     void unfocusedBoxLooksFull();
@@ -698,6 +699,22 @@ void tst_monthview::closingWithUnsavedNoteAsks()
     QVERIFY(!QFile::exists(s.path("temp/report-A.htm")));
     QCoreApplication::processEvents();
     QVERIFY(s.rec.messages.isEmpty());   // the question said it all
+}
+
+// The focused note and one changed without the focus both fail on one click:
+// one message names both.
+void tst_monthview::failuresOfOneClickToldTogether()
+{
+    Run s(false);
+    s.write(QStringLiteral("data"), "a file where the folder should be");
+    QVERIFY(s.startShown());
+    QTextCursor(s.box(calendar::GetIndex(15, 3, 2006))->document()).insertText(QStringLiteral("changed"));
+    QVERIFY(s.typeInto(14, QStringLiteral("typed")));
+    QTest::mouseClick(s.button(QStringLiteral("Command1")), Qt::LeftButton);
+    QTRY_COMPARE(s.rec.messages.size(), 1);
+    QVERIFY2(s.rec.messages[0].contains("14 March 2006") && s.rec.messages[0].contains("15 March 2006"),
+             qPrintable(s.rec.messages[0]));
+    QCOMPARE(s.form->unsavedNotes().size(), 2);
 }
 
 void tst_monthview::unreadableNoteIsLeftAlone()
