@@ -259,6 +259,8 @@ void Form1::Form_Load()
 
     createHeadings();
     createNoteBoxes();
+    m_watch = new NoteWatch(m_platform.workingFolder + QLatin1String("/data"), this);
+    connect(m_watch, &NoteWatch::changed, this, &Form1::notesChangedOutside);
     m_loaded = true;
 }
 
@@ -286,6 +288,10 @@ void Form1::createNoteBoxes()
         box->setFont(tmpl->font());
         box->setGeometry(tmpl->geometry());
         box->hide();
+        connect(box, &NoteBox::focusArriving, this, [this](int index, Qt::FocusReason reason) {
+            if (reason != Qt::PopupFocusReason)
+                guarded([&] { refreshBox(index); });
+        });
         connect(box, &NoteBox::focusEntered, this, &Form1::noteFocusIn);
         connect(box, &NoteBox::focusLeft, this, &Form1::noteFocusOut);
         m_text1[k] = box;
@@ -417,12 +423,8 @@ void Form1::ShowMonth(qint16 month, qint16 year)
     M = month;
     y = year;
 
-    const MonthPlan plan = planMonth(month, year, m_today, [&](qint16 day) {
-        // A note that could not be saved shows as the user left it.
-        if (const QString *kept = m_unsaved.textOf(NoteDate{day, month, year}))
-            return store::Note{*kept, QString()};
-        return m_notes.GetData(day, month, year);
-    });
+    const MonthPlan plan = planMonth(month, year, m_today,
+                                     [&](qint16 day) { return noteOf(NoteDate{day, month, year}); });
 
     // Cells without a day go first; they keep whatever they showed.
     for (int k = 1; k <= 35; ++k) {
@@ -452,6 +454,32 @@ void Form1::ShowMonth(qint16 month, qint16 year)
         m_label1->setText(title);
 }
 
+// A note that could not be saved shows as the user left it.
+store::Note Form1::noteOf(const NoteDate &date) const
+{
+    if (const QString *kept = m_unsaved.textOf(date))
+        return store::Note{*kept, QString()};
+    return m_notes.GetData(date.day, date.month, date.year);
+}
+
+// A box the user has not edited shows its note as it is on disk now.
+void Form1::refreshBox(int k)
+{
+    NoteBox *box = m_text1[k];
+    if (!m_loaded || m_unloaded || box->isEdited() || box->date().day == 0)
+        return;
+    box->showNote(box->date(), noteOf(box->date()), FocusIndex == k);
+}
+
+void Form1::notesChangedOutside(const QSet<NoteDate> &dates, bool everything)
+{
+    for (int k = 1; k <= 35; ++k) {
+        const NoteBox *box = m_text1[k];
+        if (!box->isHidden() && (everything || dates.contains(box->date())))
+            guarded([&] { refreshBox(k); });
+    }
+}
+
 // ---------------------------------------------------------------- editing and saving
 
 bool Form1::UpdateDay(qint16 Index, qint16 month, qint16 year)
@@ -467,6 +495,8 @@ bool Form1::UpdateDay(qint16 Index, qint16 month, qint16 year)
     // could not be read is never overwritten from its cell.
     if (box->date() != date || box->isUnreadable())
         return false;
+    if (!box->isEdited())
+        return true;
 
     const QString text = box->noteText();
     const bool saved = saveNote(date, text);
@@ -478,6 +508,9 @@ bool Form1::UpdateDay(qint16 Index, qint16 month, qint16 year)
 bool Form1::saveNote(const NoteDate &date, const QString &text)
 {
     const UnsavedNotes::Outcome outcome = m_unsaved.save(date, text);
+    // The first note of a fresh working folder made its notes folder.
+    if (outcome.saved && m_watch && !m_watch->isWatching())
+        m_watch->rewatch();
     if (!outcome.tell.isEmpty())
         tellUser(outcome.tell);
     return outcome.saved;

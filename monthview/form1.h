@@ -4,6 +4,7 @@
 #include "navigation.h"
 #include "notebox.h"
 #include "notedate.h"
+#include "notewatch.h"
 #include "platform.h"
 #include "store.h"
 #include "unsavednotes.h"
@@ -54,7 +55,9 @@ public:
     void ShowMonth(qint16 month, qint16 year);
 
     // Writes the text of note box Index as the note of its day of month/year,
-    // or deletes that note when the box is empty. False when nothing was
+    // or deletes that note when the box is empty, if the user edited the box
+    // since it was filled: an untouched box never writes, so a note changed
+    // by others stays as they left it. False when an edit could not be
     // written: the cell shows no such day, its file could not be read, or
     // the store failed (the text is then kept until a later save works).
     bool UpdateDay(qint16 Index, qint16 month, qint16 year);
@@ -109,6 +112,9 @@ private:
     void applyLayout(const monthview::Layout &layout);
     void layoutIfOuterSizeChanged();
 
+    store::Note noteOf(const monthview::NoteDate &date) const;
+    void refreshBox(int k);
+    void notesChangedOutside(const QSet<monthview::NoteDate> &dates, bool everything);
     void saveEditedBoxes(qint16 month, qint16 year, bool keepFocusedDate);
     bool saveNote(const monthview::NoteDate &date, const QString &text);
     void setDayEmphasis(int k, bool emphasised);
@@ -143,6 +149,7 @@ private:
     std::array<QPushButton *, 36> m_command4{};
     QTimer *m_timer1 = nullptr;
     monthview::FillMeasure m_fills;
+    monthview::NoteWatch *m_watch = nullptr;
 
     // View state. Zero until Form_Load sets it.
     qint16 M = 0;               // displayed month, 1 ... 12

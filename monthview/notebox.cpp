@@ -90,6 +90,7 @@ NoteBox::NoteBox(int index, FillMeasure *fills, QWidget *parent)
 // user clicked.
 void NoteBox::focusInEvent(QFocusEvent *event)
 {
+    emit focusArriving(m_index, event->reason());
     showWholeNote();
     QPlainTextEdit::focusInEvent(event);
     emit focusEntered(m_index, event->reason());
@@ -115,7 +116,7 @@ void NoteBox::wheelEvent(QWheelEvent *event)
     QPlainTextEdit::wheelEvent(event);
 }
 
-void NoteBox::showNote(const NoteDate &date, const store::Note &note, bool editing)
+void NoteBox::showNote(const NoteDate &date, const store::Note &note, bool focused)
 {
     const bool sameDate = m_date == date;
     m_date = date;
@@ -127,11 +128,11 @@ void NoteBox::showNote(const NoteDate &date, const store::Note &note, bool editi
         m_unreadable = false;
         setReadOnly(false);
         refreshPalette();
-        fill(note.text, editing);
+        fill(note.text, focused);
         return;
     }
     // The note being typed stays as it is, cursor and all.
-    if (editing && sameDate)
+    if (m_edited && sameDate)
         return;
     if (!m_edited && m_note == note.text) {
         // Same text for another date: the undo history belongs to the old one.
@@ -141,16 +142,15 @@ void NoteBox::showNote(const NoteDate &date, const store::Note &note, bool editi
         fillAgainIfShort();
         return;
     }
-    fill(note.text, editing);
+    fill(note.text, focused);
 }
 
-// The box being edited gets the whole note; any other only as much as it
-// shows.
-void NoteBox::fill(const QString &note, bool editing)
+// The focused box gets the whole note; any other only as much as it shows.
+void NoteBox::fill(const QString &note, bool focused)
 {
     m_partLength = -1;
     QString shown;
-    if (!editing && !hasFocus()) {
+    if (!focused && !hasFocus()) {
         const FillMeasure::Fill &fill = m_fills->fillFor(contentsRect().size(), font());
         m_fillSize = fill.size;
         m_fillFont = fill.font;

@@ -62,8 +62,9 @@ public:
     bool isUnreadable() const { return m_unreadable; }
 
     // Shows the note of `date` as read (or why it could not be read). A box
-    // being edited (`editing`) for the same date keeps its text and cursor.
-    void showNote(const NoteDate &date, const store::Note &note, bool editing);
+    // with the keyboard focus (`focused`) gets the whole note; one the user
+    // edited keeps its text and cursor while it shows the same date.
+    void showNote(const NoteDate &date, const store::Note &note, bool focused);
 
     // The note the box stands for: the one it was filled with while unedited
     // (its own bytes, lone CR or LF included), else its text with CR LF
@@ -83,6 +84,8 @@ public:
     void fillAgainIfShort();
 
 signals:
+    // Before the focus arrives: the month view may bring the note up to date.
+    void focusArriving(int index, Qt::FocusReason reason);
     void focusEntered(int index, Qt::FocusReason reason);
     void focusLeft(int index, Qt::FocusReason reason);
 
@@ -93,7 +96,7 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
-    void fill(const QString &note, bool editing);
+    void fill(const QString &note, bool focused);
     void showWholeNote();
     void showUnreadable(const QString &error);
     void refreshPalette();

@@ -215,6 +215,8 @@ private slots:
     void unfocusedBoxChangedOrScrolled_data();
     void unfocusedBoxChangedOrScrolled();
     void unsavedLongNoteIsKept();
+    void changedOutside_data();
+    void changedOutside();
 };
 
 void tst_monthview::startUp_data()
@@ -957,6 +959,55 @@ void tst_monthview::unsavedLongNoteIsKept()
     QVERIFY(s.form->unsavedNotes().isEmpty());
     QVERIFY(s.clickInto(14));
     QCOMPARE(b->toPlainText(), editorText(typed));
+}
+
+// A note changed by others (a sync tool, an editor) shows in its box without
+// a click, and a box the user did not edit never writes it back, deletes it
+// or brings it back. "<none>": no file.
+void tst_monthview::changedOutside_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("focused");   // the box has the focus when the file changes
+    QTest::addColumn<QByteArray>("outside");
+    const QByteArray none("<none>");
+    QTest::newRow("changed, then clicked in and out") << QByteArray("old") << false << QByteArray("new");
+    QTest::newRow("changed while the box has the focus") << QByteArray("old") << true << QByteArray("new");
+    QTest::newRow("deleted, then clicked in and out") << QByteArray("old") << false << none;
+    QTest::newRow("deleted while the box has the focus") << QByteArray("old") << true << none;
+    QTest::newRow("created for an empty day") << none << false << QByteArray("new");
+    QTest::newRow("long note shortened, box held its start") << longNote(80, 40) << false << QByteArray("short");
+}
+
+void tst_monthview::changedOutside()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, focused);
+    QFETCH(QByteArray, outside);
+    Run s;
+    const QString note = QStringLiteral("data/2006-03-14.txt");
+    if (stored != "<none>")
+        s.write(note, stored);
+    QVERIFY(s.startShown());
+    QPlainTextEdit *b = s.box(calendar::GetIndex(14, 3, 2006));
+    if (focused)
+        QVERIFY(s.clickInto(14));
+
+    if (outside == "<none>")
+        QVERIFY(QFile::remove(s.path(note)));
+    else
+        s.write(note, outside);
+    const QString shown = outside == "<none>" ? QString() : editorText(outside);
+    QTRY_COMPARE(b->toPlainText(), shown);
+
+    QVERIFY(s.clickInto(14));
+    QVERIFY(s.clickInto(15));
+    s.form->Timer1_Timer();
+    s.button(QStringLiteral("Command1"))->click();
+    s.button(QStringLiteral("Command2"))->click();
+    QVERIFY(s.form->close());
+    QCOMPARE(s.read(note), outside == "<none>" ? QByteArray("<no file>") : outside);
+    QCOMPARE(b->toPlainText(), shown);
+    QVERIFY(s.rec.messages.isEmpty());
 }
 
 QTEST_MAIN(tst_monthview)
