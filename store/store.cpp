@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,16 +16,12 @@ namespace store {
 
 namespace {
 
-// Stands for "something other than a file or a folder is at the note's
-// path" (a fifo, a socket, a device), which has no errno of its own.
-constexpr int kNotAFile = -1;
+using fileio::kNotAFile;
+using fileio::reason;
 
-QString reason(int err)
-{
-    if (err == kNotAFile)
-        return QStringLiteral("Not a regular file");
-    return QString::fromLocal8Bit(std::strerror(err));
-}
+// Names drawn for a save's temporary file before giving up; only another
+// process of the same id could hold them.
+constexpr int kTempAttempts = 100;
 
 QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err)
 {
@@ -194,28 +189,21 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     }
 
     // Temporary file beside the note, so that the rename stays within one
-    // file system.
+    // file system; a replaced note keeps exactly the mode it had.
     static unsigned counter = 0;
-    QByteArray temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = m_dataDir + "/." + target.mid(m_dataDir.size() + 1) + '.'
-            + QByteArray::number(qint64(::getpid())) + '.' + QByteArray::number(++counter) + ".tmp";
-        // A replaced note keeps exactly the mode it had.
-        fd = fileio::createNew(temp.constData(), mode);
-        if (fd < 0 && errno == ENOENT && attempt == 0) {
-            // No data/ yet: the first note of a fresh working folder. Its
-            // entry in the working folder must reach the disk as well.
-            if (!fileio::makePrivateFolder(m_dataDir.constData()))
-                return {failure("write", day, month, year, errno)};
-            syncFolder(m_rootDir);
-            continue;
-        }
-        if (fd < 0 && errno != EEXIST)
-            return {failure("write", day, month, year, errno)};
-    }
-    if (fd < 0)
-        return {failure("write", day, month, year, EEXIST)};
+    const QByteArray name = target.mid(m_dataDir.size() + 1);
+    const fileio::NewFile created = fileio::createUnique(m_dataDir, [&] {
+        return "." + name + '.' + QByteArray::number(qint64(::getpid())) + '.'
+            + QByteArray::number(++counter) + ".tmp";
+    }, mode, kTempAttempts);
+    // No data/ before: the first note of a fresh working folder. Its entry
+    // in the working folder must reach the disk as well.
+    if (created.madeFolder)
+        syncFolder(m_rootDir);
+    if (created.fd < 0)
+        return {failure("write", day, month, year, created.error)};
+    const int fd = created.fd;
+    const QByteArray &temp = created.path;
 
     int err = 0;
     if (!fileio::writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0)
