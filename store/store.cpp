@@ -3,11 +3,11 @@
 #include "codepage.h"
 #include "fileio.h"
 #include "foldersync.h"
+#include "notename.h"
 
 #include <QFile>
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,13 +27,6 @@ QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err
 {
     return QStringLiteral("Cannot %1 %2: %3")
         .arg(QLatin1String(verb), NoteStore::GetFileName(day, month, year), reason(err));
-}
-
-// "2006-01-05.txt"; years keep all their digits (and a sign, which only a
-// year below 0 would have).
-int formatName(char *out, std::size_t size, qint16 day, qint16 month, qint16 year)
-{
-    return std::snprintf(out, size, "%d-%02d-%02d.txt", int(year), int(month), int(day));
 }
 
 // Reads an open regular file to its end. False with errno set on failure.
@@ -103,15 +96,15 @@ NoteStore::NoteStore(const QString &root, FolderSync *syncs)
 
 QString NoteStore::GetFileName(qint16 day, qint16 month, qint16 year)
 {
-    char name[48];
-    formatName(name, sizeof name, day, month, year);
+    char name[kNoteNameSize];
+    formatNoteName(name, sizeof name, day, month, year);
     return QLatin1String("data/") + QLatin1String(name);
 }
 
 QByteArray NoteStore::nativePath(qint16 day, qint16 month, qint16 year) const
 {
-    char name[48];
-    const int n = formatName(name, sizeof name, day, month, year);
+    char name[kNoteNameSize];
+    const int n = formatNoteName(name, sizeof name, day, month, year);
     QByteArray p;
     p.reserve(m_dataDir.size() + 1 + n);
     p.append(m_dataDir).append('/').append(name, n);
