@@ -1,6 +1,7 @@
 #include "form3.h"
 
 #include "platform.h"
+#include "twips.h"
 #include "windowlist.h"
 
 #include <QCloseEvent>
@@ -11,10 +12,10 @@
 
 namespace {
 
-// 15 twips are one pixel; every size of this window is a whole number of them.
-constexpr int px(int twips)
+// Every size of this window is a whole number of pixels in twips.
+int px(int length)
 {
-    return twips / 15;
+    return twips::twipsToPixels(length);
 }
 
 QPushButton *makeButton(const QString &caption, const char *name, QWidget *parent)
