@@ -350,8 +350,7 @@ Form1::LoadOutcome Form1::Form_Load()
 
     bool reminderShown = false;
     if (m_arguments == QStringList{QStringLiteral("remind")}) {
-        if (!reminder::ReminderStart(
-                reminder::Context{TodayDay, M, TodayYear, FocusDay, y, m_notes, m_windows, this}))
+        if (!reminder::ReminderStart(m_platform.today, m_notes, m_windows, this))
             return LoadOutcome::Quit;
         reminderShown = true;
     }

@@ -5,24 +5,28 @@
 #include "store.h"
 #include "windowlist.h"
 
+#include <QDate>
 #include <QWidget>
 
 namespace reminder {
 
-Form3 *ReminderStart(const Context &context)
+Form3 *ReminderStart(const QDate &today, const store::NoteStore &notes, WindowList &windows,
+                     QWidget *monthView)
 {
-    const QString text = ReminderText(context.TodayDay, context.M, context.TodayYear,
-                                      [&](qint16 year) {
-                                          return context.notes.GetData(context.FocusDay, context.M, year);
-                                      });
+    const auto day = static_cast<qint16>(today.day());
+    const auto month = static_cast<qint16>(today.month());
+    const auto year = static_cast<qint16>(today.year());
+    const QString text = ReminderText(day, month, year, [&](qint16 earlier) {
+        return notes.GetData(day, month, earlier);
+    });
     if (text.isEmpty())
         return nullptr;
 
-    if (context.monthView)
-        context.monthView->hide();
-    auto *form = new Form3(context.windows, context.monthView);
-    context.windows.add(form);
-    form->setReminder(ReminderCaption(context.TodayDay, context.M, context.TodayYear), text);
+    if (monthView)
+        monthView->hide();
+    auto *form = new Form3(windows, monthView);
+    windows.add(form);
+    form->setReminder(ReminderCaption(day, month, year), text);
     form->show();
     return form;
 }
