@@ -22,7 +22,10 @@ QPushButton *makeButton(const QString &caption, const char *name, QWidget *paren
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    QFont font = button->font();
+    // The design's "MS Sans Serif" 8.25 pt bold, asked for as the month view
+    // asks for it: as Arial, or whatever sans serif stands in for it.
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     font.setBold(true);
     button->setFont(font);
