@@ -86,11 +86,12 @@ int retryFailedSync(FolderSync &syncs, const QByteArray &folder)
 
 } // namespace
 
-NoteStore::NoteStore(const QString &root, FolderSync *syncs)
+NoteStore::NoteStore(const QString &root, FolderSync *syncs, FileSync syncFile)
     : m_root(root)
     , m_rootDir(root.isEmpty() ? QByteArray(".") : QFile::encodeName(root))
     , m_dataDir(m_rootDir + "/data")
     , m_syncs(syncs ? syncs : &FolderSync::shared())
+    , m_syncFile(syncFile ? syncFile : store::syncFile)
 {
 }
 
@@ -198,9 +199,13 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     const int fd = created.fd;
     const QByteArray &temp = created.path;
 
+    // The bytes reach the disk before the rename: a crash never leaves the
+    // new name on a note whose bytes are lost.
     int err = 0;
-    if (!fileio::writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0)
+    if (!fileio::writeAll(fd, bytes.constData(), bytes.size()))
         err = errno;
+    else
+        err = m_syncFile(fd);
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (err == 0 && ::rename(temp.constData(), target.constData()) != 0)
