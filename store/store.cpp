@@ -19,8 +19,8 @@ namespace {
 using fileio::kNotAFile;
 using fileio::reason;
 
-// Names drawn for a save's temporary file before giving up; only another
-// process of the same id could hold them.
+// Names tried for a save's temporary file before giving up; one is taken
+// only when an earlier process of the same id left its temporary file.
 constexpr int kTempAttempts = 100;
 
 QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err)
