@@ -1,6 +1,7 @@
 #include "frmabout.h"
 
 #include "platform.h"
+#include "twips.h"
 #include "windowlist.h"
 
 #include <QIcon>
@@ -8,16 +9,14 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include <cmath>
-
 namespace {
 
 const QString kTitle = QStringLiteral("Kalivo");
 
-// The layout is drawn in twips; 15 twips are one pixel.
-int px(double twips)
+// The layout is drawn in twips.
+int px(double length)
 {
-    return static_cast<int>(std::lround(twips / 15.0));
+    return twips::twipsToPixels(length);
 }
 
 QRect twipRect(double left, double top, double width, double height)

@@ -1,22 +1,10 @@
 #include "monthlayout.h"
 
-#include <cmath>
-
 namespace monthview {
 
 double keepTwips(double twips)
 {
     return twips;
-}
-
-int twipsToPixels(double twips)
-{
-    return static_cast<int>(std::floor(twips / 15.0 + 0.5));
-}
-
-double pixelTwips(double twips)
-{
-    return twipsToPixels(twips) * 15.0;
 }
 
 Layout computeLayout(double W, double H, const LayoutSizes &s, const Settle &settle)

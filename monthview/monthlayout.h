@@ -1,5 +1,7 @@
 #pragma once
 
+#include "twips.h"
+
 #include <array>
 #include <functional>
 
@@ -61,8 +63,8 @@ using Settle = std::function<double(double twips)>;
 double keepTwips(double twips);
 
 // Whole pixels, halves rounded up; and the twips such a pixel count reports.
-int twipsToPixels(double twips);
-double pixelTwips(double twips);
+using twips::pixelTwips;
+using twips::twipsToPixels;
 
 // One layout pass for the outer window size W x H (frame and title bar
 // included). Where a step builds on a control placed by an earlier step it

@@ -1,6 +1,7 @@
 #include "form3.h"
 
 #include "platform.h"
+#include "twips.h"
 #include "windowlist.h"
 
 #include <QCloseEvent>
@@ -11,17 +12,20 @@
 
 namespace {
 
-// 15 twips are one pixel; every size of this window is a whole number of them.
-constexpr int px(int twips)
+// Every size of this window is a whole number of pixels in twips.
+int px(int length)
 {
-    return twips / 15;
+    return twips::twipsToPixels(length);
 }
 
 QPushButton *makeButton(const QString &caption, const char *name, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    QFont font = button->font();
+    // The design's "MS Sans Serif" 8.25 pt bold, asked for as the month view
+    // asks for it: as Arial, or whatever sans serif stands in for it.
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     font.setBold(true);
     button->setFont(font);

@@ -1,8 +1,9 @@
 #include "quickcheck.h"
 
+#include "notename.h"
+
 #include <errno.h>
 #include <fcntl.h>
-#include <stdio.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <time.h>
@@ -33,9 +34,9 @@ bool nothingToRemind(int folder, int day, int month, int year)
     if (!surelyNothing(folder, "ft.txt", false))
         return false;
     // The note store's names: data/2006-12-07.txt.
-    char path[64];
-    for (int y = year; y >= 1900; --y) {
-        snprintf(path, sizeof path, "data/%d-%02d-%02d.txt", y, month, day);
+    char path[5 + store::kNoteNameSize] = "data/";
+    for (int y = year; y >= store::kFirstReminderYear; --y) {
+        store::formatNoteName(path + 5, store::kNoteNameSize, day, month, y);
         if (!surelyNothing(folder, path, true))
             return false;
     }

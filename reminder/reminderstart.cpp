@@ -10,12 +10,15 @@
 
 namespace reminder {
 
-Form3 *ReminderStart(const QDate &today, const store::NoteStore &notes, WindowList &windows, QWidget *monthView)
+Form3 *ReminderStart(const QDate &today, const store::NoteStore &notes, WindowList &windows,
+                     QWidget *monthView)
 {
     const auto day = static_cast<qint16>(today.day());
     const auto month = static_cast<qint16>(today.month());
     const auto year = static_cast<qint16>(today.year());
-    const QString text = ReminderText(day, month, year, [&](qint16 y) { return notes.GetData(day, month, y); });
+    const QString text = ReminderText(day, month, year, [&](qint16 earlier) {
+        return notes.GetData(day, month, earlier);
+    });
     if (text.isEmpty())
         return nullptr;
 

@@ -1,6 +1,7 @@
 #include "remindertext.h"
 
 #include "calendar.h"
+#include "notename.h"
 
 namespace reminder {
 
@@ -21,7 +22,7 @@ QString ReminderText(qint16 day, qint16 month, qint16 todayYear,
 {
     QString text;
     QString monthName;   // looked up once, at the first dated heading
-    for (int year = todayYear; year >= 1900; --year) {   // no pass before 1900
+    for (int year = todayYear; year >= store::kFirstReminderYear; --year) {   // none before it
         const store::Note note = noteOf(qint16(year));
         const QString &shown = note.ok() ? note.text : note.error;
         if (shown.isEmpty())

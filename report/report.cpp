@@ -14,8 +14,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #if defined(__SSE2__)
@@ -32,11 +30,6 @@ constexpr int kNameLetters = 32;
 constexpr int kNameAttempts = 16;
 // A page buffer up to this size is kept for the next report.
 constexpr qsizetype kKeptPageCapacity = 4 * 1024 * 1024;
-
-QString reason(int err)
-{
-    return QString::fromLocal8Bit(std::strerror(err));
-}
 
 // The page under construction: bytes go straight into one buffer that grows
 // geometrically and is cut to its length at the end. The buffer's earlier
@@ -158,13 +151,6 @@ QByteArray drawName(const std::function<float()> &nextRandom)
     return name;
 }
 
-// The page is always a new file, for the user alone: an existing file of
-// that name is never truncated, and a link there is never followed.
-int createPage(const QByteArray &path)
-{
-    return fileio::createNew(path.constData(), 0600);
-}
-
 // BuildPage into `page`, whose allocation is reused.
 void buildPage(QByteArray &page, qint16 month, qint16 year,
                const std::function<QByteArray(qint16 day)> &noteBytes)
@@ -242,31 +228,20 @@ Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
     }
 
     const QByteArray tempDir = QFile::encodeName(workingFolder) + "/temp";
-    const auto failure = [](const QByteArray &name, int err) {
+    // The page is always a new file, for the user alone: an existing file of
+    // that name is never truncated, and a link there is never followed. A
+    // working folder without temp/ gets one with the first report.
+    const fileio::NewFile created =
+        fileio::createUnique(tempDir, [&] { return drawName(nextRandom); }, 0600, kNameAttempts);
+    const QByteArray &path = created.path;
+    const auto failure = [&](int err) {
         return Written{QString(), QStringLiteral("Cannot write temp/%1: %2")
-                                      .arg(QFile::decodeName(name), reason(err))};
+                                      .arg(QFile::decodeName(path.mid(tempDir.size() + 1)),
+                                           fileio::reason(err))};
     };
-
-    QByteArray name;
-    QByteArray path;
-    int fd = -1;
-    bool madeTemp = false;
-    for (int attempt = 0; fd < 0 && attempt < kNameAttempts; ++attempt) {
-        name = drawName(nextRandom);
-        path = tempDir + '/' + name;
-        fd = createPage(path);
-        if (fd < 0 && errno == ENOENT && !madeTemp) {
-            // A working folder without temp/ gets one with the first report.
-            madeTemp = true;
-            if (!fileio::makePrivateFolder(tempDir.constData()))
-                return failure(name, errno);
-            fd = createPage(path);
-        }
-        if (fd < 0 && errno != EEXIST)
-            return failure(name, errno);
-    }
-    if (fd < 0)
-        return failure(name, EEXIST);
+    if (created.fd < 0)
+        return failure(created.error);
+    const int fd = created.fd;
 
     int err = 0;
     if (!fileio::writeAll(fd, page.constData(), page.size()))
@@ -276,7 +251,7 @@ Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
     if (err != 0) {
         // A page cut short is worth nothing; take it away again.
         ::unlink(path.constData());
-        return failure(name, err);
+        return failure(err);
     }
     return {QFile::decodeName(path), QString()};
 }

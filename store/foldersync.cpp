@@ -19,6 +19,11 @@ int syncFolder(const QByteArray &folder)
     return err;
 }
 
+int syncFile(int fd)
+{
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
 FolderSync::FolderSync(Function sync)
     : m_sync(sync)
     , m_owner(::getpid())

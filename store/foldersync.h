@@ -16,6 +16,9 @@ namespace store {
 // folder has nothing more to do.
 int syncFolder(const QByteArray &folder);
 
+// Makes an open file's bytes reach the disk: 0, or the errno of the failure.
+int syncFile(int fd);
+
 // Runs the folder syncs that follow the saves on a thread of its own. A save
 // waits for its note's bytes to reach the disk, but not for the second
 // journal commit that makes the note's new name durable as well: that one

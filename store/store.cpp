@@ -3,12 +3,11 @@
 #include "codepage.h"
 #include "fileio.h"
 #include "foldersync.h"
+#include "notename.h"
 
 #include <QFile>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,28 +16,17 @@ namespace store {
 
 namespace {
 
-// Stands for "something other than a file or a folder is at the note's
-// path" (a fifo, a socket, a device), which has no errno of its own.
-constexpr int kNotAFile = -1;
+using fileio::kNotAFile;
+using fileio::reason;
 
-QString reason(int err)
-{
-    if (err == kNotAFile)
-        return QStringLiteral("Not a regular file");
-    return QString::fromLocal8Bit(std::strerror(err));
-}
+// Names tried for a save's temporary file before giving up; one is taken
+// only when an earlier process of the same id left its temporary file.
+constexpr int kTempAttempts = 100;
 
 QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err)
 {
     return QStringLiteral("Cannot %1 %2: %3")
         .arg(QLatin1String(verb), NoteStore::GetFileName(day, month, year), reason(err));
-}
-
-// "2006-01-05.txt"; years keep all their digits (and a sign, which only a
-// year below 0 would have).
-int formatName(char *out, std::size_t size, qint16 day, qint16 month, qint16 year)
-{
-    return std::snprintf(out, size, "%d-%02d-%02d.txt", int(year), int(month), int(day));
 }
 
 // Reads an open regular file to its end. False with errno set on failure.
@@ -98,25 +86,26 @@ int retryFailedSync(FolderSync &syncs, const QByteArray &folder)
 
 } // namespace
 
-NoteStore::NoteStore(const QString &root, FolderSync *syncs)
+NoteStore::NoteStore(const QString &root, FolderSync *syncs, FileSync syncFile)
     : m_root(root)
     , m_rootDir(root.isEmpty() ? QByteArray(".") : QFile::encodeName(root))
     , m_dataDir(m_rootDir + "/data")
     , m_syncs(syncs ? syncs : &FolderSync::shared())
+    , m_syncFile(syncFile ? syncFile : store::syncFile)
 {
 }
 
 QString NoteStore::GetFileName(qint16 day, qint16 month, qint16 year)
 {
-    char name[48];
-    formatName(name, sizeof name, day, month, year);
+    char name[kNoteNameSize];
+    formatNoteName(name, sizeof name, day, month, year);
     return QLatin1String("data/") + QLatin1String(name);
 }
 
 QByteArray NoteStore::nativePath(qint16 day, qint16 month, qint16 year) const
 {
-    char name[48];
-    const int n = formatName(name, sizeof name, day, month, year);
+    char name[kNoteNameSize];
+    const int n = formatNoteName(name, sizeof name, day, month, year);
     QByteArray p;
     p.reserve(m_dataDir.size() + 1 + n);
     p.append(m_dataDir).append('/').append(name, n);
@@ -194,32 +183,29 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     }
 
     // Temporary file beside the note, so that the rename stays within one
-    // file system.
+    // file system; a replaced note keeps exactly the mode it had.
     static unsigned counter = 0;
-    QByteArray temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = m_dataDir + "/." + target.mid(m_dataDir.size() + 1) + '.'
-            + QByteArray::number(qint64(::getpid())) + '.' + QByteArray::number(++counter) + ".tmp";
-        // A replaced note keeps exactly the mode it had.
-        fd = fileio::createNew(temp.constData(), mode);
-        if (fd < 0 && errno == ENOENT && attempt == 0) {
-            // No data/ yet: the first note of a fresh working folder. Its
-            // entry in the working folder must reach the disk as well.
-            if (!fileio::makePrivateFolder(m_dataDir.constData()))
-                return {failure("write", day, month, year, errno)};
-            syncFolder(m_rootDir);
-            continue;
-        }
-        if (fd < 0 && errno != EEXIST)
-            return {failure("write", day, month, year, errno)};
-    }
-    if (fd < 0)
-        return {failure("write", day, month, year, EEXIST)};
+    const QByteArray name = target.mid(m_dataDir.size() + 1);
+    const fileio::NewFile created = fileio::createUnique(m_dataDir, [&] {
+        return "." + name + '.' + QByteArray::number(qint64(::getpid())) + '.'
+            + QByteArray::number(++counter) + ".tmp";
+    }, mode, kTempAttempts);
+    // No data/ before: the first note of a fresh working folder. Its entry
+    // in the working folder must reach the disk as well.
+    if (created.madeFolder)
+        syncFolder(m_rootDir);
+    if (created.fd < 0)
+        return {failure("write", day, month, year, created.error)};
+    const int fd = created.fd;
+    const QByteArray &temp = created.path;
 
+    // The bytes reach the disk before the rename: a crash never leaves the
+    // new name on a note whose bytes are lost.
     int err = 0;
-    if (!fileio::writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0)
+    if (!fileio::writeAll(fd, bytes.constData(), bytes.size()))
         err = errno;
+    else
+        err = m_syncFile(fd);
     if (::close(fd) != 0 && err == 0)
         err = errno;
     if (err == 0 && ::rename(temp.constData(), target.constData()) != 0)

@@ -35,10 +35,13 @@ struct Bytes {
 class NoteStore
 {
 public:
+    // Flushes a saved note's new bytes to the disk: 0 or the errno.
+    using FileSync = int (*)(int fd);
+
     // root: the working folder that holds data/; empty stands for the
     // current folder. syncs: where the folder syncs after saves run; the
-    // process's own unless given.
-    explicit NoteStore(const QString &root, FolderSync *syncs = nullptr);
+    // process's own unless given. syncFile: store::syncFile unless given.
+    explicit NoteStore(const QString &root, FolderSync *syncs = nullptr, FileSync syncFile = nullptr);
 
     QString root() const { return m_root; }
 
@@ -77,6 +80,7 @@ private:
     QByteArray m_rootDir;   // encoded root; "." for an empty one
     QByteArray m_dataDir;   // encoded "<root>/data"
     FolderSync *m_syncs;
+    FileSync m_syncFile;
 };
 
 } // namespace store

@@ -87,9 +87,20 @@ wait_program() {
 
 # --- An X session ------------------------------------------------------------
 
+# Whether the window manager on $DISPLAY has announced itself on the root
+# window and lists _NET_ACTIVE_WINDOW among what it supports. openbox sets the
+# announcement a moment before that list, and xdotool refuses to activate a
+# window while the list lacks it.
+wm_ready() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" \
+        && xprop -root _NET_SUPPORTED 2>/dev/null | grep -q "_NET_ACTIVE_WINDOW"
+}
+
 # start_x_session WIDTHxHEIGHT: an X server of that size on a display of its
-# own, with openbox running on it; exports DISPLAY. Returns 1 when no server
-# would start, with the last one's output in $tmp/xvfb.log.
+# own, with openbox running on it and ready; exports DISPLAY. Returns 1 when
+# no server would start, with the last one's output in $tmp/xvfb.log, or
+# when the window manager did not get ready, with its output in
+# $tmp/openbox.log.
 start_x_session() {
     local n
     # The first display from 14 up that no server holds (low numbers are where
@@ -114,13 +125,16 @@ start_x_session() {
     export DISPLAY
 
     # Windows mapped before the window manager holds the screen would get no
-    # frame: wait until it announces itself on the root window.
+    # frame. A machine busy with other tests may take seconds to start it:
+    # 20 at most.
     openbox --sm-disable > "$tmp/openbox.log" 2>&1 &
     wm_pid=$!
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    for _ in $(seq 400); do
+        wm_ready && return 0
+        kill -0 "$wm_pid" 2>/dev/null || break
         sleep 0.05
     done
+    return 1
 }
 
 # wait_window TITLE_REGEX: prints the id of the shown window with that title,

@@ -92,6 +92,13 @@ int unreliableSync(const QByteArray &folder)
     return g_syncsFail ? EIO : store::syncFolder(folder);
 }
 
+// A disk whose file flushes fail on demand with EIO.
+std::atomic<bool> g_fileSyncsFail{false};
+int unreliableFileSync(int fd)
+{
+    return g_fileSyncsFail ? EIO : store::syncFile(fd);
+}
+
 QString cannot(const char *verb, const char *reason)
 {
     return QStringLiteral("Cannot %1 data/%2: %3")
@@ -172,8 +179,8 @@ private slots:
     void obstacleAtThePath();
     void ordinaryUserPermissions_data();
     void ordinaryUserPermissions();
-    void fullFileSystem_data();
-    void fullFileSystem();
+    void failedSaveKeepsTheOldNote_data();
+    void failedSaveKeepsTheOldNote();
     void readOnlyFileSystem_data();
     void readOnlyFileSystem();
 
@@ -516,49 +523,63 @@ void TestStore::ordinaryUserPermissions()
     QCOMPARE(readBytes(notePath()), after);
 }
 
-void TestStore::fullFileSystem_data()
+void TestStore::failedSaveKeepsTheOldNote_data()
 {
+    QTest::addColumn<bool>("full");   // else the flush to the disk fails
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("fails");
+    QTest::addColumn<QString>("error");
 
-    QTest::newRow("a longer note") << QString(5000, QLatin1Char('L')) << true;
-    QTest::newRow("a shorter note") << "short" << true;
-    QTest::newRow("same length, other bytes") << QString(kOld.size(), QLatin1Char('S')) << true;
-    QTest::newRow("the same bytes need no room") << QString::fromLatin1(kOld) << false;
+    const QString noSpace = cannot("write", "No space left on device");
+    const QString eio = cannot("write", "Input/output error");
+    QTest::newRow("full disk: a longer note") << true << QString(5000, QLatin1Char('L')) << noSpace;
+    QTest::newRow("full disk: a shorter note") << true << "short" << noSpace;
+    QTest::newRow("full disk: same length, other bytes")
+        << true << QString(kOld.size(), QLatin1Char('S')) << noSpace;
+    QTest::newRow("full disk: the same bytes need no room") << true << QString::fromLatin1(kOld) << QString();
+    QTest::newRow("failing flush: a longer note") << false << QString(5000, QLatin1Char('L')) << eio;
+    QTest::newRow("failing flush: a shorter note") << false << "short" << eio;
+    QTest::newRow("failing flush: the same bytes need no flush")
+        << false << QString::fromLatin1(kOld) << QString();
 }
 
-// A full disk lets the temporary file be created but not written: the old
-// note stays whole and the temporary file goes again.
-void TestStore::fullFileSystem()
+// A full disk lets the temporary file be created but not written; a failing
+// disk takes the bytes but cannot flush them. Either way the old note stays
+// whole and the temporary file goes again.
+void TestStore::failedSaveKeepsTheOldNote()
 {
+    QFETCH(bool, full);
     QFETCH(QString, text);
-    QFETCH(bool, fails);
+    QFETCH(QString, error);
 
     QString why;
-    if (!mountSmallFileSystem(&why))
+    if (full && !mountSmallFileSystem(&why))
         QSKIP(qPrintable(why));
-    const NoteStore notes(m_root);
+    g_fileSyncsFail = false;
+    const NoteStore notes(m_root, nullptr, unreliableFileSync);
     QVERIFY(notes.UpdateBytes(kDay, kMonth, kYear, kOld).ok());
 
-    QFile filler(dataDir() + QStringLiteral("/filler"));
-    QVERIFY(filler.open(QIODevice::WriteOnly));
-    const QByteArray block(4096, 'f');
-    for (int i = 0; i < 64 && filler.write(block) == block.size() && filler.flush(); ++i) {
+    if (full) {
+        QFile filler(dataDir() + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'f');
+        for (int i = 0; i < 64 && filler.write(block) == block.size() && filler.flush(); ++i) {
+        }
+        filler.close();
+    } else {
+        g_fileSyncsFail = true;
     }
-    filler.close();
     const QStringList before = entries(dataDir());
-    QCOMPARE(before, QStringList({kNoteName, "filler"}));
+    QCOMPARE(before, full ? QStringList({kNoteName, "filler"}) : QStringList{kNoteName});
 
     const store::Result r = notes.UpdateData(kDay, kMonth, kYear, text);
-    if (fails)
-        QCOMPARE(r.error, cannot("write", "No space left on device"));
-    else
-        QVERIFY2(r.ok(), qPrintable(r.error));
+    QCOMPARE(r.error, error);
     QCOMPARE(readBytes(notePath()), kOld);
     QCOMPARE(entries(dataDir()), before);
 
-    // With room again the same save goes through.
-    QVERIFY(QFile::remove(dataDir() + QStringLiteral("/filler")));
+    // With room, or a working disk, again the same save goes through.
+    if (full)
+        QVERIFY(QFile::remove(dataDir() + QStringLiteral("/filler")));
+    g_fileSyncsFail = false;
     QCOMPARE(outcome(notes, "write"), QStringLiteral("ok"));
     QCOMPARE(readBytes(notePath()), kNew.toLatin1());
     QCOMPARE(entries(dataDir()), QStringList{kNoteName});

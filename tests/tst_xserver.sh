@@ -12,7 +12,11 @@ program=$(readlink -f "$1")
 require_tools "./test.sh installs xvfb, openbox, xdotool, wmctrl, x11-utils" \
     Xvfb openbox xdotool wmctrl xprop
 
-start_x_session 1280x1024 || { cat "$tmp/xvfb.log"; echo "FAIL: no X server started"; exit 1; }
+start_x_session 1280x1024 || {
+    cat "$tmp/xvfb.log" "$tmp/openbox.log" 2>/dev/null
+    echo "FAIL: no X server with a ready window manager started"
+    exit 1
+}
 echo "X server on $DISPLAY"
 
 # The program as a person starts it: on the X server, English names.

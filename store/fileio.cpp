@@ -1,11 +1,19 @@
 #include "fileio.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace fileio {
+
+QString reason(int err)
+{
+    if (err == kNotAFile)
+        return QStringLiteral("Not a regular file");
+    return QString::fromLocal8Bit(std::strerror(err));
+}
 
 bool writeAll(int fd, const char *data, qsizetype size)
 {
@@ -14,6 +22,11 @@ bool writeAll(int fd, const char *data, qsizetype size)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            return false;
+        }
+        if (n == 0) {
+            // Trying again would only spin.
+            errno = ENOSPC;
             return false;
         }
         data += n;
@@ -47,6 +60,34 @@ bool makePrivateFolder(const char *path)
     // Only a folder made here gets its mode set; the umask may have taken
     // the owner's own bits away.
     return ::chmod(path, 0700) == 0;
+}
+
+NewFile createUnique(const QByteArray &folder, const std::function<QByteArray()> &drawName, mode_t mode,
+                     int attempts)
+{
+    NewFile file;
+    bool folderTried = false;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        file.path = folder + '/' + drawName();
+        file.fd = createNew(file.path.constData(), mode);
+        if (file.fd < 0 && errno == ENOENT && !folderTried) {
+            folderTried = true;
+            if (!makePrivateFolder(folder.constData())) {
+                file.error = errno;
+                return file;
+            }
+            file.madeFolder = true;
+            file.fd = createNew(file.path.constData(), mode);
+        }
+        if (file.fd >= 0)
+            return file;
+        if (errno != EEXIST) {
+            file.error = errno;
+            return file;
+        }
+    }
+    file.error = EEXIST;
+    return file;
 }
 
 } // namespace fileio
