@@ -351,39 +351,32 @@ void tst_monthview::rendering()
     }
 }
 
-// Each button against its rule (the rules' limits are tested with the
-// rules): the title and the notes follow.
+// Each button from March 2006 (the rules' limits are tested with the rules):
+// the title and the notes follow.
 void tst_monthview::navigation_data()
 {
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("year");
     QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("wantMonth");
-    QTest::addColumn<int>("wantYear");
-    QTest::newRow("Dec 2006, next month") << 12 << 2006 << "Command1" << 1 << 2007;
-    QTest::newRow("Jan 2006, previous month") << 1 << 2006 << "Command2" << 12 << 2005;
-    QTest::newRow("1900 holds at < Yr") << 5 << 1900 << "Command10" << 5 << 1900;
-    QTest::newRow("Yr > keeps the month") << 2 << 2008 << "Command11" << 2 << 2009;
-    QTest::newRow("Dec 9999 holds at Next Month >") << 12 << 9999 << "Command1" << 12 << 9999;
+    QTest::addColumn<QDate>("shown");
+    QTest::newRow("Next Month >") << "Command1" << QDate(2006, 4, 1);
+    QTest::newRow("< Prev Month") << "Command2" << QDate(2006, 2, 1);
+    QTest::newRow("< Yr") << "Command10" << QDate(2005, 3, 1);
+    QTest::newRow("Yr >") << "Command11" << QDate(2007, 3, 1);
 }
 
 void tst_monthview::navigation()
 {
-    QFETCH(int, month);
-    QFETCH(int, year);
     QFETCH(QString, button);
-    QFETCH(int, wantMonth);
-    QFETCH(int, wantYear);
+    QFETCH(QDate, shown);
     Run s;
     s.start(QDate(2006, 3, 14));
-    s.form->ShowMonth(qint16(month), qint16(year));
-    s.write(QStringLiteral("data/%1-%2-01.txt").arg(wantYear).arg(wantMonth, 2, 10, QLatin1Char('0')), "shown");
+    s.form->ShowMonth(3, 2006);
+    s.write(shown.toString(QStringLiteral("'data/'yyyy-MM-dd'.txt'")), "shown");
 
     s.button(button)->click();
-    QCOMPARE(s.form->displayedMonth(), qint16(wantMonth));
-    QCOMPARE(s.form->displayedYear(), qint16(wantYear));
-    QCOMPARE(s.title(), QLocale().standaloneMonthName(wantMonth) + '-' + QString::number(wantYear));
-    QCOMPARE(s.box(calendar::GetIndex(1, qint16(wantMonth), qint16(wantYear)))->toPlainText(),
+    QCOMPARE(s.form->displayedMonth(), qint16(shown.month()));
+    QCOMPARE(s.form->displayedYear(), qint16(shown.year()));
+    QCOMPARE(s.title(), QLocale().standaloneMonthName(shown.month()) + '-' + QString::number(shown.year()));
+    QCOMPARE(s.box(calendar::GetIndex(1, qint16(shown.month()), qint16(shown.year())))->toPlainText(),
              QStringLiteral("shown"));
 }
 
