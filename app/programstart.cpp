@@ -7,6 +7,7 @@
 #include "reminderstart.h"
 #include "shutdownsignals.h"
 #include "singleinstance.h"
+#include "windowfront.h"
 #include "store.h"
 #include "windowlist.h"
 
@@ -22,14 +23,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Kalivo");
-
-void bringToFront(QWidget *window)
-{
-    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
 
 // Another program holds the folder and did not answer: a second month view
 // would overwrite its notes, so none opens.
@@ -66,6 +59,7 @@ int remindBesideRunning(const Platform &platform, SingleInstance &instance)
     // Form3 hides itself first; it has no month view of its own to show.
     auto *bringUp = reminder->findChild<QPushButton *>(QStringLiteral("Command1"));
     QObject::connect(bringUp, &QPushButton::clicked, reminder, [&] {
+        int status = 0;
         if (!instance.askToBringUp()) {
             switch (instance.start(true)) {
             case SingleInstance::Start::First:
@@ -78,11 +72,15 @@ int remindBesideRunning(const Platform &platform, SingleInstance &instance)
             case SingleInstance::Start::Running:
                 break;
             case SingleInstance::Start::NoAnswer:
-                tellNoAnswer(platform);
+                status = tellNoAnswer(platform);
                 break;
             }
         }
         reminder->close();
+        // The hidden reminder was the last window; closing it ends nothing
+        // by itself.
+        if (!own)
+            QCoreApplication::exit(status);
     });
     return QApplication::exec();
 }
@@ -118,10 +116,8 @@ void bringUpOnRequest(Form1 &monthView, SingleInstance &instance)
             bringToFront(&monthView);
         }
         // A message box of the program stays in front of the month view.
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            modal->raise();
-            modal->activateWindow();
-        }
+        if (QWidget *modal = QApplication::activeModalWidget())
+            bringToFront(modal);
     });
     QObject::connect(&monthView, &Form1::unloaded, &instance, &SingleInstance::stop);
 }
