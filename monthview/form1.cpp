@@ -601,8 +601,8 @@ void Form1::tellReplacedCharacters()
     }
     m_replaced.clear();
     tellUser(QStringLiteral("Kalivo stores notes in Windows-1252, which has no room for %1. "
-                            "Each such character became \"?\" as it was typed, pasted or dropped, "
-                            "as the note file holds it.")
+                            "Such characters show as \"?\" from the moment they come in, "
+                            "as the note file holds them.")
                  .arg(characters.join(QStringLiteral(", "))));
 }
 

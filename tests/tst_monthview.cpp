@@ -226,6 +226,8 @@ private slots:
     void unsavedNoteIsKept_data();
     void unsavedNoteIsKept();
     void closingWithUnsavedNoteAsks();
+    void endOfSession_data();
+    void endOfSession();
     void failuresOfOneClickToldTogether();
     void unreadableNoteIsLeftAlone();
     void unfocusedBoxLooksFull_data();
@@ -748,6 +750,48 @@ void tst_monthview::closingWithUnsavedNoteAsks()
     QVERIFY(!QFile::exists(s.path("temp/report-A.htm")));
     QCoreApplication::processEvents();
     QVERIFY(s.rec.messages.isEmpty());   // the question said it all
+}
+
+// The session's end runs the window's shutdown; the session manager is asked
+// for leave to interact only when there is something to ask.
+void tst_monthview::endOfSession_data()
+{
+    QTest::addColumn<bool>("dataWritable");
+    QTest::addColumn<bool>("interactionAllowed");
+    QTest::addColumn<bool>("closeAnyway");    // the user's answer
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<int>("asked");           // for leave to interact
+    QTest::newRow("note saved: nobody asked") << true << true << true << true << 0;
+    QTest::newRow("unsaved note, user keeps the window") << false << true << false << false << 1;
+    QTest::newRow("unsaved note, user gives it up") << false << true << true << true << 1;
+    QTest::newRow("unsaved note, no interaction allowed") << false << false << false << true << 1;
+}
+
+void tst_monthview::endOfSession()
+{
+    QFETCH(bool, dataWritable);
+    QFETCH(bool, interactionAllowed);
+    QFETCH(bool, closeAnyway);
+    QFETCH(bool, ends);
+    QFETCH(int, asked);
+    Run s(dataWritable);
+    if (!dataWritable)
+        s.write(QStringLiteral("data"), "a file where the folder should be");
+    s.write(QStringLiteral("temp/report-A.htm"), "page");
+    QVERIFY(s.startShown());
+    QVERIFY(s.typeInto(14, QStringLiteral("last words")));
+    s.rec.answer = closeAnyway;
+    int askedFor = 0;
+    QCOMPARE(s.form->endSession([&] { return ++askedFor, interactionAllowed; }), ends);
+    QCOMPARE(askedFor, asked);
+    QCOMPARE(s.form->hasEnded(), ends);
+    QCOMPARE(s.form->isVisible(), !ends);
+    QCOMPARE(s.rec.questions.size(), int(!dataWritable && interactionAllowed));
+    QCOMPARE(QFile::exists(s.path("temp/report-A.htm")), !ends);
+    if (dataWritable)
+        QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("last words"));
+    QCoreApplication::processEvents();
+    QVERIFY(s.rec.messages.isEmpty());
 }
 
 // The focused note and one changed without the focus both fail on one click:
