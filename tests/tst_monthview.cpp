@@ -50,6 +50,21 @@ void typeText(QWidget *w, const QString &text)
     }
 }
 
+// Drags text over the box and drops it at its top left corner, as from
+// another program: the box does not take the focus.
+void dropText(QPlainTextEdit *b, const QString &text)
+{
+    QMimeData mime;
+    mime.setText(text);
+    const QPoint at(5, 5);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(b->viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(b->viewport(), &move);
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(b->viewport(), &drop);
+}
+
 // What the program asked of its surroundings.
 struct Recorder {
     QStringList messages;    // "title|text"
@@ -1011,15 +1026,7 @@ void tst_monthview::unfocusedBoxChangedOrScrolled()
     const QPoint at(5, 5);
 
     if (event == QLatin1String("drop")) {
-        QMimeData mime;
-        mime.setText(QStringLiteral("dropped "));
-        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(b->viewport(), &enter);
-        QCOMPARE(b->toPlainText(), whole);
-        QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(b->viewport(), &move);
-        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(b->viewport(), &drop);
+        dropText(b, QStringLiteral("dropped "));
         QVERIFY(b->toPlainText().contains(QLatin1String("dropped ")));
         QCOMPARE(QString(b->toPlainText()).remove(QStringLiteral("dropped ")), whole);
     } else {
@@ -1112,15 +1119,7 @@ void tst_monthview::onlyStorableTextIsShown()
         commit.setCommitString(text);
         QCoreApplication::sendEvent(b, &commit);
     } else {
-        QMimeData mime;
-        mime.setText(text);
-        const QPoint at(5, 5);
-        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(b->viewport(), &enter);
-        QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(b->viewport(), &move);
-        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(b->viewport(), &drop);
+        dropText(b, text);
     }
     QCOMPARE(b->toPlainText(), shown);
     // Nothing is told while the box is being typed in, ticks included.
