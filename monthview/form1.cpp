@@ -18,6 +18,7 @@
 
 #include <exception>
 #include <optional>
+#include <utility>
 
 using namespace monthview;
 
@@ -576,13 +577,13 @@ void Form1::noteFocusOut(int index, Qt::FocusReason reason)
         guarded([&] { Text1_LostFocus(index); });
 }
 
-void Form1::noteCharactersReplaced(const QString &characters)
+void Form1::noteCharactersReplaced(const QStringList &characters)
 {
     if (m_codePageTold)
         return;
-    for (const QChar c : characters) {
+    for (const QString &c : characters) {
         if (!m_replaced.contains(c))
-            m_replaced += c;
+            m_replaced << c;
     }
 }
 
@@ -593,13 +594,7 @@ void Form1::tellReplacedCharacters()
     if (m_codePageTold || m_replaced.isEmpty())
         return;
     m_codePageTold = true;
-    QStringList characters;
-    for (qsizetype i = 0; i < m_replaced.size(); ++i) {
-        const qsizetype width = m_replaced.at(i).isHighSurrogate() && i + 1 < m_replaced.size() ? 2 : 1;
-        characters << m_replaced.mid(i, width);
-        i += width - 1;
-    }
-    m_replaced.clear();
+    const QStringList characters = std::exchange(m_replaced, {});
     tellUser(QStringLiteral("Kalivo stores notes in Windows-1252, which has no room for %1. "
                             "Such characters show as \"?\" from the moment they come in, "
                             "as the note file holds them.")
@@ -749,10 +744,11 @@ bool Form1::unload(const std::function<bool()> &mayInteract)
         return *interactive;
     };
 
-    // What an input method is still composing is part of the note.
+    // What an input method is still composing is part of the note, also
+    // in a window that is not active.
     if (m_loaded) {
         for (int k = 1; k <= 35; ++k) {
-            if (m_text1[k]->hasFocus())
+            if (m_text1[k]->hasFocus() || k == FocusIndex)
                 m_text1[k]->commitComposition();
         }
     }

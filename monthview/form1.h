@@ -136,7 +136,7 @@ private:
 
     void noteFocusIn(int index, Qt::FocusReason reason);
     void noteFocusOut(int index, Qt::FocusReason reason);
-    void noteCharactersReplaced(const QString &characters);
+    void noteCharactersReplaced(const QStringList &characters);
     void tellReplacedCharacters();
 
     bool unload(const std::function<bool()> &mayInteract);
@@ -176,7 +176,7 @@ private:
     qint16 BaseFontSize = 0;    // day-number size in points when not focused
 
     QStringList m_messages;     // waiting to be shown
-    QString m_replaced;         // characters put in as '?', not told yet
+    QStringList m_replaced;     // characters put in as '?', not told yet
     bool m_codePageTold = false;   // once per run
     bool m_loaded = false;      // Form_Load created the grid
     bool m_unloaded = false;

@@ -129,7 +129,7 @@ void NoteBox::wheelEvent(QWheelEvent *event)
 // shows is no text yet: it is let alone until committed.
 void NoteBox::keyPressEvent(QKeyEvent *event)
 {
-    QString replaced;
+    QStringList replaced;
     const QString text = storableText(event->text(), &replaced);
     if (replaced.isEmpty() || isReadOnly()) {
         QPlainTextEdit::keyPressEvent(event);
@@ -145,7 +145,7 @@ void NoteBox::keyPressEvent(QKeyEvent *event)
 
 void NoteBox::inputMethodEvent(QInputMethodEvent *event)
 {
-    QString replaced;
+    QStringList replaced;
     const QString commit = storableText(event->commitString(), &replaced);
     if (replaced.isEmpty() || isReadOnly()) {
         QPlainTextEdit::inputMethodEvent(event);
@@ -160,7 +160,7 @@ void NoteBox::inputMethodEvent(QInputMethodEvent *event)
 
 void NoteBox::insertFromMimeData(const QMimeData *source)
 {
-    QString replaced;
+    QStringList replaced;
     const QString text = source->hasText() ? storableText(source->text(), &replaced) : QString();
     if (replaced.isEmpty() || isReadOnly()) {
         QPlainTextEdit::insertFromMimeData(source);
@@ -177,7 +177,7 @@ void NoteBox::commitComposition()
 {
     // The input method finishes its own composition where it can; whatever
     // it still shows afterwards goes in as it stands, and the input method
-    // forgets it.
+    // forgets it. A box keeps its composition while its window is inactive.
     if (hasFocus())
         QGuiApplication::inputMethod()->commit();
     const QTextLayout *layout = textCursor().block().layout();

@@ -94,7 +94,7 @@ signals:
     void focusLeft(int index, Qt::FocusReason reason);
     // Typed, pasted or dropped characters that a note file cannot hold were
     // put in as '?'; `characters` names each of them once.
-    void charactersReplaced(const QString &characters);
+    void charactersReplaced(const QStringList &characters);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -4,7 +4,7 @@
 
 namespace monthview {
 
-QString storableText(QStringView text, QString *replaced)
+QString storableText(QStringView text, QStringList *replaced)
 {
     // The round trip through the code page is what a save and the next
     // reading of the note make of the text.
@@ -18,7 +18,7 @@ QString storableText(QStringView text, QString *replaced)
         const QStringView character = text.sliced(i, pair ? 2 : 1);
         // No character outside the basic plane has a byte.
         if ((pair || stored.at(at) != text[i]) && !replaced->contains(character))
-            replaced->append(character);
+            replaced->append(character.toString());
         i += character.size();
     }
     return stored;

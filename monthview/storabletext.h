@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace monthview {
@@ -9,6 +10,6 @@ namespace monthview {
 // has no byte for becomes '?', one per character (a surrogate pair is one).
 // `replaced`, when given, receives each such character once, in the order
 // of their first appearance.
-QString storableText(QStringView text, QString *replaced = nullptr);
+QString storableText(QStringView text, QStringList *replaced = nullptr);
 
 } // namespace monthview
