@@ -23,7 +23,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
