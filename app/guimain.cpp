@@ -1,4 +1,3 @@
-#include "form1.h"
 #include "platform.h"
 #include "programstart.h"
 
@@ -46,11 +45,5 @@ extern "C" __attribute__((visibility("default"))) int kalivo_gui_main(int argc, 
     QApplication::setWindowIcon(appIcon());
     // Lets the desktop match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kalivo.Kalivo"));
-    const Platform platform = systemPlatform();
-
-    // The month view waits hidden behind the reminder, if one is shown.
-    Form1 form(platform);
-    if (!startProgram(form, argc, argv))
-        return 0;
-    return app.exec();
+    return runProgram(systemPlatform(), argc, argv);
 }

@@ -211,7 +211,7 @@ Platform platformFor(const QString &folder, QStringList *messages)
     p.workingFolder = folder;
     p.seedRandom = [] {};
     p.nextRandom = [] { return 0.5f; };
-    p.openInViewer = [](const QString &) {};
+    p.openInViewer = [](const QString &, const Platform::ViewerFailed &) {};
     p.showMessage = [messages](QWidget *, const QString &, const QString &text) { *messages << text; };
     p.confirm = [](QWidget *, const QString &, const QString &) { return true; };
     return p;

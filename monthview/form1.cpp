@@ -5,16 +5,20 @@
 #include "report.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFont>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
 #include <exception>
+#include <optional>
+#include <utility>
 
 using namespace monthview;
 
@@ -241,9 +245,12 @@ void Form1::Form_Load()
                                               "your daily work etc. in this\r\n"
                                               "simplest and greatest planner\r\n"
                                               "in the world."));
-        // A marker that stays only means the greeting comes again next time.
-        if (!QFile::remove(marker))
-            qWarning("Kalivo: cannot delete %s", qPrintable(marker));
+        // A marker that stays only means the greeting comes again next time,
+        // and the user knows why.
+        QFile file(marker);
+        if (!file.remove())
+            tellUser(QStringLiteral("Kalivo could not delete %1, so it greets you again at the next start.\n\n%2")
+                         .arg(QDir::toNativeSeparators(marker), file.errorString()));
     }
 
     if (m_platform.seedRandom)
@@ -294,6 +301,7 @@ void Form1::createNoteBoxes()
         });
         connect(box, &NoteBox::focusEntered, this, &Form1::noteFocusIn);
         connect(box, &NoteBox::focusLeft, this, &Form1::noteFocusOut);
+        connect(box, &NoteBox::charactersReplaced, this, &Form1::noteCharactersReplaced);
         m_text1[k] = box;
         // The day number lies over its box and stays clickable.
         m_command4[k]->raise();
@@ -550,6 +558,8 @@ void Form1::Text1_GotFocus(int Index)
     FocusIndex = static_cast<qint16>(Index);
     FocusDay = calendar::GetDay(FocusIndex, M, y);
     setDayEmphasis(Index, true);
+    // Text dropped into another box since the last save point.
+    saveEditedBoxes(M, y, true);
 }
 
 void Form1::Text1_LostFocus(int Index)
@@ -558,17 +568,23 @@ void Form1::Text1_LostFocus(int Index)
         return;
     // Save first, so that the note lands under the month still displayed.
     UpdateDay(static_cast<qint16>(Index), M, y);
+    saveEditedBoxes(M, y, false);
     m_unsaved.retry();
     FocusIndex = 0;
     FocusDay = 0;
     setDayEmphasis(Index, false);
+    tellReplacedCharacters();
 }
 
 void Form1::Timer1_Timer()
 {
     if (FocusIndex != 0)
         UpdateDay(FocusIndex, M, y);
+    // Boxes changed without the focus: text dropped into them.
+    saveEditedBoxes(M, y, false);
     m_unsaved.retry();
+    if (FocusIndex == 0)
+        tellReplacedCharacters();
 }
 
 // A note box counts as entered or left on every focus change but two. Its
@@ -592,6 +608,30 @@ void Form1::noteFocusOut(int index, Qt::FocusReason reason)
         guarded([this] { Timer1_Timer(); });
     else
         guarded([&] { Text1_LostFocus(index); });
+}
+
+void Form1::noteCharactersReplaced(const QStringList &characters)
+{
+    if (m_codePageTold)
+        return;
+    for (const QString &c : characters) {
+        if (!m_replaced.contains(c))
+            m_replaced << c;
+    }
+}
+
+// Once per run, when no box is being typed in: a message box in the middle
+// of a word would take the next keystrokes away from the note.
+void Form1::tellReplacedCharacters()
+{
+    if (m_codePageTold || m_replaced.isEmpty())
+        return;
+    m_codePageTold = true;
+    const QStringList characters = std::exchange(m_replaced, {});
+    tellUser(QStringLiteral("Kalivo stores notes in Windows-1252, which has no room for %1. "
+                            "Such characters show as \"?\" from the moment they come in, "
+                            "as the note file holds them.")
+                 .arg(characters.join(QStringLiteral(", "))));
 }
 
 // Messages wait until the current event is handled: a box that pops up in
@@ -647,9 +687,30 @@ void Form1::Command3_Click()
     if (!w.error.isEmpty()) {
         if (m_platform.showMessage)
             m_platform.showMessage(this, kProgramTitle, w.error);
-    } else if (m_platform.openInViewer) {
-        m_platform.openInViewer(w.path);
+        return;
     }
+    // The page is made from the note files: a note kept after a failed
+    // save is not on it.
+    const QString month = calendar::MonthTitle(M, y);
+    if (const QStringList left = m_unsaved.datesIn(M, y); !left.isEmpty()) {
+        tellUser(QStringLiteral("The page of %1 leaves out the notes that could not be saved: %2.")
+                     .arg(month, left.join(QStringLiteral(", "))));
+    }
+    if (!m_platform.openInViewer)
+        return;
+    const QPointer<Form1> self(this);
+    const QString page = QDir::toNativeSeparators(w.path);
+    m_platform.openInViewer(w.path, [self, page, month](const QString &why) {
+        if (!self || self->m_unloaded)
+            return;
+        self->guarded([&] {
+            self->tellUser(QStringLiteral("No web viewer could be started to show the page of %1 (%2).\n\n"
+                                          "The page was written to\n%3\n"
+                                          "Open it in a web browser to print it. Kalivo deletes it when its "
+                                          "window closes.")
+                               .arg(month, why, page));
+        });
+    });
 }
 
 void Form1::Command9_Click()
@@ -691,9 +752,39 @@ void Form1::Command8_Click()
 
 bool Form1::Form_Unload()
 {
+    return unload([] { return true; });
+}
+
+bool Form1::endSession(const std::function<bool()> &mayInteract)
+{
+    if (!unload(mayInteract))
+        return false;
+    close();
+    return true;
+}
+
+bool Form1::unload(const std::function<bool()> &mayInteract)
+{
     if (m_unloaded)
         return true;
 
+    // Whether the user can be asked and told is asked once, and only when
+    // there is something to ask or tell.
+    std::optional<bool> interactive;
+    const auto canInteract = [&] {
+        if (!interactive)
+            interactive = mayInteract();
+        return *interactive;
+    };
+
+    // What an input method is still composing is part of the note, also
+    // in a window that is not active.
+    if (m_loaded) {
+        for (int k = 1; k <= 35; ++k) {
+            if (m_text1[k]->hasFocus() || k == FocusIndex)
+                m_text1[k]->commitComposition();
+        }
+    }
     if (FocusIndex != 0)
         Text1_LostFocus(FocusIndex);
     if (m_loaded) {
@@ -704,7 +795,13 @@ bool Form1::Form_Unload()
     if (!m_unsaved.isEmpty()) {
         // The question names every failure; the pending messages would only repeat them.
         m_messages.clear();
-        if (m_platform.confirm && !m_platform.confirm(this, kProgramTitle, m_unsaved.closeQuestion())) {
+        if (!canInteract()) {
+            m_messages << QStringLiteral("These notes could not be saved and are lost:\n%1")
+                              .arg(m_unsaved.list().join(QLatin1Char('\n')));
+        } else if (m_platform.confirm && !m_platform.confirm(this, kProgramTitle, m_unsaved.closeQuestion())) {
+            // A signal may have ended the run while the question was open.
+            if (m_unloaded)
+                return true;
             // The window stays: the box that still has the focus is being
             // edited again.
             for (int k = 1; k <= 35; ++k) {
@@ -719,11 +816,25 @@ bool Form1::Form_Unload()
     m_timer1->stop();
     // The last saves' names reach the disk before the program ends.
     if (const store::Result synced = m_notes.waitForDisk(); !synced.ok())
-        qWarning("Kalivo: %s", qPrintable(synced.error));
+        m_messages << QStringLiteral("The last notes saved may not have reached the disk.\n\n%1").arg(synced.error);
     // A page that cannot be deleted stays behind; shutdown goes on.
-    for (const QString &error : report::DeleteReports(m_platform.workingFolder))
-        qWarning("Kalivo: %s", qPrintable(error));
+    if (const QStringList stuck = report::DeleteReports(m_platform.workingFolder); !stuck.isEmpty()) {
+        m_messages << QStringLiteral("These month pages could not be deleted and stay behind:\n%1")
+                          .arg(stuck.join(QLatin1Char('\n')));
+    }
     m_windows.closeAllNewestFirst(this);
+
+    // Nothing waits for a later turn of the event loop: the program ends.
+    if (!m_messages.isEmpty()) {
+        if (canInteract()) {
+            showQueuedMessages();
+        } else {
+            for (const QString &message : std::as_const(m_messages))
+                qWarning("Kalivo: %s", qPrintable(message));
+            m_messages.clear();
+        }
+    }
+    emit unloaded();
     return true;
 }
 

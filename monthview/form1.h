@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -46,8 +47,22 @@ public:
 
     // Saves the note being edited, deletes the report pages and closes the
     // program's other windows. False when a note could still not be saved
-    // and the user chose to keep the window open.
+    // and the user chose to keep the window open. What went wrong on the way
+    // is told before it returns.
     bool Form_Unload();
+
+    // The shutdown of a signal or of the end of the session: Form_Unload,
+    // then the window closes. mayInteract is asked, at most once, when the
+    // user would be asked or told something: true lets Form_Unload ask and
+    // tell as closing does; false gives unsaved notes up without a question
+    // and writes what the user would have been told to stderr. False: the
+    // user chose to keep the program running.
+    bool endSession(const std::function<bool()> &mayInteract);
+
+    // Form_Load has built the grid; the window can be shown.
+    bool isLoaded() const { return m_loaded; }
+    // The shutdown has run: the run is over, whatever asked for it.
+    bool hasEnded() const { return m_unloaded; }
 
     // Puts a month into the grid and makes it the displayed one: hides the
     // cells without a day, fills the others with day number, note and
@@ -96,6 +111,10 @@ public:
     // is kept and shown in their cell until a save works.
     QStringList unsavedNotes() const { return m_unsaved.list(); }
 
+signals:
+    // The shutdown has run; the program is about to end.
+    void unloaded();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
@@ -123,6 +142,10 @@ private:
 
     void noteFocusIn(int index, Qt::FocusReason reason);
     void noteFocusOut(int index, Qt::FocusReason reason);
+    void noteCharactersReplaced(const QStringList &characters);
+    void tellReplacedCharacters();
+
+    bool unload(const std::function<bool()> &mayInteract);
 
     void tellUser(const QString &text);
     void showQueuedMessages();
@@ -160,6 +183,8 @@ private:
     qint16 BaseFontSize = 0;    // day-number size in points when not focused
 
     QStringList m_messages;     // waiting to be shown
+    QStringList m_replaced;     // characters put in as '?', not told yet
+    bool m_codePageTold = false;   // once per run
     bool m_loaded = false;      // Form_Load created the grid
     bool m_unloaded = false;
     QSize m_laidOutFor;         // outer size of the last layout pass

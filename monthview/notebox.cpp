@@ -1,6 +1,14 @@
 #include "notebox.h"
 
+#include "storabletext.h"
+
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -114,6 +122,74 @@ void NoteBox::wheelEvent(QWheelEvent *event)
 {
     showWholeNote();
     QPlainTextEdit::wheelEvent(event);
+}
+
+// Characters the code page has no byte for come in as '?' at once, from
+// the keyboard, the input method, the clipboard or a drop, so that the box
+// never shows what its file would not hold. The composition an input method
+// shows is no text yet: it is let alone until committed.
+void NoteBox::keyPressEvent(QKeyEvent *event)
+{
+    QStringList replaced;
+    const QString text = storableText(event->text(), &replaced);
+    if (replaced.isEmpty() || isReadOnly()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent storable(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                       event->nativeVirtualKey(), event->nativeModifiers(), text, event->isAutoRepeat(),
+                       event->count(), event->device());
+    QPlainTextEdit::keyPressEvent(&storable);
+    event->setAccepted(storable.isAccepted());
+    emit charactersReplaced(replaced);
+}
+
+void NoteBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    QStringList replaced;
+    const QString commit = storableText(event->commitString(), &replaced);
+    if (replaced.isEmpty() || isReadOnly()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent storable(event->preeditString(), event->attributes());
+    storable.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&storable);
+    event->setAccepted(storable.isAccepted());
+    emit charactersReplaced(replaced);
+}
+
+void NoteBox::insertFromMimeData(const QMimeData *source)
+{
+    QStringList replaced;
+    const QString text = source->hasText() ? storableText(source->text(), &replaced) : QString();
+    if (replaced.isEmpty() || isReadOnly()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    // A note is plain text: the text is all that a paste or a drop brings.
+    QMimeData storable;
+    storable.setText(text);
+    QPlainTextEdit::insertFromMimeData(&storable);
+    emit charactersReplaced(replaced);
+}
+
+void NoteBox::commitComposition()
+{
+    // The input method finishes its own composition where it can; whatever
+    // it still shows afterwards goes in as it stands, and the input method
+    // forgets it. A box keeps its composition while its window is inactive.
+    if (hasFocus())
+        QGuiApplication::inputMethod()->commit();
+    const QTextLayout *layout = textCursor().block().layout();
+    const QString composing = layout ? layout->preeditAreaText() : QString();
+    if (composing.isEmpty())
+        return;
+    QInputMethodEvent finish;
+    finish.setCommitString(composing);
+    inputMethodEvent(&finish);
+    if (hasFocus())
+        QGuiApplication::inputMethod()->reset();
 }
 
 void NoteBox::showNote(const NoteDate &date, const store::Note &note, bool focused)

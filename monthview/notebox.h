@@ -49,6 +49,9 @@ private:
 // show: filling 31 boxes with whole notes made every change of month slow.
 // The whole note comes in with the focus, a drop or the wheel, and the note
 // the box stands for is always the whole one.
+//
+// What the box shows is what its file will hold: typed, pasted and dropped
+// text comes in as the code page of the notes keeps it.
 class NoteBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -83,17 +86,27 @@ public:
     // A larger box or another font may show more of a partly held note.
     void fillAgainIfShort();
 
+    // Puts the text the input method is composing into the note, as if the
+    // user had finished it.
+    void commitComposition();
+
 signals:
     // Before the focus arrives: the month view may bring the note up to date.
     void focusArriving(int index, Qt::FocusReason reason);
     void focusEntered(int index, Qt::FocusReason reason);
     void focusLeft(int index, Qt::FocusReason reason);
+    // Typed, pasted or dropped characters that a note file cannot hold were
+    // put in as '?'; `characters` names each of them once.
+    void charactersReplaced(const QStringList &characters);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     void fill(const QString &note, bool focused);

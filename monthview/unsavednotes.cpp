@@ -68,6 +68,16 @@ QStringList UnsavedNotes::list() const
     return lines;
 }
 
+QStringList UnsavedNotes::datesIn(qint16 month, qint16 year) const
+{
+    QStringList dates;
+    for (const auto &entry : m_notes) {
+        if (entry.first.month == month && entry.first.year == year)
+            dates << describe(entry.first);
+    }
+    return dates;
+}
+
 QString UnsavedNotes::closeQuestion() const
 {
     return QStringLiteral("These notes could not be saved:\n\n%1\n\nClose Kalivo and lose them?")

@@ -40,6 +40,9 @@ public:
     // One line per kept note: "14 March 2006: Cannot write ...".
     QStringList list() const;
 
+    // The kept notes of a month, one date each: "14 March 2006".
+    QStringList datesIn(qint16 month, qint16 year) const;
+
     // Asked when the window closes with notes still kept.
     QString closeQuestion() const;
 

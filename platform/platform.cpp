@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <chrono>
@@ -19,6 +21,43 @@ std::mt19937 &generator()
 {
     static std::mt19937 engine;
     return engine;
+}
+
+// xdg-open hands the file to the user's web viewer and says with its exit
+// status whether that worked. It may last as long as the viewer it starts:
+// it is not waited for, and one that is still running when the program ends
+// is left running (its QProcess is never destroyed, which would kill it).
+void openWithDesktop(const QString &path, const Platform::ViewerFailed &failed)
+{
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty()) {
+        // Qt knows a few other ways on some desktops.
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            failed(QStringLiteral("xdg-open is not installed"));
+        return;
+    }
+    auto *process = new QProcess;
+    process->setProgram(xdgOpen);
+    process->setArguments({path});
+    // The viewer's messages go where the program's go, and nothing waits
+    // for a pipe to be read.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        failed(QStringLiteral("xdg-open could not be started: %1").arg(process->errorString()));
+        process->deleteLater();
+    });
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed](int code, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit)
+                             failed(QStringLiteral("xdg-open crashed"));
+                         else if (code != 0)
+                             failed(QStringLiteral("xdg-open ended with status %1").arg(code));
+                         process->deleteLater();
+                     });
+    process->start();
 }
 
 } // namespace
@@ -36,9 +75,7 @@ Platform systemPlatform()
         // 24 random bits: every value is exact in a float and below 1.
         return static_cast<float>(generator()() >> 8) * (1.0f / 16777216.0f);
     };
-    p.openInViewer = [](const QString &path) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    };
+    p.openInViewer = openWithDesktop;
     p.showMessage = [](QWidget *parent, const QString &title, const QString &text) {
         QMessageBox::information(parent, title, text);
     };

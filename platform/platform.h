@@ -20,7 +20,10 @@ struct Platform {
     std::function<float()> nextRandom;    // 0 <= r < 1
 
     // Hands a file to the desktop's web viewer without waiting for it.
-    std::function<void(const QString &path)> openInViewer;
+    // `failed` is called, at once or later, with the reason when no viewer
+    // could be started or the desktop said it could not show the file.
+    using ViewerFailed = std::function<void(const QString &why)>;
+    std::function<void(const QString &path, const ViewerFailed &failed)> openInViewer;
 
     // A modal message with an OK button.
     std::function<void(QWidget *parent, const QString &title, const QString &text)> showMessage;
@@ -30,7 +33,8 @@ struct Platform {
 };
 
 // The program's real surroundings: today's local date, the current working
-// folder, the process's random generator, xdg-open through Qt, message boxes.
+// folder, the process's random generator, the desktop's xdg-open, message
+// boxes.
 Platform systemPlatform();
 
 // The program's icon, carried by every window.

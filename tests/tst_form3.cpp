@@ -62,7 +62,7 @@ struct Fixture {
         p.workingFolder = dir.path();
         p.seedRandom = [] {};
         p.nextRandom = [] { return 0.5f; };
-        p.openInViewer = [](const QString &) {};
+        p.openInViewer = [](const QString &, const Platform::ViewerFailed &) {};
         QStringList *m = &messages;
         p.showMessage = [m](QWidget *, const QString &, const QString &text) { m->append(text); };
         p.confirm = [](QWidget *, const QString &, const QString &) { return true; };

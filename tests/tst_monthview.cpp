@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -34,12 +35,44 @@ const QString kWelcome = QStringLiteral(
     "Fill in deposit maturity dates,\r\npremium payment reminders,\r\nbirthdays, anniversaries,\r\n"
     "project time lines,\r\nyour daily work etc. in this\r\nsimplest and greatest planner\r\nin the world.");
 
+// Types text as a keyboard that has its letters does: one key press per
+// character, a character beyond 16 bits included.
+void typeText(QWidget *w, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, width);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QCoreApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QCoreApplication::sendEvent(w, &release);
+        i += width - 1;
+    }
+}
+
+// Drags text over the box and drops it at its top left corner, as from
+// another program: the box does not take the focus.
+void dropText(QPlainTextEdit *b, const QString &text)
+{
+    QMimeData mime;
+    mime.setText(text);
+    const QPoint at(5, 5);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(b->viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(b->viewport(), &move);
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(b->viewport(), &drop);
+}
+
 // What the program asked of its surroundings.
 struct Recorder {
     QStringList messages;    // "title|text"
     QStringList questions;
     bool answer = true;      // to "close without saving?"
     int seeds = 0;
+    QStringList opened;      // pages handed to the viewer
+    QString viewerFails;     // the viewer's reason to fail; empty: it works
 };
 
 // One run of the month view in a fresh working folder.
@@ -70,7 +103,11 @@ struct Run {
         Recorder *r = &rec;
         p.seedRandom = [r] { ++r->seeds; };
         p.nextRandom = [] { return 0.5f; };
-        p.openInViewer = [](const QString &) {};
+        p.openInViewer = [r](const QString &path, const Platform::ViewerFailed &failed) {
+            r->opened << path;
+            if (!r->viewerFails.isEmpty())
+                failed(r->viewerFails);
+        };
         p.showMessage = [r](QWidget *, const QString &title, const QString &text) {
             r->messages << title + QLatin1Char('|') + text;
         };
@@ -204,6 +241,8 @@ private slots:
     void unsavedNoteIsKept_data();
     void unsavedNoteIsKept();
     void closingWithUnsavedNoteAsks();
+    void endOfSession_data();
+    void endOfSession();
     void failuresOfOneClickToldTogether();
     void unreadableNoteIsLeftAlone();
     void unfocusedBoxLooksFull_data();
@@ -217,6 +256,10 @@ private slots:
     void unsavedLongNoteIsKept();
     void changedOutside_data();
     void changedOutside();
+    void onlyStorableTextIsShown_data();
+    void onlyStorableTextIsShown();
+    void printTellsWhatIsMissing_data();
+    void printTellsWhatIsMissing();
 };
 
 void tst_monthview::startUp_data()
@@ -241,6 +284,12 @@ void tst_monthview::startUp()
 
     s.start(QDate(2006, 12, 31));
     QCOMPARE(s.rec.messages, greets ? QStringList{QStringLiteral("Kalivo|") + kWelcome} : QStringList{});
+    // A marker that stays is told after the greeting: the greeting comes again.
+    QCoreApplication::processEvents();
+    QCOMPARE(s.rec.messages.size(), marker == QLatin1String("folder") ? 2 : int(greets));
+    if (marker == QLatin1String("folder"))
+        QVERIFY2(s.rec.messages[1].contains("ft.txt") && s.rec.messages[1].contains("greets you again"),
+                 qPrintable(s.rec.messages[1]));
     QCOMPARE(QFileInfo::exists(s.path(QStringLiteral("ft.txt"))), marker == QLatin1String("folder"));
     QCOMPARE(s.rec.seeds, 1);
 
@@ -497,21 +546,32 @@ void tst_monthview::timerTickSaves()
 
 void tst_monthview::closing_data()
 {
-    QTest::addColumn<bool>("stuckPage");
-    QTest::newRow("pages deleted") << false;
-    QTest::newRow("a page that cannot be deleted stops nothing") << true;
+    QTest::addColumn<QString>("temp");
+    QTest::newRow("pages deleted") << "ordinary";
+    QTest::newRow("a folder named like a page is left alone") << "folder";
+    QTest::newRow("pages that cannot be deleted stop nothing and are told") << "read-only";
 }
 
 void tst_monthview::closing()
 {
-    QFETCH(bool, stuckPage);
+    QFETCH(QString, temp);
+    const bool stuckPage = temp == QLatin1String("read-only");
     Run s;
+    if (stuckPage) {
+        if (::mount("tmpfs", QFile::encodeName(s.path("temp")).constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP(qPrintable("Cannot mount a small file system here (needs root): " + QString::fromLocal8Bit(strerror(errno))));
+        s.mounts << s.path("temp");
+    }
     s.write(QStringLiteral("temp/report-ABC.htm"), "page");
     s.write(QStringLiteral("temp/report-.htm"), "page of an earlier run");
     s.write(QStringLiteral("temp/keep.txt"), "not ours");
     s.write(QStringLiteral("temp/notes.htm"), "not ours");
-    if (stuckPage)
+    if (temp == QLatin1String("folder"))
         QDir(s.path("temp")).mkpath(QStringLiteral("report-STUCK.htm/inside"));
+    if (stuckPage) {
+        QVERIFY(::mount("tmpfs", QFile::encodeName(s.path("temp")).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                        "size=64k") == 0);
+    }
     QVERIFY(s.startShown());
 
     // Two more windows of the program; shutdown closes the newer first.
@@ -534,12 +594,18 @@ void tst_monthview::closing()
     QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("last words"));
     QStringList left = QDir(s.path("temp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
     QStringList want{"keep.txt", "notes.htm"};
-    if (stuckPage)
+    if (temp == QLatin1String("folder"))
         want << "report-STUCK.htm";
+    if (stuckPage)
+        want << "report-.htm" << "report-ABC.htm";
     QCOMPARE(left, want);
     QCOMPARE(closedOrder, (QStringList{"newer", "older"}));
     QVERIFY(!s.form->isVisible());
     QVERIFY(s.rec.questions.isEmpty());
+    // Told before the window goes, not on a later turn of the event loop.
+    QCOMPARE(s.rec.messages.size(), int(stuckPage));
+    if (stuckPage)
+        QVERIFY2(s.rec.messages[0].contains("temp/report-ABC.htm: Read-only file system"), qPrintable(s.rec.messages[0]));
 }
 
 void tst_monthview::dayButtonsOnCorners_data()
@@ -694,6 +760,48 @@ void tst_monthview::closingWithUnsavedNoteAsks()
     QVERIFY(!QFile::exists(s.path("temp/report-A.htm")));
     QCoreApplication::processEvents();
     QVERIFY(s.rec.messages.isEmpty());   // the question said it all
+}
+
+// The session's end runs the window's shutdown; the session manager is asked
+// for leave to interact only when there is something to ask.
+void tst_monthview::endOfSession_data()
+{
+    QTest::addColumn<bool>("dataWritable");
+    QTest::addColumn<bool>("interactionAllowed");
+    QTest::addColumn<bool>("closeAnyway");    // the user's answer
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<int>("asked");           // for leave to interact
+    QTest::newRow("note saved: nobody asked") << true << true << true << true << 0;
+    QTest::newRow("unsaved note, user keeps the window") << false << true << false << false << 1;
+    QTest::newRow("unsaved note, user gives it up") << false << true << true << true << 1;
+    QTest::newRow("unsaved note, no interaction allowed") << false << false << false << true << 1;
+}
+
+void tst_monthview::endOfSession()
+{
+    QFETCH(bool, dataWritable);
+    QFETCH(bool, interactionAllowed);
+    QFETCH(bool, closeAnyway);
+    QFETCH(bool, ends);
+    QFETCH(int, asked);
+    Run s(dataWritable);
+    if (!dataWritable)
+        s.write(QStringLiteral("data"), "a file where the folder should be");
+    s.write(QStringLiteral("temp/report-A.htm"), "page");
+    QVERIFY(s.startShown());
+    QVERIFY(s.typeInto(14, QStringLiteral("last words")));
+    s.rec.answer = closeAnyway;
+    int askedFor = 0;
+    QCOMPARE(s.form->endSession([&] { return ++askedFor, interactionAllowed; }), ends);
+    QCOMPARE(askedFor, asked);
+    QCOMPARE(s.form->hasEnded(), ends);
+    QCOMPARE(s.form->isVisible(), !ends);
+    QCOMPARE(s.rec.questions.size(), int(!dataWritable && interactionAllowed));
+    QCOMPARE(QFile::exists(s.path("temp/report-A.htm")), !ends);
+    if (dataWritable)
+        QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("last words"));
+    QCoreApplication::processEvents();
+    QVERIFY(s.rec.messages.isEmpty());
 }
 
 // The focused note and one changed without the focus both fail on one click:
@@ -889,32 +997,31 @@ void tst_monthview::savesWriteWholeNote()
 void tst_monthview::unfocusedBoxChangedOrScrolled_data()
 {
     QTest::addColumn<QString>("event");
-    QTest::newRow("drop") << "drop";
-    QTest::newRow("wheel") << "wheel";
+    QTest::addColumn<QString>("savePoint");   // the first one that must have saved the drop
+    QTest::newRow("drop, then a tick") << "drop" << "tick";
+    QTest::newRow("drop, then another box takes the focus") << "drop" << "focus";
+    QTest::newRow("drop, then the focus leaves a box") << "drop" << "focus out";
+    QTest::newRow("drop, then close") << "drop" << "close";
+    QTest::newRow("wheel") << "wheel" << "close";
 }
 
 void tst_monthview::unfocusedBoxChangedOrScrolled()
 {
     QFETCH(QString, event);
+    QFETCH(QString, savePoint);
     Run s;
     const QByteArray note = longNote(80, 20);
     s.write(QStringLiteral("data/2006-03-14.txt"), note);
     QVERIFY(s.startShown());
+    if (savePoint == QLatin1String("focus out"))
+        QVERIFY(s.clickInto(20));
     QPlainTextEdit *b = s.box(calendar::GetIndex(14, 3, 2006));
     const QString whole = editorText(note);
     QVERIFY(b->toPlainText() != whole);
     const QPoint at(5, 5);
 
     if (event == QLatin1String("drop")) {
-        QMimeData mime;
-        mime.setText(QStringLiteral("dropped "));
-        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(b->viewport(), &enter);
-        QCOMPARE(b->toPlainText(), whole);
-        QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(b->viewport(), &move);
-        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(b->viewport(), &drop);
+        dropText(b, QStringLiteral("dropped "));
         QVERIFY(b->toPlainText().contains(QLatin1String("dropped ")));
         QCOMPARE(QString(b->toPlainText()).remove(QStringLiteral("dropped ")), whole);
     } else {
@@ -923,6 +1030,14 @@ void tst_monthview::unfocusedBoxChangedOrScrolled()
         QCoreApplication::sendEvent(b->viewport(), &wheel);
         QCOMPARE(b->toPlainText(), whole);
     }
+    if (savePoint == QLatin1String("tick"))
+        s.form->Timer1_Timer();
+    else if (savePoint == QLatin1String("focus"))
+        QVERIFY(s.clickInto(20));
+    else if (savePoint == QLatin1String("focus out"))
+        QTest::mouseClick(s.button(QStringLiteral("Command3")), Qt::LeftButton);
+    if (savePoint != QLatin1String("close"))
+        QVERIFY(s.read(QStringLiteral("data/2006-03-14.txt")).contains("dropped "));
     QVERIFY(s.form->close());
     const QByteArray saved = s.read(QStringLiteral("data/2006-03-14.txt"));
     QCOMPARE(QByteArray(saved).replace("dropped ", ""), note);
@@ -1001,6 +1116,120 @@ void tst_monthview::changedOutside()
     QCOMPARE(s.read(note), outside == "<none>" ? QByteArray("<no file>") : outside);
     QCOMPARE(b->toPlainText(), shown);
     QVERIFY(s.rec.messages.isEmpty());
+}
+
+// Text the code page cannot hold shows as '?' the moment it comes in, and
+// the user is told once, when the box is left.
+void tst_monthview::onlyStorableTextIsShown_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("named");   // characters the message names; empty: no message
+    QTest::newRow("typed") << "typed" << QStringLiteral("Łódź") << QStringLiteral("?ód?") << QStringLiteral("Ł, ź");
+    QTest::newRow("pasted, each character named once")
+        << "pasted" << QStringLiteral("Łódź, Łeba\nŻary") << QStringLiteral("?ód?, ?eba\n?ary")
+        << QStringLiteral("Ł, ź, Ż");
+    QTest::newRow("typed, a character beyond 16 bits is one ?")
+        << "typed" << QStringLiteral("a😀b😁") << QStringLiteral("a?b?") << QStringLiteral("😀, 😁");
+    QTest::newRow("input method")
+        << "input method" << QStringLiteral("Ωmega") << QStringLiteral("?mega") << QStringLiteral("Ω");
+    QTest::newRow("dropped") << "dropped" << QStringLiteral("Ωmega ő") << QStringLiteral("?mega ?")
+                             << QStringLiteral("Ω, ő");
+    QTest::newRow("the code page's own letters stay") << "pasted" << QStringLiteral("€ „Œuvre” – ½ ÿ")
+                                                      << QStringLiteral("€ „Œuvre” – ½ ÿ") << QString();
+}
+
+void tst_monthview::onlyStorableTextIsShown()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QFETCH(QString, named);
+    Run s;
+    QVERIFY(s.startShown());
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    if (how == QLatin1String("typed")) {
+        typeText(b, text);
+    } else if (how == QLatin1String("pasted")) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+    } else if (how == QLatin1String("input method")) {
+        QInputMethodEvent composing(text, {});
+        QCoreApplication::sendEvent(b, &composing);
+        QCOMPARE(b->toPlainText(), QString());   // composing is not typing yet
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QCoreApplication::sendEvent(b, &commit);
+    } else {
+        dropText(b, text);
+    }
+    QCOMPARE(b->toPlainText(), shown);
+    // Nothing is told while the box is being typed in, ticks included.
+    s.form->Timer1_Timer();
+    QCoreApplication::processEvents();
+    QVERIFY(s.rec.messages.isEmpty());
+
+    QVERIFY(s.clickInto(15));
+    if (named.isEmpty()) {
+        QCoreApplication::processEvents();
+        QVERIFY(s.rec.messages.isEmpty());
+    } else {
+        QTRY_COMPARE(s.rec.messages.size(), 1);
+        QVERIFY2(s.rec.messages[0].contains("Windows-1252") && s.rec.messages[0].contains(named),
+                 qPrintable(s.rec.messages[0]));
+    }
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), codepage::fromUnicode(QString(shown).replace("\n", "\r\n")));
+
+    // Once a run: the next such character is replaced without a word.
+    typeText(QApplication::focusWidget(), QStringLiteral("Ș"));
+    QCOMPARE(s.box(calendar::GetIndex(15, 3, 2006))->toPlainText(), QStringLiteral("?"));
+    QVERIFY(s.clickInto(16));
+    QCoreApplication::processEvents();
+    QCOMPARE(s.rec.messages.size(), 1);
+}
+
+// "Print" makes its page all the same and says what the user cannot see.
+void tst_monthview::printTellsWhatIsMissing_data()
+{
+    QTest::addColumn<QString>("viewerFails");
+    QTest::addColumn<bool>("noteUnsaved");
+    QTest::newRow("no viewer") << "xdg-open is not installed" << false;
+    QTest::newRow("viewer ends with a failure") << "xdg-open ended with status 3" << false;
+    QTest::newRow("typed note not saved") << "" << true;
+    QTest::newRow("both, in one message") << "xdg-open is not installed" << true;
+}
+
+void tst_monthview::printTellsWhatIsMissing()
+{
+    QFETCH(QString, viewerFails);
+    QFETCH(bool, noteUnsaved);
+    Run s;
+    s.rec.viewerFails = viewerFails;
+    if (noteUnsaved)
+        QVERIFY(QFile::remove(s.path("data/")) || QDir(s.path("data")).removeRecursively());
+    QVERIFY(s.startShown());
+    if (noteUnsaved) {
+        s.write(QStringLiteral("data"), "a file where the folder should be");
+        QVERIFY(s.typeInto(14, QStringLiteral("typed")));
+    }
+    QTest::mouseClick(s.button(QStringLiteral("Command3")), Qt::LeftButton);
+    QCOMPARE(s.rec.opened.size(), 1);
+    const QString page = s.rec.opened[0];
+    QVERIFY(QFile::exists(page));
+    QTRY_COMPARE(s.rec.messages.size(), 1);
+    const QString &told = s.rec.messages[0];
+    QCOMPARE(told.contains(page), !viewerFails.isEmpty());
+    QCOMPARE(told.contains(viewerFails), true);
+    QCOMPARE(told.contains("leaves out the notes that could not be saved: 14 March 2006"), noteUnsaved);
+
+    // The page stays until the window closes.
+    s.form->Timer1_Timer();
+    QVERIFY(QFile::exists(page));
+    s.rec.answer = true;
+    QVERIFY(s.form->close());
+    QVERIFY(!QFile::exists(page));
 }
 
 QTEST_MAIN(tst_monthview)

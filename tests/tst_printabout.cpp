@@ -42,7 +42,7 @@ private slots:
         p.seedRandom = [] {};
         auto counter = std::make_shared<int>(0);
         p.nextRandom = [counter] { return float((*counter)++ % 26) / 26.0f + 0.01f; };
-        p.openInViewer = [this](const QString &path) { m_opened << path; };
+        p.openInViewer = [this](const QString &path, const Platform::ViewerFailed &) { m_opened << path; };
         p.showMessage = [this](QWidget *, const QString &, const QString &text) { m_messages << text; };
         p.confirm = [](QWidget *, const QString &, const QString &) { return true; };
         m_form = std::make_unique<Form1>(p);

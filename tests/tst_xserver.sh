@@ -156,6 +156,103 @@ check "remind with nothing to recall ends with status 0 (ended: $status)" [ "$st
 
 check "notes unchanged by the reminder" note_is "$today" 'Dentist at 9:30\r\nbring the card'
 
+# --- One month view per working folder ------------------------------------
+# The month view of $work, and one of another folder in front of it.
+runtime=$tmp/runtime
+mkdir -m 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
+other=$tmp/other
+mkdir -p "$other/data" "$other/temp"
+
+visible_month_views() {
+    xdotool search --onlyvisible --name '^Kalivo 1\.0$' 2>/dev/null | wc -l
+}
+
+# run_second FOLDER COMMAND...: runs the command in FOLDER to its end, at
+# most 10 seconds; its exit status goes into $second_status.
+run_second() {
+    local folder=$1
+    shift
+    (cd "$folder" && exec timeout 10 "$@") >> "$tmp/second.log" 2>&1
+    second_status=$?
+}
+
+start_program "$work" "$program"
+main=$(wait_window '^Kalivo 1\.0$')
+check "the month view of the folder appears" [ -n "$main" ]
+(cd "$other" && exec "$program") > "$tmp/other.log" 2>&1 &
+other_pid=$!
+sleep 1
+check "another folder opens a month view of its own" [ "$(visible_month_views)" -eq 2 ]
+if [ -n "$main" ]; then
+    xdotool windowminimize --sync "$main"
+    run_second "$work" "$program"
+    check "a second start in the folder ends with status 0 (ended: $second_status)" [ "$second_status" = 0 ]
+    sleep 0.5
+    check "the second start opens no window" [ "$(visible_month_views)" -eq 2 ]
+    check "the folder's month view is active again" [ "$(xdotool getactivewindow)" = "$main" ]
+    check "the folder's month view is no longer minimised" \
+        sh -c "! xprop -id $main _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN"
+
+    # The login reminder beside the running month view: its button brings
+    # that month view up and ends the reminder's program.
+    xdotool windowminimize --sync "$main"
+    (cd "$work" && exec "$program" remind) > "$tmp/remind.log" 2>&1 &
+    remind_pid=$!
+    reminder=$(wait_window "$title")
+    check "remind beside the running month view shows the reminder" [ -n "$reminder" ]
+    if [ -n "$reminder" ]; then
+        xdotool windowactivate --sync "$reminder"
+        click "$reminder" 272 316
+    fi
+    remind_status=running
+    for _ in $(seq 100); do
+        kill -0 "$remind_pid" 2>/dev/null || { wait "$remind_pid"; remind_status=$?; break; }
+        sleep 0.1
+    done
+    [ "$remind_status" = running ] && kill "$remind_pid"
+    check "Bring up the Kalivo ends the reminder's program with status 0 (ended: $remind_status)" \
+        [ "$remind_status" = 0 ]
+    sleep 0.5
+    check "Bring up the Kalivo brings up the running month view" [ "$(xdotool getactivewindow)" = "$main" ]
+    check "and opens no second one" [ "$(visible_month_views)" -eq 2 ]
+
+    # --- SIGTERM, as at logout: the note being typed is saved, the pages go.
+    echo page > "$work/temp/report-ABC.htm"
+    xdotool windowactivate --sync "$main"
+    sleep 0.3
+    click_cell "$main" "$(cell_of "$today")"
+    xdotool key ctrl+End
+    xdotool type --delay 20 " at 10"
+    sleep 0.3
+    kill -TERM "$program_pid"
+    wait_program 15
+    check "SIGTERM ends the program with status 0 (ended: $status)" [ "$status" = 0 ]
+    check "SIGTERM saves the note being typed" note_is "$today" 'Dentist at 9:30\r\nbring the card at 10'
+    check "SIGTERM deletes the report pages" [ ! -e "$work/temp/report-ABC.htm" ]
+fi
+kill -TERM "$other_pid" 2>/dev/null
+other_status=0
+wait "$other_pid" || other_status=$?
+check "SIGTERM ends the other folder's program with status 0 (ended: $other_status)" [ "$other_status" = 0 ]
+check "both folders are free for the next start" [ -z "$(find "$runtime" -type s)" ]
+
+# A month view started while the reminder holds the folder takes the
+# reminder's place.
+start_program "$work" "$program" remind
+reminder=$(wait_window "$title")
+check "remind alone shows the reminder" [ -n "$reminder" ]
+if [ -n "$reminder" ]; then
+    run_second "$work" "$program"
+    check "a start beside the reminder ends with status 0 (ended: $second_status)" [ "$second_status" = 0 ]
+    main=$(wait_window '^Kalivo 1\.0$')
+    check "the reminder's month view comes up" [ -n "$main" ]
+    check "in place of the reminder" [ -z "$(xdotool search --onlyvisible --name "$title")" ]
+    [ -n "$main" ] && close_window "$main"
+fi
+wait_program 15
+check "closing it ends the program with status 0 (ended: $status)" [ "$status" = 0 ]
+
 if [ "$failures" -ne 0 ] && [ -s "$tmp/program.log" ]; then
     echo "program's last output:"
     cat "$tmp/program.log"

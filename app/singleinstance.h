@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <chrono>
+
+class QLocalServer;
+
+// One month view per working folder. The first start in a folder listens on
+// a local socket named after the folder, in the user's runtime folder; a
+// later start finds it there and asks that program to bring its month view
+// to the front instead of opening a second one on the same notes.
+//
+// A socket that a crashed program left behind answers nobody: the next
+// start removes it and listens itself. Starts that race each other take
+// turns through a lock file beside the socket.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The folder is compared by its canonical path: a link to it, or the
+    // same folder reached another way, is the same folder.
+    explicit SingleInstance(const QString &workingFolder, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    enum class Start {
+        First,        // this program listens now (or could not: see error())
+        Running,      // another program holds the folder
+        NoAnswer,     // another program holds the folder but did not answer in time
+    };
+
+    // Listens for the folder, or finds the program that does. With
+    // bringUp, a program found is asked to bring its month view to the
+    // front, and Running means it said it did. Gives up after `patience`.
+    Start start(bool bringUp, std::chrono::milliseconds patience = std::chrono::seconds(3));
+
+    // Asks the program that holds the folder to bring its month view to the
+    // front. False when none answered; it may have ended meanwhile.
+    bool askToBringUp(std::chrono::milliseconds patience = std::chrono::seconds(3));
+
+    // Takes no more requests; the next start in the folder is a first one.
+    void stop();
+
+    // Why this program could not listen, though it is the first: the month
+    // view then opens without guarding its folder. Empty when it listens.
+    QString error() const { return m_error; }
+
+    // The socket's path: <runtime folder>/kalivo-<32 hex digits>, the digits
+    // from the canonical path of the folder. Empty without a runtime folder.
+    static QString socketPath(const QString &workingFolder);
+
+signals:
+    // Another start in the folder asks for the month view.
+    void bringUpRequested();
+
+private:
+    enum class Ask { Answered, Nobody, Silent };
+    Ask ask(bool bringUp, std::chrono::milliseconds patience);
+    bool listen();
+    void serve();
+
+    QString m_path;
+    QLocalServer *m_server = nullptr;
+    QString m_error;
+};

@@ -1,0 +1,252 @@
+// The program among others on the desktop: a second start in the same
+// working folder hands over to the first, and signals end the program as
+// closing its window does. The real program and the test itself, re-run as
+// a month view of its own, run as child processes.
+#include "calendar.h"
+#include "form1.h"
+#include "platform.h"
+#include "programstart.h"
+#include "shutdownsignals.h"
+#include "singleinstance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no file>");
+}
+
+// A socket file whose program is gone, as a crash leaves it.
+bool leaveStaleSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+        && ::listen(fd, 1) == 0;
+    ::close(fd);
+    return bound && QFile::exists(path);
+}
+
+// The child: a month view on 14 March 2006 in the folder argv[2], its
+// shutdown wired as the program's. What it does before it says "ready" on
+// stdout is argv[3]: "type" types a note into the 14th and keeps the focus
+// there, "compose" leaves an input method composition after the note,
+// "greet" stops at the first start's greeting.
+int childMain(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    Platform p = systemPlatform();
+    p.today = QDate(2006, 3, 14);
+    p.workingFolder = QString::fromLocal8Bit(argv[2]);
+    p.openInViewer = [](const QString &, const Platform::ViewerFailed &) {};
+    const QByteArray mode = argv[3];
+    ShutdownSignals caught;
+    Form1 form(p);
+    shutDownOnRequest(form, caught);
+    const auto ready = [] {
+        std::puts("ready");
+        std::fflush(stdout);
+    };
+    if (mode == "greet") {
+        // The greeting is up once the event loop of its box runs.
+        QTimer::singleShot(0, ready);
+    }
+    const char *const args[] = {argv[0]};
+    if (!startProgram(form, 1, args))
+        return 0;
+    if (mode != "greet") {
+        if (!QTest::qWaitForWindowActive(&form))
+            return 3;
+        auto *box = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1_%1").arg(calendar::GetIndex(14, 3, 2006)));
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("typed"));
+        if (mode == "compose") {
+            QInputMethodEvent composing(QStringLiteral("\u00e9t\u00e9"), {});
+            QCoreApplication::sendEvent(box, &composing);
+        }
+        ready();
+    }
+    return QApplication::exec();
+}
+
+} // namespace
+
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_runtime;
+
+    // The real program in `folder`, without a display; started, not waited for.
+    static void startKalivo(QProcess &process, const QString &folder, const QStringList &arguments = {})
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(folder);
+        process.start(QStringLiteral(KALIVO_PROGRAM), arguments);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The sockets go into a runtime folder of the test's own.
+        QVERIFY(m_runtime.isValid());
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    }
+
+    void secondStart_data();
+    void secondStart();
+    void signalEndsRun_data();
+    void signalEndsRun();
+};
+
+void TestDesktop::secondStart_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("handsOver");
+    QTest::newRow("same folder") << "same" << true;
+    QTest::newRow("same folder through a link") << "link" << true;
+    QTest::newRow("a socket left by a crash") << "stale" << true;
+    QTest::newRow("another folder") << "other" << false;
+}
+
+// The first program is this test, holding the folder; the second start is
+// the real program.
+void TestDesktop::secondStart()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, handsOver);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("work"));
+    const QString other = dir.filePath(QStringLiteral("other"));
+    for (const QString &f : {folder, other}) {
+        QVERIFY(QDir().mkpath(f + QLatin1String("/data")));
+        QVERIFY(QDir().mkpath(f + QLatin1String("/temp")));
+    }
+    QVERIFY(QFile::link(folder, dir.filePath(QStringLiteral("link"))));
+    const QString path = SingleInstance::socketPath(folder);
+    QVERIFY(path.startsWith(m_runtime.path()));
+    QCOMPARE(SingleInstance::socketPath(dir.filePath(QStringLiteral("link"))), path);
+    QVERIFY(SingleInstance::socketPath(other) != path);
+    if (how == QLatin1String("stale"))
+        QVERIFY(leaveStaleSocket(path));
+
+    SingleInstance first(folder);
+    QCOMPARE(first.start(true), SingleInstance::Start::First);
+    QCOMPARE(first.error(), QString());
+    QSignalSpy requests(&first, &SingleInstance::bringUpRequested);
+
+    const QString startIn = how == QLatin1String("link") ? dir.filePath(QStringLiteral("link"))
+                          : how == QLatin1String("other") ? other
+                                                          : folder;
+    if (handsOver) {
+        QProcess second;
+        startKalivo(second, startIn);
+        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(requests.size(), 1);
+    } else {
+        // Another folder is free; the X server test runs both programs.
+        SingleInstance second(startIn);
+        QCOMPARE(second.start(true), SingleInstance::Start::First);
+        QVERIFY(requests.isEmpty());
+    }
+
+    // Once the first stops, the folder is free for the next start.
+    first.stop();
+    QVERIFY(!QFile::exists(path));
+    SingleInstance next(folder);
+    QCOMPARE(next.start(true), SingleInstance::Start::First);
+}
+
+void TestDesktop::signalEndsRun_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("dataWritable");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("SIGTERM: logout, shutdown") << SIGTERM << "type" << true << QByteArray("typed");
+    QTest::newRow("SIGHUP: terminal closed") << SIGHUP << "type" << true << QByteArray("typed");
+    QTest::newRow("SIGINT: Ctrl+C") << SIGINT << "type" << true << QByteArray("typed");
+    QTest::newRow("composition committed first") << SIGTERM << "compose" << true << QByteArray("typed\xe9t\xe9");
+    QTest::newRow("note that cannot be saved is told on stderr") << SIGTERM << "type" << false << QByteArray();
+    QTest::newRow("during the greeting's message box") << SIGTERM << "greet" << true << QByteArray("<no file>");
+}
+
+void TestDesktop::signalEndsRun()
+{
+    QFETCH(int, signalNumber);
+    QFETCH(QString, mode);
+    QFETCH(bool, dataWritable);
+    QFETCH(QByteArray, saved);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("temp")));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("temp/report-ABC.htm")), "page"));
+    if (dataWritable)
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("data")));
+    else
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("data")), "a file where the folder should be"));
+    if (mode == QLatin1String("greet"))
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("ft.txt")), ""));
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), dir.path(), mode});
+    QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine() || child.state() == QProcess::NotRunning, 20000);
+    QCOMPARE(child.readLine(), QByteArray("ready\n"));
+
+    ::kill(pid_t(child.processId()), signalNumber);
+    QVERIFY(child.waitForFinished(10000));
+    const QByteArray err = child.readAllStandardError();
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temp/report-ABC.htm"))));
+    if (dataWritable) {
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("data/2006-03-14.txt"))), saved);
+    } else {
+        QVERIFY2(err.contains("14 March 2006") && err.contains("Not a directory"), err.constData());
+    }
+}
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && std::strcmp(argv[1], "--child") == 0)
+        return childMain(argc, argv);
+    QCoreApplication app(argc, argv);
+    TestDesktop test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_desktop.moc"
