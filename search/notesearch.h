@@ -1,0 +1,213 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QThreadPool>
+#include <QtGlobal>
+
+#include <array>
+#include <atomic>
+#include <compare>
+#include <map>
+#include <memory>
+#include <set>
+#include <tuple>
+#include <vector>
+
+// Finding text in every note of every year. The notes are read once, on a
+// few threads, and kept in memory as their own bytes; later searches run
+// over what is kept, brought up to date by the dates reported as changed.
+namespace notesearch {
+
+struct Date {
+    qint16 day = 0;
+    qint16 month = 0;
+    qint16 year = 0;
+    bool operator==(const Date &) const = default;
+    // Older dates first.
+    friend std::strong_ordering operator<=>(const Date &a, const Date &b)
+    {
+        return std::tie(a.year, a.month, a.day) <=> std::tie(b.year, b.month, b.day);
+    }
+};
+
+// The date a note file's name stands for: exactly the name the note store
+// gives that date ("2006-03-14.txt"), for a date of the calendar. Day 0 for
+// any other name.
+Date dateOfFileName(const char *name);
+
+// What is looked for: text of the notes' code page (Windows-1252), matched
+// without regard to case ("é" finds "É") and within one line: no match
+// runs across a line break.
+class Pattern
+{
+public:
+    explicit Pattern(const QString &text);
+
+    // Nothing to look for.
+    bool isEmpty() const { return m_folded.isEmpty() && !m_impossible; }
+    // A character the notes cannot hold, or a line break: nothing matches.
+    bool isImpossible() const { return m_impossible; }
+
+    // Offset of the first match in [begin, end), or -1.
+    qsizetype find(const char *begin, const char *end) const;
+
+    // The byte that each byte of the code page stands for when case does
+    // not count.
+    static const std::array<unsigned char, 256> &foldTable();
+
+private:
+    QByteArray m_folded;          // the text's bytes in the code page, folded
+    int m_anchor = 0;             // index of the byte looked for first: the rarest
+    unsigned char m_anchorA = 0;  // the bytes that fold to it (the same when one)
+    unsigned char m_anchorB = 0;
+    bool m_impossible = false;
+};
+
+// One note as kept: where its bytes lie in its block's text, or why it
+// could not be read.
+struct KeptNote {
+    Date date;
+    qint32 error = -1;    // index into Block::errors; -1: read
+    quint32 offset = 0;
+    quint32 size = 0;
+};
+
+// Notes of consecutive dates, newest first; each note's bytes in `text`
+// followed by a line feed, so that no match runs from one into the next.
+struct Block {
+    QByteArray text;
+    std::vector<KeptNote> notes;
+    std::vector<QString> errors;   // "Cannot read data/2006-03-14.txt: Is a directory"
+
+    Date newest() const { return notes.empty() ? Date{} : notes.front().date; }
+    Date oldest() const { return notes.empty() ? Date{} : notes.back().date; }
+    qsizetype memory() const;
+};
+
+// A line that matches. Offsets in the note's own bytes, which are its
+// characters (CR LF counts as two).
+struct Hit {
+    quint32 note = 0;        // index into Block::notes
+    quint32 match = 0;       // first match on the line
+    quint32 lineStart = 0;
+    quint32 lineEnd = 0;     // before its CR, LF or the note's end
+};
+
+// The hits of one block, in order: every line that matches, and every note
+// that could not be read.
+struct Batch {
+    std::shared_ptr<const Block> block;
+    std::vector<Hit> hits;
+};
+
+Batch findInBlock(const std::shared_ptr<const Block> &block, const Pattern &pattern);
+
+// The hits of a search, newest note first and in each note line after line.
+class Results
+{
+public:
+    void append(const Batch &batch);
+    void clear();
+
+    qsizetype size() const { return qsizetype(m_rows.size()); }
+    Date date(qsizetype row) const;
+    bool isUnreadable(qsizetype row) const;
+    // The line that matches, or why the note could not be read.
+    QString line(qsizetype row) const;
+    // Where the match starts in the note's text; 0 for a note that could
+    // not be read.
+    qsizetype position(qsizetype row) const;
+
+private:
+    struct Row {
+        quint32 block;
+        Hit hit;
+    };
+    const KeptNote &note(const Row &row) const;
+
+    std::vector<std::shared_ptr<const Block>> m_blocks;
+    std::vector<Row> m_rows;
+};
+
+// The search over one notes folder. Nothing is read before the first
+// prepare() or start(); then the folder is listed and every note read on a
+// few threads, newest first, and the hits of each block of notes come out
+// as soon as it is read. The notes stay in memory, and later searches run
+// over them on the same threads. A date reported as changed is read again
+// before the next search; a report of "everything" reads the folder anew.
+// All signals come on the thread that owns the search.
+class NoteSearch : public QObject
+{
+    Q_OBJECT
+
+public:
+    // dataFolder: the notes folder, data/ of the working folder. threads: 0
+    // for as many as there are cores, two to four.
+    explicit NoteSearch(const QString &dataFolder, int threads = 0, QObject *parent = nullptr);
+    ~NoteSearch() override;
+
+    // Starts reading the notes, when they are not read yet.
+    void prepare();
+
+    // Starts a search for `text`, ending the one running. found() gives its
+    // hits in order, finished() says it is complete. An empty text finds
+    // nothing and finishes at once.
+    void start(const QString &text);
+    bool isRunning() const { return m_running; }
+
+    // Notes written, created or deleted since they were read.
+    void notesChanged(const std::vector<Date> &dates, bool everything);
+    // Forgets what was read: the next search reads the whole folder again.
+    void forget();
+
+    // Bytes that the kept notes take in memory.
+    qsizetype keptBytes() const;
+    // Why the notes folder could not be listed at the last reading; empty
+    // when it could, or when it does not exist.
+    QString folderError() const { return m_folderError; }
+
+signals:
+    void found(const notesearch::Batch &batch);
+    void finished();
+
+private:
+    struct Load;
+    struct Match;
+
+    void startLoad();
+    void listed(quint64 load, int blocks, const QString &error);
+    void blockRead(quint64 load, int index, std::shared_ptr<const Block> block);
+    void readChanged();
+    void pump();
+    void matched(quint64 generation, int job, std::shared_ptr<std::vector<Batch>> batches);
+    void finishIfDone();
+
+    QByteArray m_folder;
+    int m_threads;
+    QThreadPool m_readers;     // reading the notes
+    QThreadPool m_matchers;    // searching what is read, never waiting behind the reading
+
+    enum class State { Unread, Reading, Read };
+    State m_state = State::Unread;
+    quint64 m_load = 0;                         // the reading going on; older ones' blocks are dropped
+    std::shared_ptr<Load> m_reading;
+    int m_blockCount = -1;                      // of the reading going on; -1 before the listing
+    std::map<int, std::shared_ptr<const Block>> m_early;   // read before the blocks ahead of them
+    std::vector<std::shared_ptr<const Block>> m_blocks;    // newest first; all of them once Read
+    std::set<Date> m_changed;                   // to read again
+    bool m_readAll = false;                     // the whole folder, at the next search
+    QString m_folderError;
+
+    // The search going on.
+    std::shared_ptr<const Pattern> m_pattern;
+    std::atomic<quint64> m_generation{0};
+    bool m_running = false;
+    std::size_t m_matchedBlocks = 0;            // blocks handed to the matchers
+    int m_launched = 0;                         // matching jobs of this search so far
+    int m_nextJob = 0;                          // the next whose hits go out
+    std::map<int, std::shared_ptr<std::vector<Batch>>> m_done;
+};
+
+} // namespace notesearch
