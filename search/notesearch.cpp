@@ -53,16 +53,6 @@ bool newerFirst(const Date &a, const Date &b)
     return b < a;
 }
 
-// How often a byte is met in typed text, roughly: the rarest byte of a
-// pattern is looked for first.
-int commonness(unsigned char c)
-{
-    static const char kByFrequency[] = " etaoinshrdlcumwfgypbvkjxqz";   // most common first
-    if (const char *at = std::strchr(kByFrequency, c); at && c != 0)
-        return 40 - int(at - kByFrequency);
-    return c >= '0' && c <= '9' ? 5 : 2;
-}
-
 // The first byte in [p, end) that is a or b, or nullptr.
 const unsigned char *findEither(const unsigned char *p, const unsigned char *end, unsigned char a, unsigned char b)
 {
@@ -218,41 +208,63 @@ Pattern::Pattern(const QString &text)
     m_folded.resize(bytes.size());
     for (qsizetype i = 0; i < bytes.size(); ++i)
         m_folded[i] = char(fold[static_cast<unsigned char>(bytes[i])]);
-    for (qsizetype i = 1; i < m_folded.size(); ++i) {
-        if (commonness(static_cast<unsigned char>(m_folded[i]))
-            < commonness(static_cast<unsigned char>(m_folded[m_anchor])))
-            m_anchor = int(i);
-    }
-    m_anchorA = m_anchorB = static_cast<unsigned char>(m_folded[m_anchor]);
-    // Every letter of the code page has one other case at most.
-    for (int b = 0; b < 256; ++b) {
-        if (fold[b] == m_anchorA && b != m_anchorA)
-            m_anchorB = static_cast<unsigned char>(b);
-    }
+    const auto casesOf = [&fold](unsigned char folded, unsigned char (&cases)[2]) {
+        cases[0] = cases[1] = folded;
+        // Every letter of the code page has one other case at most.
+        for (int b = 0; b < 256; ++b) {
+            if (fold[b] == folded && b != folded)
+                cases[1] = static_cast<unsigned char>(b);
+        }
+    };
+    casesOf(static_cast<unsigned char>(m_folded.front()), m_first);
+    casesOf(static_cast<unsigned char>(m_folded.back()), m_last);
 }
 
+// Candidates are the places where the first and the last byte both match,
+// sixteen places at a time; the bytes between are compared only there.
 qsizetype Pattern::find(const char *begin, const char *end) const
 {
     const qsizetype m = m_folded.size();
     if (m == 0 || m_impossible || end - begin < m)
         return -1;
-    const auto &fold = foldTable();
     const auto *first = reinterpret_cast<const unsigned char *>(begin);
+    if (m == 1) {
+        const unsigned char *at = findEither(first, reinterpret_cast<const unsigned char *>(end), m_first[0],
+                                             m_first[1]);
+        return at ? at - first : -1;
+    }
+    const auto &fold = foldTable();
     const auto *folded = reinterpret_cast<const unsigned char *>(m_folded.constData());
-    // Where the anchor can stand: [first + anchor, last).
-    const unsigned char *at = first + m_anchor;
-    const unsigned char *last = reinterpret_cast<const unsigned char *>(end) - (m - m_anchor) + 1;
-    while (at < last) {
-        at = findEither(at, last, m_anchorA, m_anchorB);
-        if (!at)
-            return -1;
-        const unsigned char *start = at - m_anchor;
-        qsizetype i = 0;
-        while (i < m && fold[start[i]] == folded[i])
-            ++i;
-        if (i == m)
-            return start - first;
-        ++at;
+    const auto matchesInside = [&](const unsigned char *start) {
+        for (qsizetype i = 1; i < m - 1; ++i) {
+            if (fold[start[i]] != folded[i])
+                return false;
+        }
+        return true;
+    };
+    const unsigned char *p = first;
+    const unsigned char *lastStart = reinterpret_cast<const unsigned char *>(end) - m;   // [p, lastStart]
+#if defined(__SSE2__)
+    const __m128i f0 = _mm_set1_epi8(char(m_first[0]));
+    const __m128i f1 = _mm_set1_epi8(char(m_first[1]));
+    const __m128i l0 = _mm_set1_epi8(char(m_last[0]));
+    const __m128i l1 = _mm_set1_epi8(char(m_last[1]));
+    for (; lastStart - p >= 15; p += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const __m128i z = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + m - 1));
+        const __m128i both = _mm_and_si128(_mm_or_si128(_mm_cmpeq_epi8(a, f0), _mm_cmpeq_epi8(a, f1)),
+                                           _mm_or_si128(_mm_cmpeq_epi8(z, l0), _mm_cmpeq_epi8(z, l1)));
+        for (unsigned mask = unsigned(_mm_movemask_epi8(both)); mask != 0; mask &= mask - 1) {
+            const unsigned char *start = p + __builtin_ctz(mask);
+            if (matchesInside(start))
+                return start - first;
+        }
+    }
+#endif
+    for (; p <= lastStart; ++p) {
+        if ((*p == m_first[0] || *p == m_first[1]) && (p[m - 1] == m_last[0] || p[m - 1] == m_last[1])
+            && matchesInside(p))
+            return p - first;
     }
     return -1;
 }
@@ -265,38 +277,40 @@ qsizetype Block::memory() const
     return bytes;
 }
 
+// The whole text of the block at once: the line feed after each note ends
+// every match within its note.
 Batch findInBlock(const std::shared_ptr<const Block> &block, const Pattern &pattern)
 {
     Batch batch{block, {}};
     if (pattern.isEmpty())
         return batch;
+    const std::vector<KeptNote> &notes = block->notes;
     const char *text = block->text.constData();
-    for (std::size_t n = 0; n < block->notes.size(); ++n) {
-        const KeptNote &note = block->notes[n];
-        if (note.error >= 0) {
-            batch.hits.push_back(Hit{quint32(n), 0, 0, 0});
-            continue;
+    const char *end = text + block->text.size();
+    std::size_t next = 0;   // notes before it are passed by
+    const auto passTo = [&](std::size_t k) {
+        for (; next < k; ++next) {
+            if (notes[next].error >= 0)
+                batch.hits.push_back(Hit{quint32(next), 0});
         }
-        const char *begin = text + note.offset;
-        const char *end = begin + note.size;
-        const char *from = begin;
-        while (from < end) {
-            const qsizetype found = pattern.find(from, end);
-            if (found < 0)
-                break;
-            const char *match = from + found;
-            const char *lineStart = match;
-            while (lineStart > begin && lineStart[-1] != '\r' && lineStart[-1] != '\n')
-                --lineStart;
-            const auto *lineEnd = findEither(reinterpret_cast<const unsigned char *>(match),
-                                             reinterpret_cast<const unsigned char *>(end), '\r', '\n');
-            const char *stop = lineEnd ? reinterpret_cast<const char *>(lineEnd) : end;
-            batch.hits.push_back(Hit{quint32(n), quint32(match - begin), quint32(lineStart - begin),
-                                     quint32(stop - begin)});
-            // One hit a line.
-            from = stop;
-        }
+    };
+    std::size_t k = 0;      // the note of the last match
+    for (const char *from = text; from < end;) {
+        const qsizetype found = pattern.find(from, end);
+        if (found < 0)
+            break;
+        const char *match = from + found;
+        const auto offset = quint32(match - text);
+        while (k + 1 < notes.size() && notes[k + 1].offset <= offset)
+            ++k;
+        passTo(k);
+        batch.hits.push_back(Hit{quint32(k), offset - notes[k].offset});
+        // One hit a line: on after its end, the CR, LF or note's line feed.
+        const auto *lineEnd = findEither(reinterpret_cast<const unsigned char *>(match),
+                                         reinterpret_cast<const unsigned char *>(end), '\r', '\n');
+        from = lineEnd ? reinterpret_cast<const char *>(lineEnd) : end;
     }
+    passTo(notes.size());
     return batch;
 }
 
@@ -339,8 +353,15 @@ QString Results::line(qsizetype row) const
     const KeptNote &kept = block.notes[r.hit.note];
     if (kept.error >= 0)
         return block.errors[std::size_t(kept.error)];
-    return codepage::toUnicode(
-        QByteArrayView(block.text.constData() + kept.offset + r.hit.lineStart, r.hit.lineEnd - r.hit.lineStart));
+    const char *note = block.text.constData() + kept.offset;
+    const char *end = note + kept.size;
+    const char *start = note + r.hit.match;
+    while (start > note && start[-1] != '\r' && start[-1] != '\n')
+        --start;
+    const char *stop = note + r.hit.match;
+    while (stop < end && *stop != '\r' && *stop != '\n')
+        ++stop;
+    return codepage::toUnicode(QByteArrayView(start, stop - start));
 }
 
 qsizetype Results::position(qsizetype row) const

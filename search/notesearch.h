@@ -59,9 +59,10 @@ public:
 
 private:
     QByteArray m_folded;          // the text's bytes in the code page, folded
-    int m_anchor = 0;             // index of the byte looked for first: the rarest
-    unsigned char m_anchorA = 0;  // the bytes that fold to it (the same when one)
-    unsigned char m_anchorB = 0;
+    // The bytes that fold to the first and to the last byte of m_folded;
+    // the same twice for a byte without another case.
+    unsigned char m_first[2] = {};
+    unsigned char m_last[2] = {};
     bool m_impossible = false;
 };
 
@@ -86,13 +87,11 @@ struct Block {
     qsizetype memory() const;
 };
 
-// A line that matches. Offsets in the note's own bytes, which are its
-// characters (CR LF counts as two).
+// A line that matches: where its first match starts, in the note's own
+// bytes, which are its characters (CR LF counts as two).
 struct Hit {
     quint32 note = 0;        // index into Block::notes
-    quint32 match = 0;       // first match on the line
-    quint32 lineStart = 0;
-    quint32 lineEnd = 0;     // before its CR, LF or the note's end
+    quint32 match = 0;
 };
 
 // The hits of one block, in order: every line that matches, and every note
