@@ -83,6 +83,11 @@ public:
     // A larger box or another font may show more of a partly held note.
     void fillAgainIfShort();
 
+    // Puts the text cursor before character `position` of the note (CR LF
+    // counts as two; -1: at its end) and scrolls it into view, with the
+    // whole note in the box.
+    void placeCaret(qsizetype position);
+
 signals:
     // Before the focus arrives: the month view may bring the note up to date.
     void focusArriving(int index, Qt::FocusReason reason);

@@ -346,11 +346,13 @@ bool Results::isUnreadable(qsizetype row) const
     return note(m_rows[std::size_t(row)]).error >= 0;
 }
 
-QString Results::line(qsizetype row) const
+QString Results::line(qsizetype row, qsizetype *column) const
 {
     const Row &r = m_rows[std::size_t(row)];
     const Block &block = *m_blocks[r.block];
     const KeptNote &kept = block.notes[r.hit.note];
+    if (column)
+        *column = 0;
     if (kept.error >= 0)
         return block.errors[std::size_t(kept.error)];
     const char *note = block.text.constData() + kept.offset;
@@ -361,6 +363,8 @@ QString Results::line(qsizetype row) const
     const char *stop = note + r.hit.match;
     while (stop < end && *stop != '\r' && *stop != '\n')
         ++stop;
+    if (column)
+        *column = note + r.hit.match - start;
     return codepage::toUnicode(QByteArrayView(start, stop - start));
 }
 

@@ -113,8 +113,9 @@ public:
     qsizetype size() const { return qsizetype(m_rows.size()); }
     Date date(qsizetype row) const;
     bool isUnreadable(qsizetype row) const;
-    // The line that matches, or why the note could not be read.
-    QString line(qsizetype row) const;
+    // The line that matches, or why the note could not be read; column:
+    // where the match starts in it.
+    QString line(qsizetype row, qsizetype *column = nullptr) const;
     // Where the match starts in the note's text; 0 for a note that could
     // not be read.
     qsizetype position(qsizetype row) const;
