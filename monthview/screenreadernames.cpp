@@ -17,6 +17,7 @@ QString spokenDate(const NoteDate &date)
 ScreenReaderNames::ScreenReaderNames(Form1 &form)
     : QObject(&form)
     , m_form(form)
+    , m_active(QAccessible::isActive())
 {
     const std::pair<const char *, const char *> buttons[] = {
         {"Command1", "Next month"},      {"Command2", "Previous month"},    {"Command10", "Previous year"},
@@ -37,8 +38,8 @@ ScreenReaderNames::~ScreenReaderNames()
 
 void ScreenReaderNames::accessibilityActiveChanged(bool active)
 {
-    if (active)
-        nameCells();
+    m_active = active;
+    cellsChanged();
 }
 
 void ScreenReaderNames::nameCells()

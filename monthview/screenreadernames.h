@@ -31,7 +31,7 @@ public:
     // The cells show other dates, or notes read anew.
     void cellsChanged()
     {
-        if (QAccessible::isActive())
+        if (m_active)
             nameCells();
     }
 
@@ -41,6 +41,7 @@ private:
     void nameCells();
 
     Form1 &m_form;
+    bool m_active;   // an assistive technology listens
 };
 
 } // namespace monthview
