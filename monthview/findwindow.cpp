@@ -101,6 +101,9 @@ FindWindow::FindWindow(const QString &dataFolder, NoteWatch *watch, Jump jump, Q
     m_list->setAccessibleName(QStringLiteral("Notes found"));
     m_list->setModel(&m_results);
     m_list->setUniformItemSizes(true);
+    // A long line ends in an ellipsis rather than widening the list.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setTextElideMode(Qt::ElideRight);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     // The typing stays in the field; the list is reached by the mouse and
