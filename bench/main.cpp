@@ -18,6 +18,8 @@
 
 #include "calendar.h"
 #include "form1.h"
+#include "notesearch.h"
+#include "notewatch.h"
 #include "platform.h"
 #include "remindertext.h"
 #include "report.h"
@@ -26,6 +28,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -45,6 +48,9 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -374,6 +380,134 @@ void registerCases(const Settings &settings)
             });
 }
 
+// ---------------------------------------------------------------- find in notes
+
+// Searches among the 50,000 notes of `big` for a word that about three
+// notes in four hold: the first search after start, which reads every note,
+// against grep run as a process on the same folder; a further search, after
+// a note changed, against one pass of memmem over the bytes of all notes.
+struct Searches {
+    std::unique_ptr<notesearch::NoteSearch> first;   // made anew before each first search
+    std::unique_ptr<notesearch::NoteSearch> kept;    // read once, kept current by the watch
+    std::unique_ptr<monthview::NoteWatch> watch;
+    QByteArray notes;        // the bytes of every note, one after another
+    bool reported = false;   // the watch told of the last change
+    unsigned changes = 0;
+};
+
+Searches *searches = nullptr;
+constexpr char kSearchWord[] = "dentist";
+const QString kSearchText = QStringLiteral("Dentist");
+const QDate kChangedNote(1990, 5, 17);   // one of the 50,000
+
+qsizetype runSearch(notesearch::NoteSearch &search, const QString &text)
+{
+    qsizetype hits = 0;
+    QEventLoop loop;
+    QObject::connect(&search, &notesearch::NoteSearch::found, &loop,
+                     [&hits](const notesearch::Batch &batch) { hits += qsizetype(batch.hits.size()); });
+    QObject::connect(&search, &notesearch::NoteSearch::finished, &loop, &QEventLoop::quit);
+    search.start(text);
+    if (search.isRunning())
+        loop.exec();
+    return hits;
+}
+
+// grep -rliF WORD data, its output thrown away. 0 on success.
+int runGrep(const QByteArray &data)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    char *argv[] = {const_cast<char *>("grep"), const_cast<char *>("-rliF"), const_cast<char *>(kSearchWord),
+                    const_cast<char *>(data.constData()), nullptr};
+    pid_t pid = 0;
+    const int spawned = posix_spawnp(&pid, "grep", &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (spawned != 0 || ::waitpid(pid, &status, 0) != pid)
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Reads every note of `big` for the floor of the further search, and reads
+// the kept search's notes once; untimed.
+QString prepareSearches(Searches &s)
+{
+    const QString data = fixture->big + QStringLiteral("/data");
+    for (const QString &name : QDir(data).entryList(QDir::Files)) {
+        QFile note(data + QLatin1Char('/') + name);
+        if (!note.open(QIODevice::ReadOnly))
+            return note.errorString();
+        s.notes += note.readAll();
+    }
+    s.kept = std::make_unique<notesearch::NoteSearch>(data);
+    s.watch = std::make_unique<monthview::NoteWatch>(data);
+    QObject::connect(s.watch.get(), &monthview::NoteWatch::changed, s.kept.get(),
+                     [&s](const QSet<monthview::NoteDate> &dates, bool everything) {
+                         std::vector<notesearch::Date> changed;
+                         for (const monthview::NoteDate &d : dates)
+                             changed.push_back(notesearch::Date{d.day, d.month, d.year});
+                         s.kept->notesChanged(changed, everything);
+                         s.reported = true;
+                     });
+    if (runSearch(*s.kept, kSearchText) == 0)
+        return QStringLiteral("the search found nothing");
+    return QString();
+}
+
+void registerSearchCases(const Settings &settings)
+{
+    addCase(settings, "first search",
+            [](benchmark::State &) {
+                searches->first.reset();
+                searches->first = std::make_unique<notesearch::NoteSearch>(fixture->big + QStringLiteral("/data"));
+            },
+            [](benchmark::State &state) {
+                failIf(state, runSearch(*searches->first, kSearchText) == 0, QStringLiteral("nothing found"));
+            },
+            [](benchmark::State &state) {
+                failIf(state, runGrep(QFile::encodeName(fixture->big + QStringLiteral("/data"))) != 0,
+                       QStringLiteral("grep failed"));
+            });
+
+    // Untimed: a note changes outside and the watch tells of it.
+    addCase(settings, "further search",
+            [](benchmark::State &state) {
+                searches->reported = false;
+                const unsigned change = ++searches->changes;
+                const QByteArray text = bench::noteText(300, change) + (change % 2 ? " dentist" : " no word");
+                failIf(state, !bench::writeNote(fixture->big, kChangedNote, text).isEmpty(),
+                       QStringLiteral("changing a note failed"));
+                QElapsedTimer waited;
+                waited.start();
+                while (!searches->reported && waited.elapsed() < 5000)
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+                failIf(state, !searches->reported, QStringLiteral("the watch did not report the change"));
+            },
+            [](benchmark::State &state) {
+                failIf(state, runSearch(*searches->kept, kSearchText) == 0, QStringLiteral("nothing found"));
+            },
+            [](benchmark::State &state) {
+                const QByteArray &notes = searches->notes;
+                qsizetype found = 0;
+                for (const char *at = notes.constData(), *end = at + notes.size();
+                     (at = static_cast<const char *>(::memmem(at, size_t(end - at), kSearchWord, 7))); ++at)
+                    ++found;
+                failIf(state, found == 0, QStringLiteral("memmem found nothing"));
+            });
+}
+
+void addSearchRows(const std::function<bench::Row(const QString &, const char *, bench::Budget)> &row,
+                   std::vector<bench::Row> &rows)
+{
+    rows.push_back(row(QStringLiteral("find in notes: first search"), "first search", {bench::Budget::TimesFloor, 1}));
+    rows.push_back(row(QStringLiteral("find in notes: further search"), "further search", {bench::Budget::AtMost, 20}));
+    rows.push_back(bench::Row{QStringLiteral("find in notes: notes kept in memory"), QStringLiteral("MB"),
+                              {searches->kept->keptBytes() / 1e6}, {searches->notes.size() / 1e6},
+                              {bench::Budget::TimesFloor, 1.1}, {}});
+}
+
 QString prepare(const QString &root, Fixture &f)
 {
     f.month = root + QStringLiteral("/month");
@@ -549,6 +683,13 @@ int main(int argc, char **argv)
         return 1;
     }
     registerCases(settings);
+    Searches searchesOfRun;
+    searches = &searchesOfRun;
+    if (const QString error = prepareSearches(searchesOfRun); !error.isEmpty()) {
+        std::fprintf(stderr, "kalivo-bench: %s\n", qPrintable(error));
+        return 1;
+    }
+    registerSearchCases(settings);
 
     std::vector<char *> benchArgs(argv, argv + argc);
     static char interleave[] = "--benchmark_enable_random_interleaving=true";
@@ -572,6 +713,7 @@ int main(int argc, char **argv)
     rows.push_back(row(QStringLiteral("reminder text, notes in 127 years"), "reminder", {bench::Budget::TimesFloor, 3}));
     rows.push_back(row(QStringLiteral("month report, 31 notes of 10 KB"), "report", {bench::Budget::TimesFloor, 3}));
     rows.push_back(row(QStringLiteral("render among 50,000 other notes"), "render big", {bench::Budget::TimesFloor, 1.1}));
+    addSearchRows(row, rows);
 
     if (!settings.program.isEmpty() && !settings.floorWindow.isEmpty())
         measureStartup(settings, f, rows);

@@ -2,7 +2,9 @@
 
 #include "calendar.h"
 #include "frmabout.h"
+#include "monthkeys.h"
 #include "report.h"
+#include "screenreadernames.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -268,6 +270,8 @@ void Form1::Form_Load()
     createNoteBoxes();
     m_watch = new NoteWatch(m_platform.workingFolder + QLatin1String("/data"), this);
     connect(m_watch, &NoteWatch::changed, this, &Form1::notesChangedOutside);
+    m_names = new ScreenReaderNames(*this);
+    installMonthKeys(*this);
     m_loaded = true;
 }
 
@@ -460,6 +464,7 @@ void Form1::ShowMonth(qint16 month, qint16 year)
     const QString title = calendar::MonthTitle(month, year);
     if (m_label1->text() != title)
         m_label1->setText(title);
+    m_names->cellsChanged();
 }
 
 // A note that could not be saved shows as the user left it.
@@ -477,6 +482,7 @@ void Form1::refreshBox(int k)
     if (!m_loaded || m_unloaded || box->isEdited() || box->date().day == 0)
         return;
     box->showNote(box->date(), noteOf(box->date()), FocusIndex == k);
+    m_names->cellsChanged();
 }
 
 void Form1::notesChangedOutside(const QSet<NoteDate> &dates, bool everything)

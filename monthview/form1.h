@@ -22,6 +22,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+namespace monthview { class ScreenReaderNames; }
 
 // The month view: a month as 5 x 7 day cells, each a note box Text1(k) with
 // its day-number button Command4(k) on the top-right corner, under a top bar
@@ -92,6 +93,7 @@ public:
 
     WindowList &windows() { return m_windows; }
     const store::NoteStore &notes() const { return m_notes; }
+    monthview::NoteWatch *noteWatch() const { return m_watch; }   // nullptr before Form_Load
 
     // View state.
     QDate today() const { return m_today; }             // the start-up date
@@ -173,6 +175,7 @@ private:
     QTimer *m_timer1 = nullptr;
     monthview::FillMeasure m_fills;
     monthview::NoteWatch *m_watch = nullptr;
+    monthview::ScreenReaderNames *m_names = nullptr;
 
     // View state. Zero until Form_Load sets it.
     qint16 M = 0;               // displayed month, 1 ... 12

@@ -297,6 +297,22 @@ void NoteBox::showWholeNote()
         m_shownRaw = document()->toRawText();
 }
 
+void NoteBox::placeCaret(qsizetype position)
+{
+    showWholeNote();
+    QTextCursor cursor(document());
+    if (position < 0 || m_edited) {
+        cursor.movePosition(QTextCursor::End);
+    } else {
+        // The editor holds one character for each CR LF of the note.
+        const QStringView before = QStringView(m_note).left(position);
+        cursor.setPosition(int(std::min<qsizetype>(before.size() - before.count(u"\r\n"),
+                                                   document()->characterCount() - 1)));
+    }
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
 void NoteBox::showUnreadable(const QString &error)
 {
     const QString shown = QStringLiteral("This note cannot be read; Kalivo leaves its file alone.\n%1").arg(error);

@@ -89,6 +89,10 @@ public:
     // Puts the text the input method is composing into the note, as if the
     // user had finished it.
     void commitComposition();
+    // Puts the text cursor before character `position` of the note (CR LF
+    // counts as two; -1: at its end) and scrolls it into view, with the
+    // whole note in the box.
+    void placeCaret(qsizetype position);
 
 signals:
     // Before the focus arrives: the month view may bring the note up to date.

@@ -51,6 +51,7 @@ Form3::Form3(WindowList &windows, QWidget *monthView)
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Notes of this day"));
     Text1->setGeometry(px(120), px(120), px(5535), px(4335));
     QFont serif(QStringLiteral("Times New Roman"));
     serif.setStyleHint(QFont::Serif);

@@ -1,5 +1,6 @@
 #include "calendar.h"
 #include "codepage.h"
+#include "findwindow.h"
 #include "form1.h"
 #include "monthlayout.h"
 #include "monthplan.h"
@@ -8,9 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
@@ -260,6 +264,12 @@ private slots:
     void onlyStorableTextIsShown();
     void printTellsWhatIsMissing_data();
     void printTellsWhatIsMissing();
+    void keys_data();
+    void keys();
+    void todayKey();
+    void findAndGo();
+    void screenReaderNames_data();
+    void screenReaderNames();
 };
 
 void tst_monthview::startUp_data()
@@ -1230,6 +1240,190 @@ void tst_monthview::printTellsWhatIsMissing()
     s.rec.answer = true;
     QVERIFY(s.form->close());
     QVERIFY(!QFile::exists(page));
+}
+
+// Each key while typing in the note of 14 March 2006, against a click on
+// its button: the same month, the same note saved, the same zoom and
+// printed pages. The focus stays on the button as a click leaves it, or,
+// after a zoom key, goes back to the note box.
+void tst_monthview::keys_data()
+{
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("focusBack");
+    QTest::newRow("Ctrl+Page Down: Next Month >") << QKeySequence(Qt::CTRL | Qt::Key_PageDown) << "Command1" << false;
+    QTest::newRow("Ctrl+Page Up: < Prev Month") << QKeySequence(Qt::CTRL | Qt::Key_PageUp) << "Command2" << false;
+    QTest::newRow("Ctrl+Shift+Page Down: Yr >")
+        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown) << "Command11" << false;
+    QTest::newRow("Ctrl+Shift+Page Up: < Yr")
+        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp) << "Command10" << false;
+    QTest::newRow("Ctrl+P: Print") << QKeySequence(Qt::CTRL | Qt::Key_P) << "Command3" << false;
+    QTest::newRow("Ctrl+Plus: +") << QKeySequence(Qt::CTRL | Qt::Key_Plus) << "Command7" << true;
+    QTest::newRow("Ctrl+=: +") << QKeySequence(Qt::CTRL | Qt::Key_Equal) << "Command7" << true;
+    QTest::newRow("Ctrl+Minus: -") << QKeySequence(Qt::CTRL | Qt::Key_Minus) << "Command8" << true;
+}
+
+void tst_monthview::keys()
+{
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, button);
+    QFETCH(bool, focusBack);
+    const int k = calendar::GetIndex(14, 3, 2006);
+    const auto outcome = [&](bool byKey) {
+        Run s;
+        s.write(QStringLiteral("data/2006-04-02.txt"), "April");
+        if (!s.startShown())
+            return QStringList{"not shown"};
+        QPlainTextEdit *b = s.typeInto(14, QStringLiteral("typed"));
+        if (!b)
+            return QStringList{"no focus"};
+        if (byKey)
+            QTest::keySequence(b, key);
+        else
+            QTest::mouseClick(s.button(button), Qt::LeftButton);
+        QWidget *focus = QApplication::focusWidget();
+        return QStringList{s.title(), s.read(QStringLiteral("data/2006-03-14.txt")),
+                           s.box(calendar::GetIndex(2, 4, 2006))->toPlainText(),
+                           QString::number(s.box(k)->font().pointSizeF()), QString::number(s.rec.opened.size()),
+                           s.rec.messages.join('|'),
+                           focus == s.button(button) ? "the button" : focus == b ? "the note box" : "elsewhere"};
+    };
+    const QStringList clicked = outcome(false);
+    QStringList pressed = outcome(true);
+    QCOMPARE(pressed.takeLast(), focusBack ? "the note box" : "the button");
+    QCOMPARE(pressed, clicked.mid(0, clicked.size() - 1));
+    QCOMPARE(clicked.at(1), QStringLiteral("typed"));
+}
+
+// Ctrl+Home in a note box of another month: the box's note is saved, and
+// today's month comes up with the text cursor at the end of today's note.
+void tst_monthview::todayKey()
+{
+    Run s;
+    s.write(QStringLiteral("data/2006-03-20.txt"), "today\r\nsecond line");
+    QVERIFY(s.startShown());
+    s.button(QStringLiteral("Command1"))->click();
+    s.button(QStringLiteral("Command1"))->click();
+    QPlainTextEdit *may = s.typeInto(3, QStringLiteral("in May"));
+    QVERIFY(may);
+    QTest::keySequence(may, QKeySequence(Qt::CTRL | Qt::Key_Home));
+    QCOMPARE(s.read(QStringLiteral("data/2006-05-03.txt")), QByteArray("in May"));
+    QCOMPARE(s.title(), QStringLiteral("March-2006"));
+    QPlainTextEdit *today = s.box(calendar::GetIndex(20, 3, 2006));
+    QTRY_VERIFY(today->hasFocus());
+    QCOMPARE(s.form->focusDay(), qint16(20));
+    QCOMPARE(today->textCursor().position(), today->toPlainText().size());
+    QTest::keyClicks(today, QStringLiteral("!"));
+    QVERIFY(s.form->close());
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-20.txt")), QByteArray("today\r\nsecond line!"));
+}
+
+// Ctrl+F while typing: the typed note is found with the others, newest
+// first, the first selected; a note changed outside is found by the next
+// search; Down and Return go to the second result, with the text cursor
+// at the match.
+void tst_monthview::findAndGo()
+{
+    Run s;
+    s.write(QStringLiteral("data/2005-10-30.txt"), "first line\r\nsecond: TEA time");
+    s.write(QStringLiteral("data/1999-01-01.txt"), "tea");
+    s.write(QStringLiteral("data/2001-02-03.txt"), "coffee");
+    QVERIFY(s.startShown());
+    QPlainTextEdit *b = s.typeInto(14, QStringLiteral("Tea with Bob"));
+    QVERIFY(b);
+    QTest::keySequence(b, QKeySequence(Qt::CTRL | Qt::Key_F));
+    auto *find = s.form->findChild<monthview::FindWindow *>();
+    QVERIFY(find);
+    QVERIFY(QTest::qWaitForWindowActive(find));
+    QCOMPARE(find->windowTitle(), QStringLiteral("Find in notes"));
+    QTRY_COMPARE(QApplication::focusWidget(), find->field());
+    find->field()->insert(QStringLiteral("t\u00c9a"));   // "tÉa"
+    QTRY_COMPARE(find->status()->text(), QStringLiteral("Not found in any note."));
+    find->field()->clear();
+    QTest::keyClicks(find->field(), QStringLiteral("TeA"));
+    const auto rows = [find] {
+        QStringList all;
+        const QAbstractItemModel *m = find->list()->model();
+        for (int i = 0; i < m->rowCount(); ++i)
+            all << m->index(i, 0).data().toString();
+        return all;
+    };
+    const QStringList want{"14-March-2006 Tuesday:  Tea with Bob", "30-October-2005 Sunday:  second: TEA time",
+                           "1-January-1999 Friday:  tea"};
+    QTRY_COMPARE(rows(), want);
+    QCOMPARE(find->list()->currentIndex().row(), 0);
+
+    s.write(QStringLiteral("data/2001-02-03.txt"), "green tea");
+    // Searched again until the watch has told of the change.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            if (find->search().isRunning() || rows().size() == 4)
+                return rows().size() == 4;
+            find->field()->clear();
+            find->field()->setText(QStringLiteral("tea"));
+            return false;
+        }(),
+        5000);
+    QTRY_COMPARE(rows().at(2), QStringLiteral("3-February-2001 Saturday:  green tea"));
+
+    QTest::keyClick(find->field(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), find->field());
+    QCOMPARE(find->list()->currentIndex().row(), 1);
+    QTest::keyClick(find->field(), Qt::Key_Return);
+    QVERIFY(!find->isVisible());
+    QCOMPARE(s.title(), QStringLiteral("October-2005"));
+    QPlainTextEdit *folded = s.box(1);   // the 30th folds into cell 1
+    QTRY_VERIFY(folded->hasFocus());
+    QCOMPARE(s.form->focusDay(), qint16(30));
+    QCOMPARE(folded->textCursor().position(), 19);   // "first line" + one line break + "second: "
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("Tea with Bob"));
+
+    // Escape closes the window again.
+    QTest::keySequence(folded, QKeySequence(Qt::CTRL | Qt::Key_F));
+    QVERIFY(QTest::qWaitForWindowActive(find));
+    QCOMPARE(find->field()->selectedText(), QStringLiteral("tea"));
+    QTest::keyClick(find->field(), Qt::Key_Escape);
+    QVERIFY(!find->isVisible());
+}
+
+// What a screen reader hears of a cell, once it starts and after the month
+// changes: the date, and of a note that cannot be read that it cannot.
+void tst_monthview::screenReaderNames_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("unreadable");
+    QTest::newRow("Oct 2005: cell 1 holds the folded 30th") << 10 << 2005 << 1 << "Sunday 30 October 2005" << false;
+    QTest::newRow("Oct 2005: cell 2 holds the folded 31st") << 10 << 2005 << 2 << "Monday 31 October 2005" << false;
+    QTest::newRow("Oct 2005: cell 7 holds the 1st") << 10 << 2005 << 7 << "Saturday 1 October 2005" << false;
+    QTest::newRow("a note that cannot be read") << 3 << 2006 << 17 << "Tuesday 14 March 2006" << true;
+}
+
+void tst_monthview::screenReaderNames()
+{
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(int, cell);
+    QFETCH(QString, name);
+    QFETCH(bool, unreadable);
+    Run s;
+    QDir(s.path("data")).mkpath(QStringLiteral("2006-03-14.txt/inside"));
+    QVERIFY(s.startShown(QDate(2006, 3, 14)));
+    const auto cleanup = qScopeGuard([] { QAccessible::setActive(false); });
+    const auto spoken = [](QWidget *w, QAccessible::Text text) {
+        return QAccessible::queryAccessibleInterface(w)->text(text);
+    };
+    QAccessible::setActive(true);
+    QCOMPARE(spoken(s.box(calendar::GetIndex(14, 3, 2006)), QAccessible::Name), QStringLiteral("Tuesday 14 March 2006"));
+    s.form->ShowMonth(qint16(month), qint16(year));
+    QCOMPARE(spoken(s.box(cell), QAccessible::Name), name);
+    QCOMPARE(spoken(s.day(cell), QAccessible::Name), name);
+    QCOMPARE(spoken(s.box(cell), QAccessible::Description).contains(QLatin1String("cannot be read")), unreadable);
+    QCOMPARE(spoken(s.form->Label1(), QAccessible::Name), s.title());
+    QCOMPARE(spoken(s.button(QStringLiteral("Command7")), QAccessible::Name), QStringLiteral("Larger note text"));
+    QVERIFY(spoken(s.button(QStringLiteral("Command7")), QAccessible::Description).contains(QLatin1String("Ctrl+")));
 }
 
 QTEST_MAIN(tst_monthview)

@@ -1,8 +1,9 @@
 #!/bin/bash
 # The built program in a real X server with a window manager, driven as a
 # person would: the first-start greeting, a note typed into today's cell, a
-# click on "Next Month >", a note typed into the next month, the window closed
-# through the window manager; then the reminder for today's note.
+# click on "Next Month >", a note typed into the next month, Ctrl+Home back
+# to today's note, the window closed through the window manager; then the
+# reminder for today's note.
 # Usage: tst_xserver.sh PROGRAM
 set -u
 
@@ -97,6 +98,11 @@ if [ -n "$main" ]; then
     sleep 0.5
     click_cell "$main" "$(cell_of "$next_first")"
     xdotool type --delay 20 "Rent"
+    # A key while typing: Ctrl+Home saves this note and goes back to the end
+    # of today's.
+    xdotool key ctrl+Home
+    sleep 0.3
+    xdotool type --delay 20 " at 9"
     sleep 0.3
     # Still in the note box: only the window's close handling saves it.
     close_window "$main"
@@ -113,9 +119,9 @@ note_is() { # note_is DATE BYTES: the note file of DATE holds exactly BYTES
         return 1
     }
 }
-check "today's note saved when the focus left it, lines split by CR LF" \
-    note_is "$today" 'Dentist at 9:30\r\nbring the card'
-check "the next month's note saved when the window closed" note_is "$next_first" 'Rent'
+check "today's note saved when the window closed, lines split by CR LF" \
+    note_is "$today" 'Dentist at 9:30\r\nbring the card at 9'
+check "the next month's note saved when Ctrl+Home left it" note_is "$next_first" 'Rent'
 check "no other note written" [ "$(ls "$work/data" | wc -l)" -eq 2 ]
 
 # --- The reminder ----------------------------------------------------------
@@ -154,7 +160,7 @@ start_program "$empty" "$program" remind
 wait_program 15
 check "remind with nothing to recall ends with status 0 (ended: $status)" [ "$status" = 0 ]
 
-check "notes unchanged by the reminder" note_is "$today" 'Dentist at 9:30\r\nbring the card'
+check "notes unchanged by the reminder" note_is "$today" 'Dentist at 9:30\r\nbring the card at 9'
 
 # --- One month view per working folder ------------------------------------
 # The month view of $work, and one of another folder in front of it.
@@ -228,7 +234,7 @@ if [ -n "$main" ]; then
     kill -TERM "$program_pid"
     wait_program 15
     check "SIGTERM ends the program with status 0 (ended: $status)" [ "$status" = 0 ]
-    check "SIGTERM saves the note being typed" note_is "$today" 'Dentist at 9:30\r\nbring the card at 10'
+    check "SIGTERM saves the note being typed" note_is "$today" 'Dentist at 9:30\r\nbring the card at 9 at 10'
     check "SIGTERM deletes the report pages" [ ! -e "$work/temp/report-ABC.htm" ]
 fi
 kill -TERM "$other_pid" 2>/dev/null

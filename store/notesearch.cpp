@@ -1,0 +1,499 @@
+#include "notesearch.h"
+
+#include "store.h"
+
+#include <QDate>
+#include <QFile>
+#include <QThread>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace notesearch {
+
+namespace {
+
+// Notes per block: a block is read by one thread in a few milliseconds, and
+// its hits go out together.
+constexpr std::size_t kBlockNotes = 512;
+
+// More changed notes than this are read again with the whole folder.
+constexpr std::size_t kMostChanged = 2000;
+
+// Stands for "something other than a file or a folder is at the note's
+// path", which has no errno of its own.
+constexpr int kNotAFile = -1;
+
+QString readFailure(const Date &date, int err)
+{
+    const QString reason = err == kNotAFile ? QStringLiteral("Not a regular file")
+                                            : QString::fromLocal8Bit(std::strerror(err));
+    return QStringLiteral("Cannot read %1: %2")
+        .arg(store::NoteStore::GetFileName(date.day, date.month, date.year), reason);
+}
+
+// The name the note store gives a date, without "data/".
+int fileNameOf(const Date &date, char *out, std::size_t size)
+{
+    return std::snprintf(out, size, "%d-%02d-%02d.txt", int(date.year), int(date.month), int(date.day));
+}
+
+bool newerFirst(const Date &a, const Date &b)
+{
+    return b < a;
+}
+
+// What reading one note gave.
+enum class Read { Note, Missing, Failed };
+
+// Reads the note of `date` from the notes folder `dirfd` to the end of
+// `text` (from `filled` on, growing it as needed). knownFile: the folder
+// listing said it is a regular file. On failure err holds the reason.
+Read readNote(int dirfd, const Date &date, bool knownFile, QByteArray &text, qsizetype &filled, int &err)
+{
+    char name[48];
+    fileNameOf(date, name, sizeof name);
+    // O_NONBLOCK: a fifo at the note's path must not hang the reading.
+    const int fd = ::openat(dirfd, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        err = errno;
+        return err == ENOENT || err == ENOTDIR ? Read::Missing : Read::Failed;
+    }
+    if (!knownFile) {
+        struct stat st;
+        err = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : !S_ISREG(st.st_mode) ? kNotAFile : 0;
+        if (err != 0) {
+            ::close(fd);
+            return Read::Failed;
+        }
+    }
+    const qsizetype start = filled;
+    for (;;) {
+        if (text.size() - filled < 4096)
+            text.resize(std::max(filled + 4096, text.size() * 2));
+        const qsizetype room = text.size() - filled;
+        const ssize_t n = ::read(fd, text.data() + filled, std::size_t(room));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            err = errno;
+            ::close(fd);
+            filled = start;
+            return Read::Failed;
+        }
+        filled += n;
+        // A regular file reads short only at its end: that spares the read
+        // that would return nothing.
+        if (n < room)
+            break;
+    }
+    ::close(fd);
+    return Read::Note;
+}
+
+// Appends a note's outcome to a block being built: its bytes, read to
+// [start, filled) of the text, or why it could not be read.
+void keep(Block &block, const Date &date, Read read, const QString &error, qsizetype start, qsizetype &filled)
+{
+    if (read == Read::Missing)
+        return;
+    KeptNote note;
+    note.date = date;
+    note.offset = quint32(start);
+    if (read == Read::Failed) {
+        note.error = qint32(block.errors.size());
+        block.errors.push_back(error);
+        filled = start;
+    } else {
+        note.size = quint32(filled - start);
+    }
+    if (block.text.size() <= filled)
+        block.text.resize(filled + 4096);
+    block.text[filled++] = '\n';
+    block.notes.push_back(note);
+}
+
+void finish(Block &block, qsizetype filled)
+{
+    block.text.resize(filled);
+    block.text.squeeze();
+    block.notes.shrink_to_fit();
+}
+
+} // namespace
+
+Date dateOfFileName(const char *name)
+{
+    // "<year>-MM-DD.txt", the year without leading zeros.
+    int year = 0;
+    int i = 0;
+    for (; name[i] >= '0' && name[i] <= '9' && i < 5; ++i)
+        year = year * 10 + (name[i] - '0');
+    if (i == 0 || name[0] == '0' || year > 9999 || name[i] != '-')
+        return {};
+    const char *rest = name + i + 1;
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (!digit(rest[0]) || !digit(rest[1]) || rest[2] != '-' || !digit(rest[3]) || !digit(rest[4])
+        || std::strcmp(rest + 5, ".txt") != 0)
+        return {};
+    const int month = (rest[0] - '0') * 10 + (rest[1] - '0');
+    const int day = (rest[3] - '0') * 10 + (rest[4] - '0');
+    if (!QDate::isValid(year, month, day))
+        return {};
+    return Date{qint16(day), qint16(month), qint16(year)};
+}
+
+// ---------------------------------------------------------------- the search
+
+// One reading of the folder, shared by the threads that read its blocks.
+struct NoteSearch::Load {
+    struct Entry {
+        Date date;
+        unsigned char type = DT_UNKNOWN;
+    };
+    QByteArray folder;
+    int dirfd = -1;
+    std::vector<Entry> entries;   // newest first
+    std::atomic<bool> cancelled{false};
+
+    ~Load()
+    {
+        if (dirfd >= 0)
+            ::close(dirfd);
+    }
+
+    std::shared_ptr<const Block> read(std::size_t index) const
+    {
+        auto block = std::make_shared<Block>();
+        const std::size_t from = index * kBlockNotes;
+        const std::size_t to = std::min(entries.size(), from + kBlockNotes);
+        block->notes.reserve(to - from);
+        block->text.resize(64 * 1024);
+        qsizetype filled = 0;
+        for (std::size_t i = from; i < to; ++i) {
+            const Entry &entry = entries[i];
+            const qsizetype start = filled;
+            int err = 0;
+            Read read = Read::Failed;
+            if (entry.type == DT_DIR)
+                err = EISDIR;
+            else if (entry.type != DT_REG && entry.type != DT_LNK && entry.type != DT_UNKNOWN)
+                err = kNotAFile;
+            else
+                read = readNote(dirfd, entry.date, entry.type == DT_REG, block->text, filled, err);
+            keep(*block, entry.date, read, read == Read::Failed ? readFailure(entry.date, err) : QString(), start,
+                 filled);
+        }
+        finish(*block, filled);
+        return block;
+    }
+};
+
+NoteSearch::NoteSearch(const QString &dataFolder, int threads, QObject *parent)
+    : QObject(parent)
+    , m_folder(QFile::encodeName(dataFolder))
+    , m_threads(threads > 0 ? threads : std::clamp(QThread::idealThreadCount(), 2, 4))
+{
+    m_readers.setMaxThreadCount(m_threads);
+    m_matchers.setMaxThreadCount(m_threads);
+}
+
+NoteSearch::~NoteSearch()
+{
+    m_generation = ~quint64(0);
+    if (m_reading)
+        m_reading->cancelled = true;
+    m_readers.waitForDone();
+    m_matchers.waitForDone();
+}
+
+void NoteSearch::prepare()
+{
+    if (m_state == State::Unread)
+        startLoad();
+}
+
+void NoteSearch::startLoad()
+{
+    if (m_reading)
+        m_reading->cancelled = true;
+    const quint64 id = ++m_load;
+    m_state = State::Reading;
+    m_blocks.clear();
+    m_early.clear();
+    m_blockCount = -1;
+    m_changed.clear();
+    m_readAll = false;
+    m_matchedBlocks = 0;
+
+    auto load = std::make_shared<Load>();
+    load->folder = m_folder;
+    m_reading = load;
+    m_readers.start([this, load, id] {
+        int blocks = 0;
+        QString error;
+        bool keepIt = true;
+        load->dirfd = ::open(load->folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        DIR *dir = load->dirfd >= 0 ? ::opendir(load->folder.constData()) : nullptr;
+        if (!dir) {
+            // No notes folder yet: nothing to find, and nothing kept, so
+            // that the first note is found once it is written.
+            keepIt = false;
+            if (errno != ENOENT)
+                error = QStringLiteral("Cannot read data: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        } else {
+            while (const dirent *e = ::readdir(dir)) {
+                const Date date = dateOfFileName(e->d_name);
+                if (date.day != 0)
+                    load->entries.push_back(Load::Entry{date, e->d_type});
+            }
+            ::closedir(dir);
+            std::sort(load->entries.begin(), load->entries.end(),
+                      [](const Load::Entry &a, const Load::Entry &b) { return newerFirst(a.date, b.date); });
+            blocks = int((load->entries.size() + kBlockNotes - 1) / kBlockNotes);
+        }
+        QMetaObject::invokeMethod(
+            this, [this, id, blocks, error, keepIt] { listed(id, keepIt ? blocks : -1, error); },
+            Qt::QueuedConnection);
+        for (int i = 0; i < blocks; ++i) {
+            m_readers.start([this, load, id, i] {
+                if (load->cancelled)
+                    return;
+                std::shared_ptr<const Block> block = load->read(std::size_t(i));
+                QMetaObject::invokeMethod(
+                    this, [this, id, i, block] { blockRead(id, i, block); }, Qt::QueuedConnection);
+            });
+        }
+    });
+}
+
+// blocks: -1 when nothing is kept.
+void NoteSearch::listed(quint64 load, int blocks, const QString &error)
+{
+    if (load != m_load)
+        return;
+    m_folderError = error;
+    m_blockCount = std::max(blocks, 0);
+    if (blocks < 0) {
+        m_state = State::Unread;
+        m_reading.reset();
+    } else if (blocks == 0) {
+        m_state = State::Read;
+        m_reading.reset();
+    }
+    pump();
+}
+
+void NoteSearch::blockRead(quint64 load, int index, std::shared_ptr<const Block> block)
+{
+    if (load != m_load)
+        return;
+    m_early.emplace(index, std::move(block));
+    // Blocks go into the kept notes in order, whichever thread read them first.
+    for (auto next = m_early.find(int(m_blocks.size())); next != m_early.end();
+         next = m_early.find(int(m_blocks.size()))) {
+        m_blocks.push_back(std::move(next->second));
+        m_early.erase(next);
+    }
+    if (m_blockCount >= 0 && int(m_blocks.size()) == m_blockCount) {
+        m_state = State::Read;
+        m_reading.reset();
+    }
+    pump();
+}
+
+void NoteSearch::notesChanged(const std::vector<Date> &dates, bool everything)
+{
+    if (everything) {
+        forget();
+        return;
+    }
+    m_changed.insert(dates.begin(), dates.end());
+}
+
+// A reading going on may have read a note before it changed: the folder is
+// read anew at the next search either way.
+void NoteSearch::forget()
+{
+    m_changed.clear();
+    m_readAll = true;
+}
+
+// Reads the changed notes again, on this thread: a few files. Each block
+// that holds or would hold one of them is replaced by a copy that holds its
+// note as it is now; searches that still show the old block keep it.
+void NoteSearch::readChanged()
+{
+    if (m_readAll || m_changed.size() > kMostChanged) {
+        startLoad();
+        return;
+    }
+    const int dirfd = ::open(m_folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirfd < 0) {
+        startLoad();
+        return;
+    }
+    // Each changed date goes to the first block whose oldest note is not
+    // newer; older than every kept note, to the last block.
+    std::map<std::size_t, std::vector<Date>> byBlock;
+    for (auto d = m_changed.rbegin(); d != m_changed.rend(); ++d) {
+        std::size_t target = 0;
+        while (target + 1 < m_blocks.size() && (m_blocks[target]->notes.empty() || *d < m_blocks[target]->oldest()))
+            ++target;
+        byBlock[target].push_back(*d);   // newest first
+    }
+    m_changed.clear();
+    if (m_blocks.empty())
+        m_blocks.push_back(std::make_shared<Block>());
+
+    for (const auto &[index, dates] : byBlock) {
+        const Block &old = *m_blocks[index];
+        auto block = std::make_shared<Block>();
+        block->text.resize(old.text.size() + 4096);
+        qsizetype filled = 0;
+        auto changed = dates.begin();
+        const auto copyOld = [&](const KeptNote &note) {
+            const qsizetype start = filled;
+            if (note.error >= 0) {
+                keep(*block, note.date, Read::Failed, old.errors[std::size_t(note.error)], start, filled);
+                return;
+            }
+            if (block->text.size() < filled + note.size + 1)
+                block->text.resize(filled + note.size + 4096);
+            std::memcpy(block->text.data() + filled, old.text.constData() + note.offset, note.size);
+            filled += note.size;
+            keep(*block, note.date, Read::Note, QString(), start, filled);
+        };
+        const auto readNew = [&](const Date &date) {
+            const qsizetype start = filled;
+            int err = 0;
+            const Read read = readNote(dirfd, date, false, block->text, filled, err);
+            keep(*block, date, read, read == Read::Failed ? readFailure(date, err) : QString(), start, filled);
+        };
+        for (const KeptNote &note : old.notes) {
+            while (changed != dates.end() && note.date < *changed)
+                readNew(*changed++);
+            if (changed != dates.end() && *changed == note.date)
+                readNew(*changed++);
+            else
+                copyOld(note);
+        }
+        while (changed != dates.end())
+            readNew(*changed++);
+        finish(*block, filled);
+        m_blocks[index] = std::move(block);
+    }
+    ::close(dirfd);
+}
+
+void NoteSearch::start(const QString &text)
+{
+    m_generation.fetch_add(1);
+    m_pattern = std::make_shared<const Pattern>(text);
+    m_launched = 0;
+    m_nextJob = 0;
+    m_done.clear();
+    m_matchedBlocks = 0;
+    if (m_pattern->isEmpty()) {
+        m_running = false;
+        emit finished();
+        return;
+    }
+    m_running = true;
+    if (m_state == State::Unread)
+        startLoad();
+    else if (m_state == State::Read && (m_readAll || !m_changed.empty()))
+        readChanged();
+    pump();
+}
+
+// Hands the blocks read so far and not yet searched to the matchers, split
+// into one job per thread of about equal bytes; the next blocks go once
+// these are done, so that hits go out in order.
+void NoteSearch::pump()
+{
+    if (!m_running || m_launched != m_nextJob)
+        return;
+    const std::size_t available = m_blocks.size();
+    if (m_matchedBlocks >= available) {
+        finishIfDone();
+        return;
+    }
+    qsizetype bytes = 0;
+    for (std::size_t i = m_matchedBlocks; i < available; ++i)
+        bytes += m_blocks[i]->text.size();
+    const int jobs = int(std::min<std::size_t>(std::size_t(m_threads), available - m_matchedBlocks));
+    const quint64 generation = m_generation.load();
+    std::size_t from = m_matchedBlocks;
+    qsizetype sum = 0;
+    for (int job = 0; job < jobs; ++job) {
+        // [from, to): up to (job + 1) / jobs of the bytes, at least one
+        // block, and one left for each later job.
+        const std::size_t later = std::size_t(jobs - job - 1);
+        const qsizetype share = bytes * (job + 1) / jobs;
+        std::size_t to = from;
+        do {
+            sum += m_blocks[to]->text.size();
+            ++to;
+        } while (to < available - later && sum < share);
+        std::vector<std::shared_ptr<const Block>> blocks(m_blocks.begin() + qsizetype(from),
+                                                         m_blocks.begin() + qsizetype(to));
+        const int id = m_launched++;
+        m_matchers.start([this, generation, id, blocks = std::move(blocks), pattern = m_pattern] {
+            auto batches = std::make_shared<std::vector<Batch>>();
+            for (const auto &block : blocks) {
+                if (m_generation.load() != generation)
+                    return;
+                batches->push_back(findInBlock(block, *pattern));
+            }
+            QMetaObject::invokeMethod(
+                this, [this, generation, id, batches] { matched(generation, id, batches); }, Qt::QueuedConnection);
+        });
+        from = to;
+    }
+    m_matchedBlocks = available;
+}
+
+void NoteSearch::matched(quint64 generation, int job, std::shared_ptr<std::vector<Batch>> batches)
+{
+    if (generation != m_generation.load())
+        return;
+    m_done.emplace(job, std::move(batches));
+    for (auto next = m_done.find(m_nextJob); next != m_done.end(); next = m_done.find(m_nextJob)) {
+        const std::shared_ptr<std::vector<Batch>> ready = std::move(next->second);
+        m_done.erase(next);
+        ++m_nextJob;
+        for (const Batch &batch : *ready) {
+            if (batch.hits.empty())
+                continue;
+            emit found(batch);
+            // A receiver may have started another search.
+            if (generation != m_generation.load())
+                return;
+        }
+    }
+    pump();
+}
+
+void NoteSearch::finishIfDone()
+{
+    if (!m_running || m_launched != m_nextJob || m_matchedBlocks < m_blocks.size() || m_state == State::Reading)
+        return;
+    m_running = false;
+    emit finished();
+}
+
+qsizetype NoteSearch::keptBytes() const
+{
+    qsizetype bytes = qsizetype(m_blocks.capacity() * sizeof(std::shared_ptr<const Block>));
+    for (const auto &block : m_blocks)
+        bytes += block->memory();
+    return bytes;
+}
+
+} // namespace notesearch

@@ -1,0 +1,258 @@
+#include "codepage.h"
+#include "notesearch.h"
+#include "store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using notesearch::Date;
+using notesearch::NoteSearch;
+
+namespace {
+
+QString nameOf(const QDate &d)
+{
+    return store::NoteStore::GetFileName(qint16(d.day()), qint16(d.month()), qint16(d.year()));
+}
+
+void write(const QString &root, const QString &rel, const QByteArray &bytes)
+{
+    QFile f(root + QLatin1Char('/') + rel);
+    QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(),
+             qPrintable(rel));
+}
+
+// Every hit of a search as "2006-03-14|the line|position of the match".
+QStringList search(NoteSearch &search, const QString &text)
+{
+    notesearch::Results results;
+    const auto connection = QObject::connect(&search, &NoteSearch::found, &search,
+                                             [&results](const notesearch::Batch &b) { results.append(b); });
+    QSignalSpy finished(&search, &NoteSearch::finished);
+    search.start(text);
+    if (finished.isEmpty() && !finished.wait(10000))
+        return {QStringLiteral("<no end>")};
+    QObject::disconnect(connection);
+    QStringList rows;
+    for (qsizetype i = 0; i < results.size(); ++i) {
+        const Date d = results.date(i);
+        rows << QStringLiteral("%1-%2-%3|%4|%5")
+                    .arg(d.year)
+                    .arg(d.month, 2, 10, QLatin1Char('0'))
+                    .arg(d.day, 2, 10, QLatin1Char('0'))
+                    .arg(results.line(i))
+                    .arg(results.isUnreadable(i) ? -1 : results.position(i));
+    }
+    return rows;
+}
+
+// The same by the obvious way: every note, newest first, split into lines
+// at CR LF, CR or LF, each line searched with Qt's own case-insensitive
+// comparison.
+QStringList naiveSearch(const std::map<QDate, QByteArray> &notes, const QString &text)
+{
+    QStringList rows;
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    for (auto n = notes.rbegin(); n != notes.rend(); ++n) {
+        const QString note = codepage::toUnicode(n->second);
+        qsizetype start = 0;
+        for (const QString &line : note.split(breaks)) {
+            const qsizetype at = line.indexOf(text, 0, Qt::CaseInsensitive);
+            if (at >= 0 && !text.isEmpty())
+                rows << n->first.toString(QStringLiteral("yyyy-MM-dd")) + '|' + line + '|'
+                            + QString::number(start + at);
+            start += line.size();
+            if (start < note.size())
+                start += note.mid(start, 2) == QLatin1String("\r\n") ? 2 : 1;
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+class tst_notesearch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void matching_data();
+    void matching();
+    void agreesWithNaiveSearch();
+    void keptCurrent_data();
+    void keptCurrent();
+
+private:
+    // 1,300 notes of seeded random letters, with and without their other
+    // case, and line breaks of every kind, two or three days apart; every
+    // third starts with "tea". Three blocks' worth.
+    QTemporaryDir m_dir;
+    std::map<QDate, QByteArray> m_notes;
+    std::vector<QDate> m_dates;   // oldest first
+    QString data() const { return m_dir.filePath(QStringLiteral("data")); }
+};
+
+const QByteArray kAlphabet("aAbBeE \xe9\xc9\x8a\x9a\x9f\xff\xdf\xb5\x80.\r\n\r\n");
+
+void tst_notesearch::initTestCase()
+{
+    QRandomGenerator random(20060314);
+    QDir(m_dir.path()).mkpath(QStringLiteral("data"));
+    QDate day(1990, 1, 1);
+    for (int i = 0; i < 1300; ++i) {
+        day = day.addDays(2 + random.bounded(2));
+        QByteArray note = i % 3 ? QByteArray() : "tea " + QByteArray::number(i) + ' ';
+        const int size = random.bounded(1, 60);
+        for (int c = 0; c < size; ++c)
+            note += kAlphabet.at(random.bounded(int(kAlphabet.size())));
+        m_notes[day] = note;
+        m_dates.push_back(day);
+        write(m_dir.path(), nameOf(day), note);
+    }
+}
+// notes: "name=bytes" pairs, where a name ending in / is a folder. In
+// rows, <reason> stands for what the store says of the unreadable note.
+void tst_notesearch::matching_data()
+{
+    QTest::addColumn<QByteArrayList>("notes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("case does not count")
+        << QByteArrayList{"2006-03-14.txt=Call MARIA\r\nmaria again"} << "Maria"
+        << QStringList{"2006-03-14|Call MARIA|5", "2006-03-14|maria again|12"};
+    QTest::newRow("Windows-1252 letters: \xc3\xa9 finds \xc3\x89, \xc5\xa1 finds \xc5\xa0, \xc3\xbf finds \xc5\xb8")
+        << QByteArrayList{"2006-03-14.txt=CAF\xc9 \x8a\x9f"} << QString::fromUtf8("caf\xc3\xa9 \xc5\xa1\xc3\xbf")
+        << QStringList{QString::fromUtf8("2006-03-14|CAF\xc3\x89 \xc5\xa0\xc5\xb8|0")};
+    QTest::newRow("\xe2\x82\xac is a byte of the notes")
+        << QByteArrayList{"2006-03-14.txt=pay \x80 120"} << QString::fromUtf8("\xe2\x82\xac 1")
+        << QStringList{QString::fromUtf8("2006-03-14|pay \xe2\x82\xac 120|4")};
+    QTest::newRow("a character the notes cannot hold finds nothing")
+        << QByteArrayList{"2006-03-14.txt=caf?"} << QString::fromUtf8("caf\xc4\x89") << QStringList{};
+    QTest::newRow("no match across CR LF") << QByteArrayList{"2006-03-14.txt=end of line\r\nnext"} << "line\r\nnext"
+                                           << QStringList{};
+    QTest::newRow("no match from one note into the next")
+        << QByteArrayList{"2006-03-14.txt=ab", "2006-03-15.txt=cd"} << "dab" << QStringList{};
+    QTest::newRow("newest first, one row a line")
+        << QByteArrayList{"1999-12-31.txt=x tea", "2006-03-14.txt=tea tea\rno\ntea", "1901-01-01.txt=TEA"} << "tea"
+        << QStringList{"2006-03-14|tea tea|0", "2006-03-14|tea|11", "1999-12-31|x tea|2", "1901-01-01|TEA|0"};
+    QTest::newRow("a note that cannot be read is listed with its reason")
+        << QByteArrayList{"2006-03-14.txt/=", "2006-03-13.txt=tea"} << "tea"
+        << QStringList{"2006-03-14|<reason>|-1", "2006-03-13|tea|0"};
+    QTest::newRow("files of no date are no notes")
+        << QByteArrayList{"2006-3-14.txt=tea", "02006-03-14.txt=tea", "2006-02-30.txt=tea", "tea.txt=tea",
+                       "2006-03-14.txt~=tea"}
+        << "tea" << QStringList{};
+    QTest::newRow("empty text finds nothing") << QByteArrayList{"2006-03-14.txt=tea"} << "" << QStringList{};
+}
+
+void tst_notesearch::matching()
+{
+    QFETCH(QByteArrayList, notes);
+    QFETCH(QString, text);
+    QFETCH(QStringList, rows);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("data"));
+    for (const QByteArray &note : std::as_const(notes)) {
+        const QString name = QString::fromLatin1(note.left(note.indexOf('=')));
+        if (name.endsWith('/'))
+            QDir(dir.path()).mkpath(QStringLiteral("data/") + name);
+        else
+            write(dir.path(), QStringLiteral("data/") + name, note.mid(note.indexOf('=') + 1));
+    }
+    const QString reason = store::NoteStore(dir.path()).GetData(14, 3, 2006).error;
+    rows.replaceInStrings(QStringLiteral("<reason>"), reason);
+    NoteSearch s(dir.filePath(QStringLiteral("data")));
+    QCOMPARE(search(s, text), rows);
+}
+
+// Random texts searched by two threads: the same rows as the obvious
+// search, in the same order.
+void tst_notesearch::agreesWithNaiveSearch()
+{
+    QRandomGenerator random(1900);
+    NoteSearch s(data(), 2);
+    int compared = 0;
+    for (int q = 0; q < 120; ++q) {
+        QByteArray text;
+        const int size = random.bounded(1, 5);
+        for (int c = 0; c < size; ++c)
+            text += kAlphabet.at(random.bounded(int(kAlphabet.size()) - 4));   // no line breaks
+        const QString query = codepage::toUnicode(text);
+        const QStringList want = naiveSearch(m_notes, query);
+        QCOMPARE(search(s, query), want);
+        compared += int(want.size());
+    }
+    QVERIFY(compared > 1000);
+}
+
+// The notes change after the first search; the second finds them as they
+// are now, as a search that reads everything anew does. A change names a
+// note by its index, oldest first, and a day after (+1) or before (-1)
+// it, where there is none. The newest 512 notes are the first block, the
+// next 512 the second.
+void tst_notesearch::keptCurrent_data()
+{
+    QTest::addColumn<QStringList>("changes");   // "index[+-1]=bytes"; <none> deletes, <folder> makes one
+    QTest::addColumn<bool>("everything");       // reported as "everything changed"
+    QTest::newRow("a note changed") << QStringList{"700=now with tea"} << false;
+    QTest::newRow("a note deleted") << QStringList{"699=<none>"} << false;
+    QTest::newRow("notes created: newest, between two blocks, oldest")
+        << QStringList{"1299+1=tea", "787+1=tea", "0-1=tea"} << false;
+    QTest::newRow("notes changed in every block")
+        << QStringList{"1200=tea", "1000+1=TEA", "500=<none>", "100=x tea", "3=<none>"} << false;
+    QTest::newRow("everything reported") << QStringList{"700=tea", "3=<none>"} << true;
+    QTest::newRow("a note now unreadable") << QStringList{"700=<folder>"} << false;
+}
+
+void tst_notesearch::keptCurrent()
+{
+    QFETCH(QStringList, changes);
+    QFETCH(bool, everything);
+    NoteSearch s(data(), 2);
+    const QStringList before = search(s, QStringLiteral("tea"));
+    QVERIFY(before.size() > 400);
+
+    std::vector<Date> dates;
+    std::vector<QDate> changed;
+    const auto restore = qScopeGuard([&] {
+        for (const QDate &d : changed) {
+            const QString path = m_dir.filePath(nameOf(d));
+            QDir().rmdir(path);
+            QFile::remove(path);
+            if (m_notes.count(d))
+                write(m_dir.path(), nameOf(d), m_notes[d]);
+        }
+    });
+    for (const QString &change : std::as_const(changes)) {
+        static const QRegularExpression spec(QStringLiteral("^(\\d+)([+-]1)?=(.*)$"));
+        const QRegularExpressionMatch m = spec.match(change);
+        QVERIFY(m.hasMatch());
+        const QDate d = m_dates[m.captured(1).toUInt()].addDays(m.captured(2).toInt());
+        const QString bytes = m.captured(3);
+        const QString path = m_dir.filePath(nameOf(d));
+        QFile::remove(path);
+        if (bytes == QLatin1String("<folder>"))
+            QVERIFY(QDir().mkdir(path));
+        else if (bytes != QLatin1String("<none>"))
+            write(m_dir.path(), nameOf(d), bytes.toLatin1());
+        changed.push_back(d);
+        dates.push_back(Date{qint16(d.day()), qint16(d.month()), qint16(d.year())});
+    }
+    s.notesChanged(dates, everything);
+
+    NoteSearch fresh(data(), 2);
+    const QStringList want = search(fresh, QStringLiteral("tea"));
+    QVERIFY(want != before);
+    QCOMPARE(search(s, QStringLiteral("tea")), want);
+    QVERIFY(s.keptBytes() < 2 * fresh.keptBytes());
+}
+
+QTEST_GUILESS_MAIN(tst_notesearch)
+#include "tst_notesearch.moc"
