@@ -581,10 +581,12 @@ void Form1::setBoxText(int k, const QString &note)
         cell.fillSize = fill.size;
         cell.fillFont = fill.font;
         // The editor text of a note's start is the start of its editor
-        // text: with a CR LF per line break, twice as many characters of the
-        // note as the box can hold are more than enough, and a CR at their
+        // text. The box holds at most fill.chars characters and fill.lines
+        // line breaks, and a CR LF is one character more in the note than in
+        // the box: that many characters of the note and two more (a surrogate
+        // pair is never cut) are more than the box takes, and a CR at their
         // end takes its LF along.
-        qsizetype head = std::min(note.size(), 2 * fill.chars + 1);
+        qsizetype head = std::min(note.size(), fill.chars + fill.lines + 2);
         if (head < note.size() && note.at(head - 1) == u'\r')
             ++head;
         shown = editorTextOfNote(head < note.size() ? note.left(head) : note);
