@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "design.h"
+
 #include "calendar.h"
 #include "frmabout.h"
 #include "monthkeys.h"
@@ -27,40 +29,6 @@ using namespace monthview;
 namespace {
 
 const QString kProgramTitle = QStringLiteral("Kalivo");
-
-// Fonts of the window's design. Where a face is not installed, fontconfig
-// puts its metric twin in its place (Liberation Sans for Arial, Liberation
-// Mono for Courier New), and MS Sans Serif, a small sans of Arial's widths,
-// is asked for as Arial. One family per font: every further family in a
-// list costs a fontconfig search at start-up.
-QFont designFont(const QString &family, QFont::StyleHint hint, double points, bool bold)
-{
-    QFont font(family);
-    font.setStyleHint(hint);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont standardFont(bool bold = false)
-{
-    return designFont(QStringLiteral("Arial"), QFont::SansSerif, 8.25, bold);
-}
-
-QFont arialFont(double points, bool bold = false)
-{
-    return designFont(QStringLiteral("Arial"), QFont::SansSerif, points, bold);
-}
-
-QFont courierFont(double points)
-{
-    return designFont(QStringLiteral("Courier New"), QFont::TypeWriter, points, false);
-}
-
-void placeTwips(QWidget *w, double left, double top, double width, double height)
-{
-    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
 
 double twipsOf(int pixels)
 {
@@ -109,43 +77,24 @@ Form1::~Form1()
     }
 }
 
-QPushButton *Form1::addButton(const QString &name, const QString &caption, int leftTwips, int widthTwips)
-{
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setFont(standardFont());
-    button->setAutoDefault(false);
-    // A click must take the focus, so that the note box being left saves its
-    // note before the click is handled.
-    button->setFocusPolicy(Qt::StrongFocus);
-    placeTwips(button, leftTwips, 0, widthTwips, 255);
-    return button;
-}
-
 void Form1::buildDesign()
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Kalivo 1.0"));
+    design::setUpWindow(this);
     setWindowIcon(appIcon());
     // Each control gets its font of the design on its own: a font for the
     // whole window would be set up for every control's inner parts as well.
 
     // The top bar, left to right in the design; the layout pass moves all
     // but "Print".
-    m_command3 = addButton(QStringLiteral("Command3"), QStringLiteral("Print"), 0, 495);
-    m_command2 = addButton(QStringLiteral("Command2"), QStringLiteral("< Prev Month"), 3960, 1215);
-    m_label1 = new QLabel(this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setFont(arialFont(9, true));
-    m_label1->setAlignment(Qt::AlignCenter);
-    placeTwips(m_label1, 5040, 0, 1935, 255);
-    m_command1 = addButton(QStringLiteral("Command1"), QStringLiteral("Next Month >"), 6600, 1215);
-    m_command10 = addButton(QStringLiteral("Command10"), QStringLiteral("< Yr"), 8280, 495);
-    m_command11 = addButton(QStringLiteral("Command11"), QStringLiteral("Yr >"), 8880, 495);
-    m_command7 = addButton(QStringLiteral("Command7"), QStringLiteral("+"), 9120, 255);
-    m_command8 = addButton(QStringLiteral("Command8"), QStringLiteral("-"), 9360, 255);
-    m_command8->setFont(courierFont(8.25));
-    m_command9 = addButton(QStringLiteral("Command9"), QStringLiteral("About"), 9600, 735);
+    m_command3 = design::makeButton(design::kCommand3, this);
+    m_command2 = design::makeButton(design::kCommand2, this);
+    m_label1 = design::makeLabel(design::kLabel1, this);
+    m_command1 = design::makeButton(design::kCommand1, this);
+    m_command10 = design::makeButton(design::kCommand10, this);
+    m_command11 = design::makeButton(design::kCommand11, this);
+    m_command7 = design::makeButton(design::kCommand7, this);
+    m_command8 = design::makeButton(design::kCommand8, this);
+    m_command9 = design::makeButton(design::kCommand9, this);
 
     const std::pair<QPushButton *, void (Form1::*)()> clicks[] = {
         {m_command1, &Form1::Command1_Click},   {m_command2, &Form1::Command2_Click},
@@ -159,48 +108,10 @@ void Form1::buildDesign()
     }
 
     // Templates of the grid; start-up copies the heading and the note box.
-    auto *heading = new QLabel(QStringLiteral("Label3"), this);
-    heading->setObjectName(QStringLiteral("Label3_0"));
-    heading->setFont(standardFont(true));
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setFrameStyle(QFrame::Box | QFrame::Plain);
-    heading->setLineWidth(1);
-    placeTwips(heading, 120, 960, 975, 255);
-    heading->hide();
-    m_label3[0] = heading;
-
-    auto *box = new NoteBox(0, &m_fills, this);
-    // Latin text reads the same unshaped; scripts that need shaping still
-    // get it. Shaping was most of the cost of filling 31 boxes.
-    QFont noteFont = arialFont(9);
-    noteFont.setStyleStrategy(QFont::PreferNoShaping);
-    box->setFont(noteFont);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(238, 238, 238));
-    box->setPalette(palette);
-    placeTwips(box, 120, 1680, 1095, 375);
-    box->hide();
-    m_text1[0] = box;
-
-    // Day-number buttons: 0 is the template whose size is the base size of
-    // the day numbers; 1 ... 35 stand in five rows of seven until the first
-    // layout pass puts each on its note box.
-    for (int k = 0; k <= 35; ++k) {
-        auto *day = new QPushButton(this);
-        day->setObjectName(QStringLiteral("Command4_%1").arg(k));
-        day->setFont(arialFont(8.25));
-        day->setAutoDefault(false);
-        // A click takes the focus from the note box; Tab passes the day
-        // numbers by and goes from note to note.
-        day->setFocusPolicy(Qt::ClickFocus);
-        if (k == 0) {
-            placeTwips(day, 120, 2160, 375, 250);
-            day->hide();
-        } else {
-            placeTwips(day, 2400 + 480 * ((k - 1) % 7), 1080 + 360 * ((k - 1) / 7), 375, 250);
-        }
-        m_command4[k] = day;
-    }
+    m_label3[0] = design::makeLabel(design::kLabel3Template, this);
+    m_text1[0] = new NoteBox(0, &m_fills, this);
+    for (int k = 0; k <= 35; ++k)
+        m_command4[k] = design::makeButton(design::dayButton(k), this);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -210,8 +121,7 @@ void Form1::buildDesign()
     connect(m_timer1, &QTimer::timeout, this, [this] { guarded([this] { Timer1_Timer(); }); });
     m_timer1->start();
 
-    // Client area 11910 x 8520 twips, centred on the screen.
-    resize(twipsToPixels(11910), twipsToPixels(8520));
+    // Centred on the screen.
     if (const QScreen *s = screen()) {
         const QRect area = s->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
@@ -277,28 +187,14 @@ void Form1::Form_Load()
 
 void Form1::createHeadings()
 {
-    const QLabel *tmpl = m_label3[0];
-    for (int i = 1; i <= 7; ++i) {
-        auto *heading = new QLabel(calendar::ColumnHeading(i), this);
-        heading->setObjectName(QStringLiteral("Label3_%1").arg(i));
-        heading->setFont(tmpl->font());
-        heading->setAlignment(tmpl->alignment());
-        heading->setFrameStyle(tmpl->frameStyle());
-        heading->setLineWidth(tmpl->lineWidth());
-        heading->setGeometry(tmpl->geometry());
-        heading->hide();
-        m_label3[i] = heading;
-    }
+    for (int i = 1; i <= 7; ++i)
+        m_label3[i] = design::makeLabel(design::heading(i), this);
 }
 
 void Form1::createNoteBoxes()
 {
-    const NoteBox *tmpl = m_text1[0];
     for (int k = 1; k <= 35; ++k) {
         auto *box = new NoteBox(k, &m_fills, this);
-        box->setFont(tmpl->font());
-        box->setGeometry(tmpl->geometry());
-        box->hide();
         connect(box, &NoteBox::focusArriving, this, [this](int index, Qt::FocusReason reason) {
             if (reason != Qt::PopupFocusReason)
                 guarded([&] { refreshBox(index); });

@@ -1,5 +1,7 @@
 #include "notebox.h"
 
+#include "design.h"
+
 #include "storabletext.h"
 
 #include <QFocusEvent>
@@ -72,16 +74,7 @@ NoteBox::NoteBox(int index, FillMeasure *fills, QWidget *parent)
     , m_fills(fills)
     , m_textColour(palette().color(QPalette::Text))
 {
-    setObjectName(QStringLiteral("Text1_%1").arg(index));
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // Tab moves on to the next control, as in any form.
-    setTabChangesFocus(true);
-    // Without scroll bars nothing needs the document's full height, and
-    // centring on scroll spares every text change a layout of the
-    // document's last screenful.
-    setCenterOnScroll(true);
+    design::setUpNoteBox(this, index);
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
         if (m_settingText)
             return;
@@ -231,10 +224,12 @@ void NoteBox::fill(const QString &note, bool focused)
         m_fillSize = fill.size;
         m_fillFont = fill.font;
         // The editor text of a note's start is the start of its editor
-        // text: with a CR LF per line break, twice as many characters of the
-        // note as the box can hold are more than enough, and a CR at their
+        // text. The box holds at most fill.chars characters and fill.lines
+        // line breaks, and a CR LF is one character more in the note than in
+        // the box: that many characters of the note and two more (a surrogate
+        // pair is never cut) are more than the box takes, and a CR at their
         // end takes its LF along.
-        qsizetype head = std::min(note.size(), 2 * fill.chars + 1);
+        qsizetype head = std::min(note.size(), fill.chars + fill.lines + 2);
         if (head < note.size() && note.at(head - 1) == u'\r')
             ++head;
         shown = editorTextOfNote(head < note.size() ? note.left(head) : note);

@@ -127,12 +127,20 @@ start_x_session() {
     # Windows mapped before the window manager holds the screen would get no
     # frame. A machine busy with other tests may take seconds to start it:
     # 20 at most.
-    openbox --sm-disable > "$tmp/openbox.log" 2>&1 &
-    wm_pid=$!
-    for _ in $(seq 400); do
-        wm_ready && return 0
-        kill -0 "$wm_pid" 2>/dev/null || break
-        sleep 0.05
+    # One that ends before it is ready (a busy X server can make it give
+    # up) is started again, twice at most.
+    local try
+    for try in 1 2 3; do
+        openbox --sm-disable > "$tmp/openbox.log" 2>&1 &
+        wm_pid=$!
+        for _ in $(seq 400); do
+            wm_ready && return 0
+            kill -0 "$wm_pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -0 "$wm_pid" 2>/dev/null && return 1
+        wait "$wm_pid" 2>/dev/null
+        wm_pid=
     done
     return 1
 }

@@ -7,12 +7,17 @@
 #include "workfolder.h"
 
 #include "codepage.h"
+#include "design.h"
+#include "form1.h"
 #include "store.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +44,8 @@ private slots:
     void otherNotesLeaveMeasuredMonthsAlone();
     void folderFailuresNameThePath();
     void floorsDoTheirWork();
+    void floorWindowControlsAreTheMonthViews_data();
+    void floorWindowControlsAreTheMonthViews();
     void startupTimerNamesAMissingDisplay();
     void startupTimerSeesTheWindowMapped();
 };
@@ -256,6 +263,95 @@ void tst_Bench::floorsDoTheirWork()
     QCOMPARE(bench::writeSyncRename(base + "/.t.tmp", base + "/full", "x", 1), -1LL);
 }
 
+// The bare window builds its controls from the design table; the month view
+// builds them too, and they must come out the same, or the start-up floor
+// measures another window.
+void tst_Bench::floorWindowControlsAreTheMonthViews_data()
+{
+    using namespace monthview::design;
+    QTest::addColumn<QString>("name");
+    for (const Control *control : kTopBar)
+        QTest::newRow(control->name) << QString::fromLatin1(control->name);
+    QTest::newRow("heading template") << QStringLiteral("Label3_0");
+    QTest::newRow("first heading") << QStringLiteral("Label3_1");
+    QTest::newRow("last heading") << QStringLiteral("Label3_7");
+    QTest::newRow("note box template") << QStringLiteral("Text1_0");
+    QTest::newRow("first note box") << QStringLiteral("Text1_1");
+    QTest::newRow("last note box") << QStringLiteral("Text1_35");
+    QTest::newRow("day button template") << QStringLiteral("Command4_0");
+    QTest::newRow("first day button") << QStringLiteral("Command4_1");
+    QTest::newRow("day button in the second row") << QStringLiteral("Command4_9");
+    QTest::newRow("last day button") << QStringLiteral("Command4_35");
+}
+
+void tst_Bench::floorWindowControlsAreTheMonthViews()
+{
+    using namespace monthview;
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    Platform p;
+    p.today = QDate(2026, 3, 14);
+    p.workingFolder = folder.path();
+    p.showMessage = [](QWidget *, const QString &, const QString &) {};
+    // Before the first layout pass: the controls as the form draws them.
+    Form1 form(p);
+    form.Form_Load();
+    QWidget window;
+    design::setUpWindow(&window);
+    QCOMPARE(window.objectName(), form.objectName());
+    QCOMPARE(window.windowTitle(), form.windowTitle());
+    QCOMPARE(window.size(), form.size());
+
+    const QString base = name.section(QLatin1Char('_'), 0, 0);
+    const int index = name.contains(QLatin1Char('_')) ? name.section(QLatin1Char('_'), 1).toInt() : -1;
+    QWidget *made = nullptr;
+    if (base == QLatin1String("Text1")) {
+        auto *box = new QPlainTextEdit(&window);
+        design::setUpNoteBox(box, index);
+        made = box;
+    } else if (base == QLatin1String("Command4")) {
+        made = design::makeButton(design::dayButton(index), &window);
+    } else if (base == QLatin1String("Label3")) {
+        made = design::makeLabel(design::heading(index), &window);
+    } else {
+        for (const design::Control *control : design::kTopBar) {
+            if (name == QLatin1String(control->name))
+                made = control->kind == design::Kind::Label ? static_cast<QWidget *>(design::makeLabel(*control, &window))
+                                                            : design::makeButton(*control, &window);
+        }
+    }
+    QVERIFY(made);
+    QWidget *real = form.findChild<QWidget *>(name);
+    QVERIFY(real);
+    QCOMPARE(made->objectName(), name);
+    QVERIFY2(real->inherits(made->metaObject()->className()), real->metaObject()->className());
+    QCOMPARE(made->geometry(), real->geometry());
+    QCOMPARE(made->font(), real->font());
+    QCOMPARE(made->font().family(), real->font().family());
+    QCOMPARE(made->focusPolicy(), real->focusPolicy());
+    QCOMPARE(made->isHidden(), real->isHidden());
+    QCOMPARE(made->palette().color(QPalette::Base), real->palette().color(QPalette::Base));
+    if (auto *button = qobject_cast<QPushButton *>(made)) {
+        QCOMPARE(button->text(), qobject_cast<QPushButton *>(real)->text());
+        QCOMPARE(button->autoDefault(), qobject_cast<QPushButton *>(real)->autoDefault());
+    } else if (auto *label = qobject_cast<QLabel *>(made)) {
+        const auto *other = qobject_cast<QLabel *>(real);
+        QCOMPARE(label->text(), other->text());
+        QCOMPARE(label->alignment(), other->alignment());
+        QCOMPARE(label->frameStyle(), other->frameStyle());
+        QCOMPARE(label->lineWidth(), other->lineWidth());
+    } else {
+        auto *box = qobject_cast<QPlainTextEdit *>(made);
+        const auto *other = qobject_cast<QPlainTextEdit *>(real);
+        QCOMPARE(box->verticalScrollBarPolicy(), other->verticalScrollBarPolicy());
+        QCOMPARE(box->horizontalScrollBarPolicy(), other->horizontalScrollBarPolicy());
+        QCOMPARE(box->lineWrapMode(), other->lineWrapMode());
+        QCOMPARE(box->tabChangesFocus(), other->tabChangesFocus());
+        QCOMPARE(box->centerOnScroll(), other->centerOnScroll());
+    }
+}
+
 void tst_Bench::startupTimerNamesAMissingDisplay()
 {
     bench::StartupTimer timer(":4711");
@@ -329,5 +425,5 @@ void tst_Bench::startupTimerSeesTheWindowMapped()
     server.waitForFinished();
 }
 
-QTEST_GUILESS_MAIN(tst_Bench)
+QTEST_MAIN(tst_Bench)
 #include "tst_bench.moc"

@@ -1,0 +1,121 @@
+#include "design.h"
+
+#include "calendar.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace monthview::design {
+
+namespace {
+
+QString objectName(const Control &control)
+{
+    const QString name = QLatin1String(control.name);
+    return control.index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(control.index);
+}
+
+} // namespace
+
+LayoutSizes designSizes()
+{
+    LayoutSizes s;
+    s.titleWidth = kLabel1.place.width;
+    s.titleHeight = kLabel1.place.height;
+    s.headingHeight = kLabel3Template.place.height;
+    s.prevMonthWidth = kCommand2.place.width;
+    s.aboutWidth = kCommand9.place.width;
+    s.minusWidth = kCommand8.place.width;
+    s.plusWidth = kCommand7.place.width;
+    s.nextYearWidth = kCommand11.place.width;
+    s.prevYearWidth = kCommand10.place.width;
+    s.dayButtonWidth = dayButton(1).place.width;
+    return s;
+}
+
+QFont makeFont(const Font &font)
+{
+    QFont f(QLatin1String(font.family));
+    f.setStyleHint(font.hint);
+    f.setPointSizeF(font.points);
+    f.setBold(font.bold);
+    if (font.strategy != QFont::PreferDefault)
+        f.setStyleStrategy(font.strategy);
+    return f;
+}
+
+void placeTwips(QWidget *widget, const TwipRect &place)
+{
+    widget->setGeometry(twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
+                        twipsToPixels(place.height));
+}
+
+void setUpWindow(QWidget *window)
+{
+    window->setObjectName(QLatin1String(kWindowName));
+    window->setWindowTitle(QLatin1String(kWindowTitle));
+    window->resize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+}
+
+// Each control gets its font of the design on its own: a font for the whole
+// window would be set up for every control's inner parts as well.
+QPushButton *makeButton(const Control &control, QWidget *parent)
+{
+    auto *button = new QPushButton(QLatin1String(control.caption), parent);
+    button->setObjectName(objectName(control));
+    button->setFont(makeFont(control.font));
+    button->setAutoDefault(false);
+    // A click must take the focus, so that the note box being left saves its
+    // note before the click is handled. Tab passes the day numbers by and
+    // goes from note to note.
+    button->setFocusPolicy(control.kind == Kind::DayButton ? Qt::ClickFocus : Qt::StrongFocus);
+    placeTwips(button, control.place);
+    if (control.hidden)
+        button->hide();
+    return button;
+}
+
+QLabel *makeLabel(const Control &control, QWidget *parent)
+{
+    const bool column = control.kind == Kind::Heading && control.index >= 1;
+    auto *label = new QLabel(column ? calendar::ColumnHeading(control.index) : QLatin1String(control.caption), parent);
+    label->setObjectName(objectName(control));
+    label->setFont(makeFont(control.font));
+    label->setAlignment(Qt::AlignCenter);
+    if (control.kind == Kind::Heading) {
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+    }
+    placeTwips(label, control.place);
+    if (control.hidden)
+        label->hide();
+    return label;
+}
+
+void setUpNoteBox(QPlainTextEdit *box, int k)
+{
+    const Control control = noteBox(k);
+    box->setObjectName(objectName(control));
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab moves on to the next control, as in any form.
+    box->setTabChangesFocus(true);
+    // Without scroll bars nothing needs the document's full height, and
+    // centring on scroll spares every text change a layout of the
+    // document's last screenful.
+    box->setCenterOnScroll(true);
+    box->setFont(makeFont(control.font));
+    if (k == 0) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, QColor::fromRgb(kText1TemplateBase));
+        box->setPalette(palette);
+    }
+    placeTwips(box, control.place);
+    if (control.hidden)
+        box->hide();
+}
+
+} // namespace monthview::design
