@@ -319,10 +319,14 @@ void registerCases(const Settings &settings)
                 QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
                 failIf(state, form.displayedMonth() != kNextMonth, QStringLiteral("\"Next Month >\" did not move on"));
             },
+            // The click must save crash-safely, so its floor writes the
+            // note as the save row's floor does: write, flush, rename.
             [](benchmark::State &state) {
                 static const QByteArray note = bench::noteText(kNoteSize, 7);
                 readNotes(state, fixture->nextMonthPaths);
-                failIf(state, bench::writeFile(fixture->floorNote, note.constData(), note.size()) < 0,
+                failIf(state,
+                       bench::writeSyncRename(fixture->floorNote + ".tmp", fixture->floorNote, note.constData(),
+                                              note.size()) < 0,
                        QStringLiteral("writing a note failed"));
             },
             [](benchmark::State &state) { waitForDisk(state, *views->navigate); });
