@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <array>
+#include <exception>
 #include <functional>
 
 class QLabel;
@@ -192,3 +193,22 @@ private:
     bool m_unloaded = false;
     QSize m_laidOutFor;         // outer size of the last layout pass
 };
+
+// Qt must never see an exception leave one of its callbacks.
+template <typename Handler>
+void Form1::guarded(Handler &&handler) noexcept
+{
+    try {
+        handler();
+    } catch (const std::exception &e) {
+        try {
+            tellUser(QStringLiteral("Something went wrong: %1").arg(QString::fromLocal8Bit(e.what())));
+        } catch (...) {
+        }
+    } catch (...) {
+        try {
+            tellUser(QStringLiteral("Something went wrong."));
+        } catch (...) {
+        }
+    }
+}
