@@ -22,7 +22,7 @@ std::function<store::Note(qint16)> lookup(const Notes &notes, QList<int> *asked 
     return [notes, asked](qint16 year) {
         if (asked)
             asked->append(year);
-        return store::Note{notes.value(year), {}};
+        return store::Note{notes.value(year), {}, {}};
     };
 }
 
