@@ -87,7 +87,7 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_notes(platform.workingFolder)
-    , m_unsaved(m_notes)
+    , m_unsaved(m_notes, [this](const QString &text) { tellUser(text); })
 {
     m_windows.add(this);
     buildDesign();
@@ -261,6 +261,8 @@ void Form1::Form_Load()
     createNoteBoxes();
     m_watch = new NoteWatch(m_platform.workingFolder + QLatin1String("/data"), this);
     connect(m_watch, &NoteWatch::changed, this, &Form1::notesChangedOutside);
+    // Listing data/ costs with many notes: after the first rendering.
+    QTimer::singleShot(0, this, [this] { guarded([this] { m_notes.removeLeftovers(); }); });
     m_loaded = true;
 }
 
@@ -458,7 +460,7 @@ void Form1::ShowMonth(qint16 month, qint16 year)
 store::Note Form1::noteOf(const NoteDate &date) const
 {
     if (const QString *kept = m_unsaved.textOf(date))
-        return store::Note{*kept, QString()};
+        return store::Note{*kept, QString(), store::Stamp()};
     return m_notes.GetData(date.day, date.month, date.year);
 }
 
@@ -498,16 +500,14 @@ bool Form1::UpdateDay(qint16 Index, qint16 month, qint16 year)
     if (!box->isEdited())
         return true;
 
-    const QString text = box->noteText();
-    const bool saved = saveNote(date, text);
-    // Saved or kept for a later try: either way the box now matches it.
-    box->markSaved(text);
-    return saved;
+    return saveNote(box, box->noteText());
 }
 
-bool Form1::saveNote(const NoteDate &date, const QString &text)
+bool Form1::saveNote(NoteBox *box, const QString &text)
 {
-    const UnsavedNotes::Outcome outcome = m_unsaved.save(date, text);
+    const UnsavedNotes::Outcome outcome = m_unsaved.save(box->date(), text, box->origin());
+    // Saved or kept for a later try: either way the box now matches it.
+    box->markSaved(text, outcome.stamp);
     // The first note of a fresh working folder made its notes folder.
     if (outcome.saved && m_watch && !m_watch->isWatching())
         m_watch->rewatch();
@@ -529,9 +529,7 @@ void Form1::saveEditedBoxes(qint16 month, qint16 year, bool keepFocusedDate)
         if (keepFocusedDate && k == FocusIndex
             && box->date() == NoteDate{calendar::GetDay(static_cast<qint16>(k), month, year), month, year})
             continue;
-        const QString text = box->noteText();
-        saveNote(box->date(), text);
-        box->markSaved(text);
+        saveNote(box, box->noteText());
     }
 }
 
@@ -718,8 +716,9 @@ bool Form1::Form_Unload()
     m_unloaded = true;
     m_timer1->stop();
     // The last saves' names reach the disk before the program ends.
-    if (const store::Result synced = m_notes.waitForDisk(); !synced.ok())
-        qWarning("Kalivo: %s", qPrintable(synced.error));
+    if (const store::Result synced = m_notes.waitForDisk(); !synced.ok() && m_platform.showMessage)
+        m_platform.showMessage(this, kProgramTitle,
+                               synced.error + QStringLiteral("\n\nThe last changes to your notes may be lost."));
     // A page that cannot be deleted stays behind; shutdown goes on.
     for (const QString &error : report::DeleteReports(m_platform.workingFolder))
         qWarning("Kalivo: %s", qPrintable(error));

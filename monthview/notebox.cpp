@@ -120,6 +120,11 @@ void NoteBox::showNote(const NoteDate &date, const store::Note &note, bool focus
 {
     const bool sameDate = m_date == date;
     m_date = date;
+    // The note being typed stays as it is, cursor and all, and goes on from
+    // the version its edit started from.
+    if (m_edited && sameDate && note.ok() && !m_unreadable)
+        return;
+    m_stamp = note.stamp;
     if (!note.ok()) {
         showUnreadable(note.error);
         return;
@@ -131,9 +136,6 @@ void NoteBox::showNote(const NoteDate &date, const store::Note &note, bool focus
         fill(note.text, focused);
         return;
     }
-    // The note being typed stays as it is, cursor and all.
-    if (m_edited && sameDate)
-        return;
     if (!m_edited && m_note == note.text) {
         // Same text for another date: the undo history belongs to the old one.
         if (!sameDate && (document()->isUndoAvailable() || document()->isRedoAvailable()))
@@ -223,7 +225,7 @@ void NoteBox::showWholeNote()
 
 void NoteBox::showUnreadable(const QString &error)
 {
-    const QString shown = QStringLiteral("This note cannot be read; Kalivo leaves its file alone.\n%1").arg(error);
+    const QString shown = QStringLiteral("Kalivo cannot show this note and leaves its file alone.\n%1").arg(error);
     if (m_unreadable && m_shownRaw == shown)
         return;
     m_unreadable = true;
@@ -251,11 +253,12 @@ QString NoteBox::noteText() const
     return noteOfRawEditorText(raw);
 }
 
-void NoteBox::markSaved(const QString &note)
+void NoteBox::markSaved(const QString &note, const store::Stamp &stamp)
 {
     if (!m_edited)
         return;
     m_note = note;
+    m_stamp = stamp;
     m_shownRaw = document()->toRawText();
     m_edited = false;
 }
