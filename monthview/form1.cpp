@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <exception>
@@ -261,8 +262,11 @@ void Form1::Form_Load()
     createNoteBoxes();
     m_watch = new NoteWatch(m_platform.workingFolder + QLatin1String("/data"), this);
     connect(m_watch, &NoteWatch::changed, this, &Form1::notesChangedOutside);
-    // Listing data/ costs with many notes: after the first rendering.
-    QTimer::singleShot(0, this, [this] { guarded([this] { m_notes.removeLeftovers(); }); });
+    // Listing data/ takes tens of milliseconds with 50,000 notes: on a
+    // thread of its own, once the first rendering is done.
+    QTimer::singleShot(0, this, [this] {
+        QThreadPool::globalInstance()->start([notes = m_notes] { notes.removeLeftovers(); });
+    });
     m_loaded = true;
 }
 

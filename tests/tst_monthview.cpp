@@ -26,6 +26,8 @@
 #include <memory>
 
 #include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using monthview::TwipRect;
 
@@ -131,6 +133,17 @@ struct Run {
         return b;
     }
 };
+
+// The id of a process that has ended; ids are handed out in turn, so it
+// stays free for the test's short time.
+pid_t endedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
 
 QColor colourOf(const QPlainTextEdit *b)
 {
@@ -240,6 +253,8 @@ void tst_monthview::startUp()
     if (marker == QLatin1String("folder"))
         QDir(s.dir.path()).mkpath(QStringLiteral("ft.txt/inside"));
     s.write(QStringLiteral("data/2006-12-31.txt"), "not read at start-up");
+    const QString leftover = QStringLiteral("data/.2006-12-31.txt.%1.1.tmp").arg(endedProcess());
+    s.write(leftover, "left by a save that was killed");
 
     s.start(QDate(2006, 12, 31));
     QCOMPARE(s.rec.messages, greets ? QStringList{QStringLiteral("Kalivo|") + kWelcome} : QStringList{});
@@ -267,6 +282,11 @@ void tst_monthview::startUp()
     }
     QVERIFY(s.box(0)->isHidden());
     QVERIFY(s.day(0)->isHidden());
+
+    // The temporary file goes once the program runs, not during start-up.
+    QVERIFY(QFileInfo::exists(s.path(leftover)));
+    QTRY_VERIFY(!QFileInfo::exists(s.path(leftover)));
+    QCOMPARE(s.read(QStringLiteral("data/2006-12-31.txt")), QByteArray("not read at start-up"));
 }
 
 void tst_monthview::commandLine_data()
