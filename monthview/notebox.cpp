@@ -225,7 +225,8 @@ void NoteBox::showWholeNote()
 
 void NoteBox::showUnreadable(const QString &error)
 {
-    const QString shown = QStringLiteral("Kalivo cannot show this note and leaves its file alone.\n%1").arg(error);
+    // The reason first: a box shows only a few lines.
+    const QString shown = QStringLiteral("%1\nKalivo leaves this file alone.").arg(error);
     if (m_unreadable && m_shownRaw == shown)
         return;
     m_unreadable = true;
