@@ -2,6 +2,7 @@
 
 #include "calendar.h"
 #include "frmabout.h"
+#include "leftoversweep.h"
 #include "report.h"
 
 #include <QCloseEvent>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <exception>
@@ -262,11 +262,7 @@ void Form1::Form_Load()
     createNoteBoxes();
     m_watch = new NoteWatch(m_platform.workingFolder + QLatin1String("/data"), this);
     connect(m_watch, &NoteWatch::changed, this, &Form1::notesChangedOutside);
-    // Listing data/ takes tens of milliseconds with 50,000 notes: on a
-    // thread of its own, once the first rendering is done.
-    QTimer::singleShot(0, this, [this] {
-        QThreadPool::globalInstance()->start([notes = m_notes] { notes.removeLeftovers(); });
-    });
+    new LeftoverSweep(m_notes, this);
     m_loaded = true;
 }
 
