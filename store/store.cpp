@@ -301,7 +301,8 @@ bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint
         return true;
     if (st.st_size > kMaxNoteSize) {
         result.error = failure("write", day, month, year,
-                               QStringLiteral("it was changed outside Kalivo into a file too large to keep a copy of (%1)")
+                               QStringLiteral("it was changed outside Kalivo into a file too large to keep "
+                                              "a copy of (%1)")
                                    .arg(mebibytes(st.st_size)));
         return false;
     }
@@ -502,10 +503,9 @@ Result NoteStore::waitForDisk() const
         if (err == 0 && m_syncs->error(*folder) != 0)
             err = m_syncs->syncNow(*folder);
         if (err != 0) {
+            const QString where = folder == &m_dataDir ? QStringLiteral("data/") : QStringLiteral("the working folder");
             Result result;
-            result.error = QStringLiteral("Cannot write %1 to the disk: %2")
-                               .arg(folder == &m_dataDir ? QStringLiteral("data/") : QStringLiteral("the working folder"),
-                                    reason(err));
+            result.error = QStringLiteral("Cannot write %1 to the disk: %2").arg(where, reason(err));
             return result;
         }
     }
