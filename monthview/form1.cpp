@@ -5,6 +5,7 @@
 #include "calendar.h"
 #include "frmabout.h"
 #include "monthkeys.h"
+#include "leftoversweep.h"
 #include "report.h"
 #include "screenreadernames.h"
 
@@ -37,7 +38,7 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_notes(platform.workingFolder)
-    , m_unsaved(m_notes)
+    , m_unsaved(m_notes, [this](const QString &text) { tellUser(text); })
 {
     m_windows.add(this);
     buildDesign();
@@ -158,6 +159,7 @@ void Form1::Form_Load()
     connect(m_watch, &NoteWatch::changed, this, &Form1::notesChangedOutside);
     m_names = new ScreenReaderNames(*this);
     installMonthKeys(*this);
+    new LeftoverSweep(m_notes, this);
     m_loaded = true;
 }
 
@@ -233,7 +235,7 @@ void Form1::ShowMonth(qint16 month, qint16 year)
 store::Note Form1::noteOf(const NoteDate &date) const
 {
     if (const QString *kept = m_unsaved.textOf(date))
-        return store::Note{*kept, QString()};
+        return store::Note{*kept, QString(), store::Stamp()};
     return m_notes.GetData(date.day, date.month, date.year);
 }
 
@@ -274,16 +276,14 @@ bool Form1::UpdateDay(qint16 Index, qint16 month, qint16 year)
     if (!box->isEdited())
         return true;
 
-    const QString text = box->noteText();
-    const bool saved = saveNote(date, text);
-    // Saved or kept for a later try: either way the box now matches it.
-    box->markSaved(text);
-    return saved;
+    return saveNote(box, box->noteText());
 }
 
-bool Form1::saveNote(const NoteDate &date, const QString &text)
+bool Form1::saveNote(NoteBox *box, const QString &text)
 {
-    const UnsavedNotes::Outcome outcome = m_unsaved.save(date, text);
+    const UnsavedNotes::Outcome outcome = m_unsaved.save(box->date(), text, box->origin());
+    // Saved or kept for a later try: either way the box now matches it.
+    box->markSaved(text, outcome.stamp);
     // The first note of a fresh working folder made its notes folder.
     if (outcome.saved && m_watch && !m_watch->isWatching())
         m_watch->rewatch();
@@ -305,9 +305,7 @@ void Form1::saveEditedBoxes(qint16 month, qint16 year, bool keepFocusedDate)
         if (keepFocusedDate && k == FocusIndex
             && box->date() == NoteDate{calendar::GetDay(static_cast<qint16>(k), month, year), month, year})
             continue;
-        const QString text = box->noteText();
-        saveNote(box->date(), text);
-        box->markSaved(text);
+        saveNote(box, box->noteText());
     }
 }
 

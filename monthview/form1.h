@@ -138,7 +138,7 @@ private:
     void refreshBox(int k);
     void notesChangedOutside(const QSet<monthview::NoteDate> &dates, bool everything);
     void saveEditedBoxes(qint16 month, qint16 year, bool keepFocusedDate);
-    bool saveNote(const monthview::NoteDate &date, const QString &text);
+    bool saveNote(monthview::NoteBox *box, const QString &text);
     void setDayEmphasis(int k, bool emphasised);
     void zoomNotes(int points);
     void showMonthOf(monthview::MonthYear shown);

@@ -189,6 +189,11 @@ void NoteBox::showNote(const NoteDate &date, const store::Note &note, bool focus
 {
     const bool sameDate = m_date == date;
     m_date = date;
+    // The note being typed stays as it is, cursor and all, and goes on from
+    // the version its edit started from.
+    if (m_edited && sameDate && note.ok() && !m_unreadable)
+        return;
+    m_stamp = note.stamp;
     if (!note.ok()) {
         showUnreadable(note.error);
         return;
@@ -200,9 +205,6 @@ void NoteBox::showNote(const NoteDate &date, const store::Note &note, bool focus
         fill(note.text, focused);
         return;
     }
-    // The note being typed stays as it is, cursor and all.
-    if (m_edited && sameDate)
-        return;
     if (!m_edited && m_note == note.text) {
         // Same text for another date: the undo history belongs to the old one.
         if (!sameDate && (document()->isUndoAvailable() || document()->isRedoAvailable()))
@@ -310,7 +312,8 @@ void NoteBox::placeCaret(qsizetype position)
 
 void NoteBox::showUnreadable(const QString &error)
 {
-    const QString shown = QStringLiteral("This note cannot be read; Kalivo leaves its file alone.\n%1").arg(error);
+    // The reason first: a box shows only a few lines.
+    const QString shown = QStringLiteral("%1\nKalivo leaves this file alone.").arg(error);
     if (m_unreadable && m_shownRaw == shown)
         return;
     m_unreadable = true;
@@ -338,11 +341,12 @@ QString NoteBox::noteText() const
     return noteOfRawEditorText(raw);
 }
 
-void NoteBox::markSaved(const QString &note)
+void NoteBox::markSaved(const QString &note, const store::Stamp &stamp)
 {
     if (!m_edited)
         return;
     m_note = note;
+    m_stamp = stamp;
     m_shownRaw = document()->toRawText();
     m_edited = false;
 }

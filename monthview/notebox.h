@@ -74,9 +74,13 @@ public:
     // line breaks.
     QString noteText() const;
 
-    // The text now stands as the box's note: it was saved, or it is kept
-    // for a later try.
-    void markSaved(const QString &note);
+    // What an edit of the box starts from: the note it was filled with or
+    // last saved, and the stamp of that note's file.
+    store::Origin origin() const { return {m_stamp, m_note}; }
+
+    // The text now stands as the box's note: it was saved (the file's stamp
+    // is now `stamp`), or it is kept for a later try.
+    void markSaved(const QString &note, const store::Stamp &stamp);
 
     void setColour(Colour colour);
 
@@ -123,6 +127,7 @@ private:
     QColor m_textColour;        // of a readable note
     NoteDate m_date;            // day 0 before the first rendering
     QString m_note;             // as last read or saved, CR LF line breaks
+    store::Stamp m_stamp;       // of m_note's file then
     QString m_shownRaw;         // the document's raw text when it last matched m_note
     bool m_edited = false;      // the user changed the document since then
     bool m_unreadable = false;  // its file exists but cannot be read: never saved

@@ -10,45 +10,67 @@ QString describe(const NoteDate &date)
     return QStringLiteral("%1 %2 %3").arg(date.day).arg(calendar::MonthName(date.month)).arg(date.year);
 }
 
-UnsavedNotes::UnsavedNotes(const store::NoteStore &notes)
+namespace {
+
+QString keptCopyMessage(const NoteDate &date, const QString &copy)
+{
+    return QStringLiteral("The note of %1 was changed outside Kalivo while you were editing it.\n\n"
+                          "Your text is now the note; the other version is kept as %2.")
+        .arg(describe(date), copy);
+}
+
+} // namespace
+
+UnsavedNotes::UnsavedNotes(const store::NoteStore &notes, std::function<void(const QString &)> tell)
     : m_store(notes)
+    , m_tell(std::move(tell))
 {
 }
 
-// The store's error, or empty when the write or deletion worked.
-QString UnsavedNotes::write(const NoteDate &date, const QString &text) const
+store::Result UnsavedNotes::write(const NoteDate &date, const QString &text, const store::Origin &origin) const
 {
-    const store::Result result = text.isEmpty() ? m_store.DeleteData(date.day, date.month, date.year)
-                                                : m_store.UpdateData(date.day, date.month, date.year, text);
-    return result.error;
+    return text.isEmpty() ? m_store.DeleteData(date.day, date.month, date.year, &origin)
+                          : m_store.UpdateData(date.day, date.month, date.year, text, &origin);
 }
 
-UnsavedNotes::Outcome UnsavedNotes::save(const NoteDate &date, const QString &text)
+UnsavedNotes::Outcome UnsavedNotes::save(const NoteDate &date, const QString &text, const store::Origin &origin)
 {
-    QString error = write(date, text);
-    if (error.isEmpty()) {
-        m_notes.erase(date);
-        return {true, QString()};
-    }
-    const bool known = m_notes.contains(date);
+    const auto known = m_notes.find(date);
+    // A note kept after a failure goes on from the version its first save
+    // found: what the box saw since is the kept text, not the file.
+    const store::Origin from = known != m_notes.end() ? known->second.origin : origin;
+    const store::Result result = write(date, text, from);
     Outcome outcome;
-    if (!known) {
-        outcome.tell = QStringLiteral("The note of %1 could not be saved.\n\n%2\n\n"
-                                      "Its text stays on the screen, and Kalivo saves it as soon as it can.")
-                           .arg(describe(date), error);
+    outcome.stamp = result.stamp;
+    if (!result.keptCopy.isEmpty())
+        outcome.tell = keptCopyMessage(date, result.keptCopy);
+    if (result.ok()) {
+        m_notes.erase(date);
+        outcome.saved = true;
+        return outcome;
     }
-    m_notes[date] = Kept{text, std::move(error)};
+    if (known == m_notes.end()) {
+        if (!outcome.tell.isEmpty())
+            outcome.tell += QStringLiteral("\n\n");
+        outcome.tell += QStringLiteral("The note of %1 could not be saved.\n\n%2\n\n"
+                                       "Its text stays on the screen, and Kalivo saves it as soon as it can.")
+                            .arg(describe(date), result.error);
+    }
+    m_notes[date] = Kept{text, result.error, store::Origin{result.stamp, from.text}};
     return outcome;
 }
 
 void UnsavedNotes::retry()
 {
     for (auto it = m_notes.begin(); it != m_notes.end();) {
-        QString error = write(it->first, it->second.text);
-        if (error.isEmpty()) {
+        const store::Result result = write(it->first, it->second.text, it->second.origin);
+        if (!result.keptCopy.isEmpty() && m_tell)
+            m_tell(keptCopyMessage(it->first, result.keptCopy));
+        if (result.ok()) {
             it = m_notes.erase(it);
         } else {
-            it->second.error = std::move(error);
+            it->second.error = result.error;
+            it->second.origin.stamp = result.stamp;
             ++it;
         }
     }

@@ -1,33 +1,40 @@
 #pragma once
 
 #include "notedate.h"
+#include "store.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
-
-namespace store { class NoteStore; }
 
 namespace monthview {
 
 // The notes that could not be saved yet, with their text and why. A note
 // stays here until a save of it works; the month view shows the kept text
 // in its cell meanwhile, and closing asks before it gives the notes up.
+//
+// Every save names the version of the note its edit started from: when
+// the file changed outside the program since, the store keeps that other
+// version as a copy, and the user hears of it once, with the copy's name.
 class UnsavedNotes
 {
 public:
-    explicit UnsavedNotes(const store::NoteStore &notes);
+    // tell: what a retry has to tell the user.
+    explicit UnsavedNotes(const store::NoteStore &notes, std::function<void(const QString &)> tell = {});
 
     struct Outcome {
         bool saved = false;
-        QString tell;   // what to tell the user; empty when nothing new failed
+        QString tell;         // what to tell the user; empty when nothing new happened
+        store::Stamp stamp;   // of the note as saved, or of the version a later try starts from
     };
 
     // Writes `text` as the note of `date`, or deletes the note when the text
-    // is empty. A failure keeps the text for a later try and is told once per
-    // note: a note that failed before fails quietly.
-    Outcome save(const NoteDate &date, const QString &text);
+    // is empty; `origin` is what the edit started from (a kept note goes on
+    // from its own). A failure keeps the text for a later try and is told
+    // once per note: a note that failed before fails quietly.
+    Outcome save(const NoteDate &date, const QString &text, const store::Origin &origin);
 
     // Tries every kept note again; each that works leaves the list.
     void retry();
@@ -50,11 +57,13 @@ private:
     struct Kept {
         QString text;
         QString error;
+        store::Origin origin;
     };
 
-    QString write(const NoteDate &date, const QString &text) const;
+    store::Result write(const NoteDate &date, const QString &text, const store::Origin &origin) const;
 
     const store::NoteStore &m_store;
+    std::function<void(const QString &)> m_tell;
     std::map<NoteDate, Kept> m_notes;
 };
 

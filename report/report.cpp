@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #if defined(__SSE2__)
@@ -140,6 +141,15 @@ void PageWriter::appendEscaped(const QByteArray &note)
     }
 }
 
+// temp/ belongs to the working folder: a symbolic link of that name is
+// never followed, so that no page is made in, or deleted from, a folder
+// elsewhere.
+bool isLink(const QByteArray &path)
+{
+    struct stat st;
+    return ::lstat(path.constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
 // "report-" + 32 letters A ... Z in drawing order + ".htm".
 QByteArray drawName(const std::function<float()> &nextRandom)
 {
@@ -228,6 +238,10 @@ Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
     }
 
     const QByteArray tempDir = QFile::encodeName(workingFolder) + "/temp";
+    if (isLink(tempDir)) {
+        return {QString(), QStringLiteral("Cannot write temp/: it is a link to another folder, and report pages "
+                                          "go only into a temp/ folder of the working folder's own.")};
+    }
     // The page is always a new file, for the user alone: an existing file of
     // that name is never truncated, and a link there is never followed. A
     // working folder without temp/ gets one with the first report.
@@ -259,6 +273,8 @@ Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
 QStringList DeleteReports(const QString &workingFolder)
 {
     QStringList errors;
+    if (isLink(QFile::encodeName(workingFolder) + "/temp"))
+        return errors;
     QDir temp(workingFolder + QLatin1String("/temp"));
     const QStringList pages = temp.entryList({QStringLiteral("report-*.htm")},
                                              QDir::Files | QDir::Hidden | QDir::System

@@ -36,12 +36,13 @@ struct Written {
 // that already has the drawn name is left alone and another name is drawn.
 // A note that exists but cannot be read stops the report (no page is
 // written), and so does a page that cannot be written; error then says which
-// file and why.
+// file and why. A temp/ that is a symbolic link is never followed: no page.
 Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
                     const store::NoteStore &notes, const std::function<float()> &nextRandom);
 
-// Deletes every temp/report-*.htm and nothing else; returns one message per
-// page that could not be deleted.
+// Deletes every temp/report-*.htm and nothing else (nothing at all when
+// temp/ is a symbolic link); returns one message per page that could not be
+// deleted.
 QStringList DeleteReports(const QString &workingFolder);
 
 } // namespace report

@@ -63,10 +63,10 @@ bool makePrivateFolder(const char *path)
 }
 
 NewFile createUnique(const QByteArray &folder, const std::function<QByteArray()> &drawName, mode_t mode,
-                     int attempts)
+                     int attempts, bool makeFolder)
 {
     NewFile file;
-    bool folderTried = false;
+    bool folderTried = !makeFolder;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         file.path = folder + '/' + drawName();
         file.fd = createNew(file.path.constData(), mode);

@@ -45,10 +45,10 @@ struct NewFile {
 
 // Creates a new file in `folder` under a name from drawName(), with
 // createNew: a name that is taken costs a fresh draw, up to `attempts`
-// draws in all (then EEXIST). A missing folder is made once, with
-// makePrivateFolder, and the same name tried again in it. Any other failure
-// ends the search.
+// draws in all (then EEXIST). With makeFolder, a missing folder is made
+// once, with makePrivateFolder, and the same name tried again in it. Any
+// other failure ends the search.
 NewFile createUnique(const QByteArray &folder, const std::function<QByteArray()> &drawName, mode_t mode,
-                     int attempts);
+                     int attempts, bool makeFolder = true);
 
 } // namespace fileio

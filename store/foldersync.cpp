@@ -11,7 +11,7 @@ int syncFolder(const QByteArray &folder)
 {
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return 0;
+        return errno == ENOENT ? 0 : errno;
     int err = 0;
     if (::fsync(fd) != 0 && errno != EINVAL)
         err = errno;
@@ -65,7 +65,7 @@ int FolderSync::syncNow(const QByteArray &folder)
     const int err = m_sync(folder);
     if (::getpid() == m_owner) {
         std::lock_guard lock(m_mutex);
-        record(folder, err);
+        record(folder, err, true);
     }
     return err;
 }
@@ -76,7 +76,19 @@ int FolderSync::error(const QByteArray &folder)
         return 0;
     std::lock_guard lock(m_mutex);
     const auto found = m_errors.find(folder);
-    return found == m_errors.end() ? 0 : found->second;
+    return found == m_errors.end() ? 0 : found->second.error;
+}
+
+int FolderSync::takeUnreported(const QByteArray &folder)
+{
+    if (::getpid() != m_owner)
+        return 0;
+    std::lock_guard lock(m_mutex);
+    const auto found = m_errors.find(folder);
+    if (found == m_errors.end() || found->second.reported)
+        return 0;
+    found->second.reported = true;
+    return found->second.error;
 }
 
 int FolderSync::wait(const QByteArray &folder)
@@ -90,12 +102,15 @@ int FolderSync::wait(const QByteArray &folder)
     return error(folder);
 }
 
-void FolderSync::record(const QByteArray &folder, int err)
+void FolderSync::record(const QByteArray &folder, int err, bool reported)
 {
-    if (err != 0)
-        m_errors[folder] = err;
-    else
-        m_errors.erase(folder);
+    if (err != 0) {
+        m_errors[folder] = Failure{err, reported};
+        return;
+    }
+    const auto found = m_errors.find(folder);
+    if (found != m_errors.end() && found->second.reported)
+        m_errors.erase(found);
 }
 
 bool FolderSync::busyWith(const QByteArray &folder) const
@@ -115,7 +130,7 @@ void FolderSync::run()
         lock.unlock();
         const int err = m_sync(m_running);
         lock.lock();
-        record(m_running, err);
+        record(m_running, err, false);
         m_running.clear();
         m_done.notify_all();
     }

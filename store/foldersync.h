@@ -13,7 +13,8 @@ namespace store {
 
 // Makes a folder's entries (a file created, renamed or removed) reach the
 // disk: 0, or the errno of the failure. A file system that cannot sync a
-// folder has nothing more to do.
+// folder has nothing more to do, and neither has a folder that is gone; a
+// folder that cannot be opened otherwise is a failure.
 int syncFolder(const QByteArray &folder);
 
 // Makes an open file's bytes reach the disk: 0, or the errno of the failure.
@@ -25,6 +26,11 @@ int syncFile(int fd);
 // overlaps with whatever the program does next. A folder asked for again
 // while it waits is synced once; asked for while it is being synced, once
 // more afterwards. A forked child, which has no such thread, syncs at once.
+//
+// A failure stands until it has been reported and a sync of the folder has
+// succeeded since: a later sync that succeeds does not make up for it (the
+// entries it lost need not be on the disk), so it is kept until someone
+// takes it with takeUnreported().
 class FolderSync
 {
 public:
@@ -42,21 +48,31 @@ public:
     // at once and failed.
     int request(const QByteArray &folder);
 
-    // Syncs the folder now, on the calling thread: 0 or the errno.
+    // Syncs the folder now, on the calling thread: 0 or the errno, which
+    // the caller reports.
     int syncNow(const QByteArray &folder);
 
-    // The errno of the folder's last sync when it failed, or 0: a failure
-    // stands until a sync of the folder succeeds. Does not wait.
+    // The errno of a failed sync of the folder that stands, or 0. Does not
+    // wait.
     int error(const QByteArray &folder);
+
+    // The errno of a failed sync in the background that nobody has
+    // reported yet, or 0; from now on it counts as reported.
+    int takeUnreported(const QByteArray &folder);
 
     // Waits until every sync of the folder asked for so far is done; then
     // as error().
     int wait(const QByteArray &folder);
 
 private:
+    struct Failure {
+        int error = 0;
+        bool reported = false;
+    };
+
     void run();
     bool busyWith(const QByteArray &folder) const;
-    void record(const QByteArray &folder, int err);   // with the lock held
+    void record(const QByteArray &folder, int err, bool reported);   // with the lock held
 
     const Function m_sync;
     const pid_t m_owner;
@@ -65,7 +81,7 @@ private:
     std::condition_variable m_done;   // a sync finished
     std::vector<QByteArray> m_pending;
     QByteArray m_running;
-    std::map<QByteArray, int> m_errors;
+    std::map<QByteArray, Failure> m_errors;
     bool m_stop = false;
     std::thread m_worker;   // started by the first request
 };

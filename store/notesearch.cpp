@@ -1,5 +1,7 @@
 #include "notesearch.h"
 
+#include "notename.h"
+
 #include "store.h"
 
 #include <QDate>
@@ -40,7 +42,7 @@ QString readFailure(const Date &date, int err)
 // The name the note store gives a date, without "data/".
 int fileNameOf(const Date &date, char *out, std::size_t size)
 {
-    return std::snprintf(out, size, "%d-%02d-%02d.txt", int(date.year), int(date.month), int(date.day));
+    return store::formatNoteName(out, size, date.day, date.month, date.year);
 }
 
 bool newerFirst(const Date &a, const Date &b)

@@ -6,8 +6,11 @@
 #include "notename.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,6 +25,13 @@ using fileio::reason;
 // Names tried for a save's temporary file before giving up; one is taken
 // only when an earlier process of the same id left its temporary file.
 constexpr int kTempAttempts = 100;
+// Names tried for a kept copy: " 2" ... " 100" after the first.
+constexpr int kCopyAttempts = 100;
+// Symbolic links followed from a note to the file it stands for, as the
+// kernel's own limit.
+constexpr int kMaxLinks = 40;
+
+constexpr qint64 kMiB = 1024 * 1024;
 
 QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err)
 {
@@ -29,14 +39,39 @@ QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err
         .arg(QLatin1String(verb), NoteStore::GetFileName(day, month, year), reason(err));
 }
 
-// Reads an open regular file to its end. False with errno set on failure.
+QString failure(const char *verb, qint16 day, qint16 month, qint16 year, const QString &why)
+{
+    return QStringLiteral("Cannot %1 %2: %3")
+        .arg(QLatin1String(verb), NoteStore::GetFileName(day, month, year), why);
+}
+
+// "5 MiB" for anything above 4 MiB: whole MiB, rounded up.
+QString mebibytes(qint64 size)
+{
+    return QStringLiteral("%1 MiB").arg((size + kMiB - 1) / kMiB);
+}
+
+Stamp stampOf(const struct stat &st)
+{
+    return Stamp{quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size),
+                 qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+// Reads an open regular file to its end, but never more than kMaxNoteSize
+// bytes (then EFBIG): the file may grow while it is read. False with errno
+// set on failure.
 bool readAll(int fd, qsizetype sizeHint, QByteArray &out)
 {
-    out.resize(sizeHint > 0 ? sizeHint : 0);
+    out.resize(std::clamp<qsizetype>(sizeHint, 0, kMaxNoteSize + 1));
     qsizetype filled = 0;
     for (;;) {
-        if (filled == out.size())
-            out.resize(filled + (filled < 4096 ? 4096 : filled));
+        if (filled == out.size()) {
+            if (filled > kMaxNoteSize) {
+                errno = EFBIG;
+                return false;
+            }
+            out.resize(std::min<qsizetype>(filled + (filled < 4096 ? 4096 : filled), kMaxNoteSize + 1));
+        }
         const ssize_t n = ::read(fd, out.data() + filled, static_cast<size_t>(out.size() - filled));
         if (n < 0) {
             if (errno == EINTR)
@@ -47,13 +82,17 @@ bool readAll(int fd, qsizetype sizeHint, QByteArray &out)
             break;
         filled += n;
     }
+    if (filled > kMaxNoteSize) {
+        errno = EFBIG;
+        return false;
+    }
     out.resize(filled);
     return true;
 }
 
-// Opens a note file for reading. -1 with errno 0 means "no note"; -1 with
-// errno set (or kNotAFile) is a failure.
-int openNote(const char *path)
+// Opens a note file for reading and fstats it into st. -1 with errno 0
+// means "no note"; -1 with errno set (or kNotAFile) is a failure.
+int openNote(const char *path, struct stat &st)
 {
     // O_NONBLOCK: a fifo at the note's path must not hang the program.
     const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -62,7 +101,6 @@ int openNote(const char *path)
             errno = 0;
         return -1;
     }
-    struct stat st;
     if (::fstat(fd, &st) != 0) {
         const int err = errno;
         ::close(fd);
@@ -77,11 +115,74 @@ int openNote(const char *path)
     return fd;
 }
 
-// A folder sync of an earlier save or deletion that failed is tried again:
-// 0 when it now succeeds (or none failed).
-int retryFailedSync(FolderSync &syncs, const QByteArray &folder)
+// Whether an open file holds exactly these bytes; it is read only when its
+// size says it may.
+bool holds(int fd, const struct stat &st, const QByteArray &bytes)
 {
-    return syncs.error(folder) != 0 ? syncs.syncNow(folder) : 0;
+    QByteArray present;
+    return st.st_size == bytes.size() && readAll(fd, st.st_size, present) && present == bytes;
+}
+
+// Copies what is left of an open file into another. False with errno set.
+bool copyRest(int from, int to)
+{
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            return true;
+        if (!fileio::writeAll(to, buffer, n))
+            return false;
+    }
+}
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+} // namespace
+
+namespace {
+
+// The file whose bytes a note's name stands for: the note itself, or what
+// its chain of symbolic links ends in.
+struct Target {
+    QByteArray path;
+    QByteArray folder;
+    QByteArray name;
+    bool linked = false;
+};
+
+// Follows the links from a note's path to the file they end in, which need
+// not exist. 0, or the errno.
+int resolve(const QByteArray &note, QByteArray &path, bool &linked)
+{
+    path = note;
+    linked = false;
+    for (int hops = 0; hops <= kMaxLinks; ++hops) {
+        char link[PATH_MAX];
+        const ssize_t n = ::readlink(path.constData(), link, sizeof link);
+        if (n < 0) {
+            // No link: a file, something else, or nothing at all, which the
+            // write itself will meet.
+            if (errno == EINVAL || errno == ENOENT || errno == ENOTDIR)
+                return 0;
+            return errno;
+        }
+        if (size_t(n) == sizeof link)
+            return ENAMETOOLONG;
+        const QByteArray to(link, n);
+        path = to.startsWith('/') ? to : folderOf(path) + '/' + to;
+        linked = true;
+    }
+    return ELOOP;
 }
 
 } // namespace
@@ -92,6 +193,7 @@ NoteStore::NoteStore(const QString &root, FolderSync *syncs, FileSync syncFile)
     , m_dataDir(m_rootDir + "/data")
     , m_syncs(syncs ? syncs : &FolderSync::shared())
     , m_syncFile(syncFile ? syncFile : store::syncFile)
+    , m_clock([] { return QDateTime::currentDateTime(); })
 {
 }
 
@@ -121,16 +223,22 @@ Bytes NoteStore::GetBytes(qint16 day, qint16 month, qint16 year) const
 {
     Bytes result;
     const QByteArray p = nativePath(day, month, year);
-    const int fd = openNote(p.constData());
+    struct stat st;
+    const int fd = openNote(p.constData(), st);
     if (fd < 0) {
         if (errno != 0)
             result.error = failure("read", day, month, year, errno);
         return result;
     }
-    struct stat st;
-    ::fstat(fd, &st);
-    if (!readAll(fd, static_cast<qsizetype>(st.st_size), result.bytes)) {
-        result.error = failure("read", day, month, year, errno);
+    result.stamp = stampOf(st);
+    // The size decides before anything is read: a sparse file of a terabyte
+    // costs one fstat.
+    if (st.st_size > kMaxNoteSize || !readAll(fd, static_cast<qsizetype>(st.st_size), result.bytes)) {
+        result.error = st.st_size > kMaxNoteSize || errno == EFBIG
+            ? failure("read", day, month, year,
+                      QStringLiteral("too large to show (%1; a note has at most %2)")
+                          .arg(mebibytes(std::max<qint64>(st.st_size, kMaxNoteSize + 1)), mebibytes(kMaxNoteSize)))
+            : failure("read", day, month, year, errno);
         result.bytes.clear();
     }
     ::close(fd);
@@ -140,114 +248,267 @@ Bytes NoteStore::GetBytes(qint16 day, qint16 month, qint16 year) const
 Note NoteStore::GetData(qint16 day, qint16 month, qint16 year) const
 {
     Bytes raw = GetBytes(day, month, year);
-    return Note{codepage::toUnicode(raw.bytes), std::move(raw.error)};
+    return Note{codepage::toUnicode(raw.bytes), std::move(raw.error), raw.stamp};
 }
 
-Result NoteStore::UpdateData(qint16 day, qint16 month, qint16 year, const QString &data) const
+Result NoteStore::UpdateData(qint16 day, qint16 month, qint16 year, const QString &data,
+                             const Origin *origin) const
 {
-    return UpdateBytes(day, month, year, codepage::fromUnicode(data));
+    return UpdateBytes(day, month, year, codepage::fromUnicode(data), origin);
 }
 
-Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes) const
+// A folder sync that failed in the background and that no change has
+// reported yet fails this change, once: the entries it lost need not be on
+// the disk, however well later syncs went. One already reported is tried
+// again, and fails this change while it still fails.
+QString NoteStore::earlierFailure(const char *verb, qint16 day, qint16 month, qint16 year) const
 {
-    const QByteArray target = nativePath(day, month, year);
-    if (const int err = retryFailedSync(*m_syncs, m_dataDir); err != 0)
-        return {failure("write", day, month, year, err)};
+    for (const QByteArray *folder : {&m_dataDir, &m_rootDir}) {
+        if (const int err = m_syncs->takeUnreported(*folder); err != 0) {
+            return failure(verb, day, month, year,
+                           QStringLiteral("an earlier change may not have reached the disk (%1)").arg(reason(err)));
+        }
+        if (m_syncs->error(*folder) != 0) {
+            if (const int err = m_syncs->syncNow(*folder); err != 0)
+                return failure(verb, day, month, year, err);
+        }
+    }
+    return QString();
+}
+
+// The note's file at `path` is about to be replaced or removed. When it is
+// no longer the version the edit started from, it is copied first, under a
+// name of its own that nothing reads as a note, and the copy reaches the
+// disk before the note is touched. A file that is another version only by
+// its stamp (touched, or written again with the same bytes) needs no copy.
+// False with result.error set when the copy could not be made; the note is
+// then left as it is.
+bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint16 day, qint16 month,
+                              qint16 year, Result &result) const
+{
+    struct stat st;
+    const int fd = openNote(path.constData(), st);
+    if (fd < 0) {
+        // Deleted outside: there is nothing to keep.
+        if (errno == 0)
+            return true;
+        result.error = failure("write", day, month, year, errno);
+        return false;
+    }
+    const auto closing = qScopeGuard([fd] { ::close(fd); });
+    const Stamp found = stampOf(st);
+    if (found == origin.stamp || holds(fd, st, codepage::fromUnicode(origin.text)))
+        return true;
+    if (st.st_size > kMaxNoteSize) {
+        result.error = failure("write", day, month, year,
+                               QStringLiteral("it was changed outside Kalivo into a file too large to keep "
+                                              "a copy of (%1)")
+                                   .arg(mebibytes(st.st_size)));
+        return false;
+    }
+    if (::lseek(fd, 0, SEEK_SET) != 0) {
+        result.error = failure("write", day, month, year, errno);
+        return false;
+    }
+
+    // "2006-03-14 (changed outside 2026-12-08 10.31.02).txt", then " 2" ...
+    // before ".txt" while the name is taken. The name is claimed first and
+    // filled after: until the note is replaced, the note itself still holds
+    // this version.
+    char name[kNoteNameSize];
+    const int length = formatNoteName(name, sizeof name, day, month, year);
+    const QByteArray base = QByteArray(name, length - 4) + " (changed outside "
+        + m_clock().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")).toLatin1() + ')';
+    int drawn = 0;
+    const fileio::NewFile copy = fileio::createUnique(m_dataDir, [&] {
+        ++drawn;
+        return base + (drawn > 1 ? ' ' + QByteArray::number(drawn) : QByteArray()) + ".txt";
+    }, st.st_mode & 07777, kCopyAttempts, false);
+    if (copy.fd < 0) {
+        result.error = failure("write", day, month, year, copy.error);
+        return false;
+    }
+    int err = copyRest(fd, copy.fd) ? m_syncFile(copy.fd) : errno;
+    if (::close(copy.fd) != 0 && err == 0)
+        err = errno;
+    if (err == 0)
+        err = m_syncs->syncNow(m_dataDir);
+    if (err != 0) {
+        ::unlink(copy.path.constData());
+        result.error = failure("write", day, month, year, err);
+        return false;
+    }
+    result.keptCopy = QLatin1String("data/") + QFile::decodeName(copy.path.mid(m_dataDir.size() + 1));
+    result.stamp = found;
+    return true;
+}
+
+Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes,
+                              const Origin *origin) const
+{
+    Result result;
+    if (origin)
+        result.stamp = origin->stamp;
+    const auto fail = [&](int err) {
+        result.error = failure("write", day, month, year, err);
+        return result;
+    };
+    // A note is never written larger than it could be read again.
+    if (bytes.size() > kMaxNoteSize) {
+        result.error = failure("write", day, month, year,
+                               QStringLiteral("too large for a note (%1; a note has at most %2)")
+                                   .arg(mebibytes(bytes.size()), mebibytes(kMaxNoteSize)));
+        return result;
+    }
+    result.error = earlierFailure("write", day, month, year);
+    if (!result.ok())
+        return result;
+
+    const QByteArray note = nativePath(day, month, year);
+    Target target;
+    if (const int err = resolve(note, target.path, target.linked); err != 0)
+        return fail(err);
+    target.folder = target.linked ? folderOf(target.path) : m_dataDir;
+    target.name = target.path.mid(target.path.lastIndexOf('/') + 1);
     mode_t mode = 0600;   // a new note is for the user alone
 
     // Whatever stands at the note's path decides what happens: a directory
     // or something else that is no file is never replaced; a file holding
     // these very bytes needs no write; a file the user may not write stays
     // as it is, as it would if it were overwritten in place. Anything that
-    // keeps stat() from looking (no data/ yet, a loop of links) is left to
-    // the creation of the temporary file below.
+    // keeps stat() from looking (no data/ yet) is left to the creation of
+    // the temporary file below.
     struct stat st;
-    if (::stat(target.constData(), &st) == 0) {
+    if (::stat(target.path.constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
-            return {failure("write", day, month, year, S_ISDIR(st.st_mode) ? EISDIR : kNotAFile)};
+            return fail(S_ISDIR(st.st_mode) ? EISDIR : kNotAFile);
         mode = st.st_mode & 07777;
         if (st.st_size == bytes.size()) {
-            const int fd = ::open(target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+            struct stat now;
+            const int fd = openNote(target.path.constData(), now);
             if (fd >= 0) {
-                QByteArray present;
-                struct stat now;
-                const bool same = ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode)
-                    && readAll(fd, now.st_size, present) && present == bytes;
+                const bool same = holds(fd, now, bytes);
                 ::close(fd);
-                if (same)
-                    return {};
+                if (same) {
+                    result.stamp = stampOf(now);
+                    return result;
+                }
             }
         }
-        if (::access(target.constData(), W_OK) != 0)
-            return {failure("write", day, month, year, errno)};
+        if (::access(target.path.constData(), W_OK) != 0)
+            return fail(errno);
+        if (origin && !keepIfChanged(target.path, *origin, day, month, year, result))
+            return result;
     }
 
-    // Temporary file beside the note, so that the rename stays within one
-    // file system; a replaced note keeps exactly the mode it had.
+    // Temporary file beside the file it replaces, so that the rename stays
+    // within one file system; a replaced note keeps exactly the mode it had.
+    // Its name carries the process's id, so that the next start can tell a
+    // temporary file whose writer was killed from one being written.
     static unsigned counter = 0;
-    const QByteArray name = target.mid(m_dataDir.size() + 1);
-    const fileio::NewFile created = fileio::createUnique(m_dataDir, [&] {
-        return "." + name + '.' + QByteArray::number(qint64(::getpid())) + '.'
+    const fileio::NewFile created = fileio::createUnique(target.folder, [&] {
+        return "." + target.name + '.' + QByteArray::number(qint64(::getpid())) + '.'
             + QByteArray::number(++counter) + ".tmp";
-    }, mode, kTempAttempts);
-    // No data/ before: the first note of a fresh working folder. Its entry
-    // in the working folder must reach the disk as well.
-    if (created.madeFolder)
-        syncFolder(m_rootDir);
-    if (created.fd < 0)
-        return {failure("write", day, month, year, created.error)};
+    }, mode, kTempAttempts, !target.linked);
+    if (created.fd < 0) {
+        if (target.linked && (created.error == ENOENT || created.error == ENOTDIR)) {
+            result.error = failure("write", day, month, year,
+                                   QStringLiteral("it is a link to %1, whose folder does not exist")
+                                       .arg(QFile::decodeName(target.path)));
+            return result;
+        }
+        return fail(created.error);
+    }
     const int fd = created.fd;
     const QByteArray &temp = created.path;
 
+    // No data/ before: the first note of a fresh working folder. Its entry
+    // in the working folder must reach the disk as well.
+    int err = created.madeFolder ? m_syncs->syncNow(m_rootDir) : 0;
+
     // The bytes reach the disk before the rename: a crash never leaves the
     // new name on a note whose bytes are lost.
-    int err = 0;
-    if (!fileio::writeAll(fd, bytes.constData(), bytes.size()))
+    struct stat written;
+    if (err == 0 && !fileio::writeAll(fd, bytes.constData(), bytes.size()))
         err = errno;
-    else
+    if (err == 0)
         err = m_syncFile(fd);
+    if (err == 0 && ::fstat(fd, &written) != 0)
+        err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;
-    if (err == 0 && ::rename(temp.constData(), target.constData()) != 0)
+    if (err == 0 && ::rename(temp.constData(), target.path.constData()) != 0)
         err = errno;
     if (err != 0) {
         ::unlink(temp.constData());
-        return {failure("write", day, month, year, err)};
+        return fail(err);
     }
+    result.stamp = stampOf(written);
 
     // The rename itself must reach the disk too, or a power cut could bring
-    // back the old note.
-    if (const int syncErr = m_syncs->request(m_dataDir); syncErr != 0)
-        return {failure("write", day, month, year, syncErr)};
-    return {};
+    // back the old note. A folder other than data/ is synced at once, so
+    // that its failure is this save's.
+    if (target.folder != m_dataDir) {
+        if (const int syncErr = m_syncs->syncNow(target.folder); syncErr != 0)
+            return fail(syncErr);
+    } else if (const int syncErr = m_syncs->request(m_dataDir); syncErr != 0) {
+        return fail(syncErr);
+    }
+    return result;
 }
 
-Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year) const
+Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year, const Origin *origin) const
 {
+    Result result;
+    if (origin)
+        result.stamp = origin->stamp;
+    result.error = earlierFailure("delete", day, month, year);
+    if (!result.ok())
+        return result;
     const QByteArray target = nativePath(day, month, year);
-    if (const int err = retryFailedSync(*m_syncs, m_dataDir); err != 0)
-        return {failure("delete", day, month, year, err)};
+    struct stat st;
+    if (::lstat(target.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        // A link stays a link: the file it points to is emptied, which reads
+        // as no note. A link to nothing stands for no note already.
+        if (::stat(target.constData(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR))
+            return result;
+        return UpdateBytes(day, month, year, QByteArray(), origin);
+    }
+    if (origin && !keepIfChanged(target, *origin, day, month, year, result))
+        return result;
     if (::unlink(target.constData()) != 0) {
         const int err = errno;
         // A read-only file system refuses the unlink before it looks for the
         // file: a note that is not there is still no failure.
-        struct stat st;
         if (err == ENOENT || err == ENOTDIR
-            || (::lstat(target.constData(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR)))
-            return {};
-        return {failure("delete", day, month, year, err)};
+            || (::lstat(target.constData(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR))) {
+            result.stamp = Stamp{};
+            return result;
+        }
+        result.error = failure("delete", day, month, year, err);
+        return result;
     }
+    result.stamp = Stamp{};
     // Without this a power cut could bring the deleted note back.
-    m_syncs->request(m_dataDir);
-    return {};
+    if (const int err = m_syncs->request(m_dataDir); err != 0)
+        result.error = failure("delete", day, month, year, err);
+    return result;
 }
 
 Result NoteStore::waitForDisk() const
 {
-    if (m_syncs->wait(m_dataDir) == 0)
-        return {};
-    if (const int err = m_syncs->syncNow(m_dataDir); err != 0)
-        return {QStringLiteral("Cannot write data/ to the disk: %1").arg(reason(err))};
+    m_syncs->wait(m_dataDir);
+    for (const QByteArray *folder : {&m_dataDir, &m_rootDir}) {
+        int err = m_syncs->takeUnreported(*folder);
+        if (err == 0 && m_syncs->error(*folder) != 0)
+            err = m_syncs->syncNow(*folder);
+        if (err != 0) {
+            const QString where = folder == &m_dataDir ? QStringLiteral("data/") : QStringLiteral("the working folder");
+            Result result;
+            result.error = QStringLiteral("Cannot write %1 to the disk: %2").arg(where, reason(err));
+            return result;
+        }
+    }
     return {};
 }
 

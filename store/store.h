@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QtGlobal>
+
+#include <functional>
 
 // Day notes on disk: one file per date, data/<year>-<mm>-<dd>.txt under the
 // working folder, holding exactly the note's characters as Windows-1252 bytes
@@ -11,10 +14,43 @@ namespace store {
 
 class FolderSync;
 
+// A note file larger than this is never read: no typed note comes near it,
+// and a file that size (a sparse file, a log written to the wrong name)
+// would only cost memory. Such a file is an error of its own, "too large to
+// show", and no note is ever written that large.
+constexpr qint64 kMaxNoteSize = 4 * 1024 * 1024;
+
+// Which file a note's name stood for, and how it was: device, inode, size
+// and modification time (in nanoseconds), as fstat gives them. Another
+// program that writes the note gives it another stamp; the null stamp
+// stands for "no file". Stamps of a link's note are its target's.
+struct Stamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = -1;       // -1: no file
+    qint64 modified = 0;    // nanoseconds since the epoch
+    bool exists() const { return size >= 0; }
+    friend bool operator==(const Stamp &, const Stamp &) = default;
+};
+
+// What an edit of a note started from: the note's text and stamp as last
+// read or saved. A save that finds the file changed since (another stamp
+// and other bytes) keeps that other version before it writes.
+struct Origin {
+    Stamp stamp;
+    QString text;
+};
+
 // Outcome of a write or delete. A failure names the file and the reason, as
 // "Cannot write data/2006-03-14.txt: No space left on device".
 struct Result {
     QString error;
+    // Success: the note file's stamp now. Failure: the stamp a later try
+    // starts from, that of a version kept as a copy when one was made.
+    Stamp stamp;
+    // "data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt": where the
+    // version found on disk went, when it had changed since the origin.
+    QString keptCopy;
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -23,12 +59,14 @@ struct Result {
 struct Note {
     QString text;
     QString error;
+    Stamp stamp;
     bool ok() const { return error.isEmpty(); }
 };
 
 struct Bytes {
     QByteArray bytes;
     QString error;
+    Stamp stamp;
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -37,6 +75,7 @@ class NoteStore
 public:
     // Flushes a saved note's new bytes to the disk: 0 or the errno.
     using FileSync = int (*)(int fd);
+    using Clock = std::function<QDateTime()>;
 
     // root: the working folder that holds data/; empty stands for the
     // current folder. syncs: where the folder syncs after saves run; the
@@ -45,6 +84,9 @@ public:
 
     QString root() const { return m_root; }
 
+    // The local time that names a kept copy; the system clock unless set.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+
     // "data/2006-01-05.txt": relative to the working folder, for any numbers
     // given (29 February 2023 names data/2023-02-29.txt).
     static QString GetFileName(qint16 day, qint16 month, qint16 year);
@@ -52,35 +94,61 @@ public:
     // Absolute path of the note file.
     QString path(qint16 day, qint16 month, qint16 year) const;
 
+    // A file above kMaxNoteSize is an error ("too large to show") and is
+    // never read whole.
     Note GetData(qint16 day, qint16 month, qint16 year) const;
     Bytes GetBytes(qint16 day, qint16 month, qint16 year) const;
 
     // Replaces the note file crash-safely: the new bytes go to a temporary
-    // file in data/, reach the disk, and are renamed over the note, so the old
-    // note stays whole until the new one is complete. The new name reaches
-    // the disk right after, in the background (see waitForDisk); a failure
-    // there fails the next save or deletion. Creates data/ when it is
-    // missing. Leaves a file alone whose bytes are already the note's. The
-    // note keeps its permissions; a note file the user may not write is an
-    // error, as it would be if it were overwritten in place.
-    Result UpdateData(qint16 day, qint16 month, qint16 year, const QString &data) const;
-    Result UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes) const;
+    // file beside it, reach the disk, and are renamed over the note, so the
+    // old note stays whole until the new one is complete. The new name
+    // reaches the disk right after, in the background (see waitForDisk); a
+    // failure there fails the next save or deletion, once. Creates data/ when
+    // it is missing. Leaves a file alone whose bytes are already the note's.
+    // The note keeps its permissions; a note file the user may not write is
+    // an error, as it would be if it were overwritten in place.
+    //
+    // A note that is a symbolic link stays one: the new bytes replace the
+    // file it points to, in that file's folder (a link to a missing file
+    // creates it there, when its folder exists). A note with other hard
+    // links gets a file of its own; the other names keep the old text.
+    //
+    // With an origin, a note file that changed since (deleted is no change)
+    // is first copied to "data/<date> (changed outside <local time>).txt",
+    // " 2", " 3" ... added when that name is taken, so that both versions
+    // stay; the result names the copy.
+    Result UpdateData(qint16 day, qint16 month, qint16 year, const QString &data,
+                      const Origin *origin = nullptr) const;
+    Result UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes,
+                       const Origin *origin = nullptr) const;
 
-    // Removes the note file; no file is no error.
-    Result DeleteData(qint16 day, qint16 month, qint16 year) const;
+    // Removes the note file; no file is no error. A symbolic link stays and
+    // its target is emptied instead. With an origin, as UpdateData.
+    Result DeleteData(qint16 day, qint16 month, qint16 year, const Origin *origin = nullptr) const;
 
     // Returns once every save and deletion so far has reached the disk,
-    // names in data/ included.
+    // names in data/ included. A failure that no save has reported yet is
+    // reported here.
     Result waitForDisk() const;
+
+    // Removes the temporary files in data/ that saves of notes left behind
+    // when their process was killed: only names a save makes, and only of
+    // processes that no longer run. Lists data/, so it is no step of the
+    // start-up's rendering. Returns how many were removed.
+    int removeLeftovers() const;
 
 private:
     QByteArray nativePath(qint16 day, qint16 month, qint16 year) const;
+    QString earlierFailure(const char *verb, qint16 day, qint16 month, qint16 year) const;
+    bool keepIfChanged(const QByteArray &path, const Origin &origin, qint16 day, qint16 month, qint16 year,
+                       Result &result) const;
 
     QString m_root;
     QByteArray m_rootDir;   // encoded root; "." for an empty one
     QByteArray m_dataDir;   // encoded "<root>/data"
     FolderSync *m_syncs;
     FileSync m_syncFile;
+    Clock m_clock;
 };
 
 } // namespace store

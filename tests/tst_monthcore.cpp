@@ -182,35 +182,42 @@ void tst_monthcore::navigation()
 }
 
 // A save that fails keeps its text and tells once; a later try that works
-// lets it go.
+// lets it go. A note written outside before that try is kept as a copy, and
+// the retry tells so.
 void tst_monthcore::unsavedNotes_data()
 {
-    QTest::addColumn<QString>("text");    // empty: a deletion
-    QTest::addColumn<QByteArray>("want"); // the file after the retry; empty: none
-    QTest::newRow("failed save retried") << "keep me" << QByteArray("keep me");
-    QTest::newRow("failed deletion retried") << "" << QByteArray();
+    QTest::addColumn<QString>("text");       // empty: a deletion
+    QTest::addColumn<QByteArray>("outside"); // written at the note's path before the retry
+    QTest::addColumn<QByteArray>("want");    // the file after the retry; empty: none
+    QTest::newRow("failed save retried") << "keep me" << QByteArray() << QByteArray("keep me");
+    QTest::newRow("failed deletion retried, an empty file in the way") << "" << QByteArray("<empty>") << QByteArray();
+    QTest::newRow("failed save retried, a note written outside meanwhile")
+        << "keep me" << QByteArray("outside") << QByteArray("keep me");
 }
 
 void tst_monthcore::unsavedNotes()
 {
     QFETCH(QString, text);
+    QFETCH(QByteArray, outside);
     QFETCH(QByteArray, want);
     QTemporaryDir dir;
     const QString note = dir.filePath(QStringLiteral("data/2006-03-14.txt"));
     // A folder at the note's path: no write or deletion gets through.
     QVERIFY(QDir().mkpath(note + QStringLiteral("/inside")));
     const store::NoteStore store(dir.path());
-    monthview::UnsavedNotes unsaved(store);
+    QStringList told;
+    monthview::UnsavedNotes unsaved(store, [&told](const QString &t) { told << t; });
+    const store::Origin none;
     const monthview::NoteDate date{14, 3, 2006};
     const monthview::NoteDate other{15, 3, 2006};
 
-    const auto first = unsaved.save(date, text);
+    const auto first = unsaved.save(date, text, none);
     QVERIFY(!first.saved);
     QVERIFY2(first.tell.contains(QLatin1String("14 March 2006")), qPrintable(first.tell));
     QVERIFY2(first.tell.contains(QLatin1String("data/2006-03-14.txt")), qPrintable(first.tell));
     QVERIFY(unsaved.textOf(date) && *unsaved.textOf(date) == text);
-    QCOMPARE(unsaved.save(date, text).tell, QString());   // told once
-    QVERIFY(unsaved.save(other, QStringLiteral("fine")).saved);
+    QCOMPARE(unsaved.save(date, text, none).tell, QString());   // told once
+    QVERIFY(unsaved.save(other, QStringLiteral("fine"), none).saved);
     QCOMPARE(unsaved.list().size(), 1);
     QVERIFY(unsaved.closeQuestion().contains(QLatin1String("14 March 2006")));
 
@@ -218,11 +225,29 @@ void tst_monthcore::unsavedNotes()
     QCOMPARE(unsaved.list().size(), 1);   // still in the way
     // The way clears; a deletion finds a note to delete.
     QVERIFY(QDir(note).removeRecursively());
-    if (want.isEmpty())
-        QVERIFY(QFile(note).open(QIODevice::WriteOnly));
+    if (!outside.isEmpty()) {
+        QFile in(note);
+        QVERIFY(in.open(QIODevice::WriteOnly));
+        if (outside != "<empty>")
+            in.write(outside);
+    }
     unsaved.retry();
     QVERIFY(unsaved.isEmpty());
     QVERIFY(!unsaved.textOf(date));
+    const QStringList copies = QDir(dir.filePath(QStringLiteral("data")))
+                                   .entryList({QStringLiteral("2006-03-14 (changed outside *).txt")}, QDir::Files);
+    if (outside.isEmpty() || outside == "<empty>") {
+        QCOMPARE(copies, QStringList());
+        QCOMPARE(told, QStringList());
+    } else {
+        QCOMPARE(copies.size(), 1);
+        QFile copy(dir.filePath(QStringLiteral("data/") + copies[0]));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), outside);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].contains(QLatin1String("14 March 2006")) && told[0].contains(QLatin1String("data/") + copies[0]),
+                 qPrintable(told[0]));
+    }
     QFile file(note);
     if (want.isEmpty()) {
         QVERIFY(!file.exists());

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,6 +31,8 @@
 #include <memory>
 
 #include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using monthview::TwipRect;
 
@@ -172,6 +175,17 @@ struct Run {
     }
 };
 
+// The id of a process that has ended; ids are handed out in turn, so it
+// stays free for the test's short time.
+pid_t endedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
 QColor colourOf(const QPlainTextEdit *b)
 {
     return b->viewport()->palette().color(QPalette::Base);
@@ -248,6 +262,7 @@ private slots:
     void endOfSession_data();
     void endOfSession();
     void failuresOfOneClickToldTogether();
+    void unreadableNoteIsLeftAlone_data();
     void unreadableNoteIsLeftAlone();
     void unfocusedBoxLooksFull_data();
     void unfocusedBoxLooksFull();
@@ -291,6 +306,8 @@ void tst_monthview::startUp()
     if (marker == QLatin1String("folder"))
         QDir(s.dir.path()).mkpath(QStringLiteral("ft.txt/inside"));
     s.write(QStringLiteral("data/2006-12-31.txt"), "not read at start-up");
+    const QString leftover = QStringLiteral("data/.2006-12-31.txt.%1.1.tmp").arg(endedProcess());
+    s.write(leftover, "left by a save that was killed");
 
     s.start(QDate(2006, 12, 31));
     QCOMPARE(s.rec.messages, greets ? QStringList{QStringLiteral("Kalivo|") + kWelcome} : QStringList{});
@@ -324,6 +341,13 @@ void tst_monthview::startUp()
     }
     QVERIFY(s.box(0)->isHidden());
     QVERIFY(s.day(0)->isHidden());
+
+    // The temporary file goes once the window has been painted, not during
+    // start-up.
+    QVERIFY(QFileInfo::exists(s.path(leftover)));
+    s.form->show();
+    QTRY_VERIFY(!QFileInfo::exists(s.path(leftover)));
+    QCOMPARE(s.read(QStringLiteral("data/2006-12-31.txt")), QByteArray("not read at start-up"));
 }
 
 void tst_monthview::commandLine_data()
@@ -830,16 +854,32 @@ void tst_monthview::failuresOfOneClickToldTogether()
     QCOMPARE(s.form->unsavedNotes().size(), 2);
 }
 
+void tst_monthview::unreadableNoteIsLeftAlone_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder at the note's path") << "folder" << "data/2006-03-14.txt: Is a directory";
+    QTest::newRow("a sparse file of 1 TiB") << "1 TiB"
+                                            << "data/2006-03-14.txt: too large to show (1048576 MiB";
+}
+
 void tst_monthview::unreadableNoteIsLeftAlone()
 {
+    QFETCH(QString, obstacle);
+    QFETCH(QString, reason);
     Run s;
-    QDir(s.path("data")).mkpath(QStringLiteral("2006-03-14.txt/inside"));
+    const qint64 tebibyte = qint64(1) << 40;
+    if (obstacle == QLatin1String("folder")) {
+        QDir(s.path("data")).mkpath(QStringLiteral("2006-03-14.txt/inside"));
+    } else {
+        s.write(QStringLiteral("data/2006-03-14.txt"), "");
+        QVERIFY(QFile::resize(s.path("data/2006-03-14.txt"), tebibyte));
+    }
     s.write(QStringLiteral("data/2006-03-15.txt"), "readable");
     QVERIFY(s.startShown());
     const int k = calendar::GetIndex(14, 3, 2006);
     QVERIFY(s.box(k)->isReadOnly());
-    QVERIFY2(s.box(k)->toPlainText().contains("data/2006-03-14.txt: Is a directory"),
-             qPrintable(s.box(k)->toPlainText()));
+    QVERIFY2(s.box(k)->toPlainText().contains(reason), qPrintable(s.box(k)->toPlainText()));
     QCOMPARE(s.box(k + 1)->toPlainText(), QStringLiteral("readable"));
 
     // Every save point passes the cell by.
@@ -850,7 +890,10 @@ void tst_monthview::unreadableNoteIsLeftAlone()
     s.form->Form_Resize();
     QVERIFY(s.clickInto(14));
     QVERIFY(s.form->close());
-    QVERIFY(QFileInfo(s.path("data/2006-03-14.txt/inside")).isDir());
+    if (obstacle == QLatin1String("folder"))
+        QVERIFY(QFileInfo(s.path("data/2006-03-14.txt/inside")).isDir());
+    else
+        QCOMPARE(QFileInfo(s.path("data/2006-03-14.txt")).size(), tebibyte);
     QCOMPARE(s.read(QStringLiteral("data/2006-03-15.txt")), QByteArray("readable"));
     QVERIFY(s.rec.messages.isEmpty());
 }
@@ -1081,25 +1124,34 @@ void tst_monthview::unsavedLongNoteIsKept()
 
 // A note changed by others (a sync tool, an editor) shows in its box without
 // a click, and a box the user did not edit never writes it back, deletes it
-// or brings it back. "<none>": no file.
+// or brings it back. A box being typed into keeps the typed text, which
+// becomes the note; the other version is kept as a copy, and the user is
+// told its name. "<none>": no file.
 void tst_monthview::changedOutside_data()
 {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<bool>("focused");   // the box has the focus when the file changes
+    QTest::addColumn<QString>("typed");  // into the box before the file changes
     QTest::addColumn<QByteArray>("outside");
     const QByteArray none("<none>");
-    QTest::newRow("changed, then clicked in and out") << QByteArray("old") << false << QByteArray("new");
-    QTest::newRow("changed while the box has the focus") << QByteArray("old") << true << QByteArray("new");
-    QTest::newRow("deleted, then clicked in and out") << QByteArray("old") << false << none;
-    QTest::newRow("deleted while the box has the focus") << QByteArray("old") << true << none;
-    QTest::newRow("created for an empty day") << none << false << QByteArray("new");
-    QTest::newRow("long note shortened, box held its start") << longNote(80, 40) << false << QByteArray("short");
+    QTest::newRow("changed, then clicked in and out") << QByteArray("old") << false << "" << QByteArray("new");
+    QTest::newRow("changed while the box has the focus") << QByteArray("old") << true << "" << QByteArray("new");
+    QTest::newRow("deleted, then clicked in and out") << QByteArray("old") << false << "" << none;
+    QTest::newRow("deleted while the box has the focus") << QByteArray("old") << true << "" << none;
+    QTest::newRow("created for an empty day") << none << false << "" << QByteArray("new");
+    QTest::newRow("long note shortened, box held its start") << longNote(80, 40) << false << "" << QByteArray("short");
+    QTest::newRow("changed while being edited: both kept") << QByteArray("old") << true << " typed" << QByteArray("new");
+    QTest::newRow("deleted while being edited: the typed text saved")
+        << QByteArray("old") << true << " typed" << none;
+    QTest::newRow("created while an empty day is being typed into: both kept")
+        << none << true << "typed" << QByteArray("new");
 }
 
 void tst_monthview::changedOutside()
 {
     QFETCH(QByteArray, stored);
     QFETCH(bool, focused);
+    QFETCH(QString, typed);
     QFETCH(QByteArray, outside);
     Run s;
     const QString note = QStringLiteral("data/2006-03-14.txt");
@@ -1109,12 +1161,18 @@ void tst_monthview::changedOutside()
     QPlainTextEdit *b = s.box(calendar::GetIndex(14, 3, 2006));
     if (focused)
         QVERIFY(s.clickInto(14));
+    QTest::keyClicks(b, typed);
+    auto *watch = s.form->findChild<monthview::NoteWatch *>();
+    QVERIFY(watch);
+    QSignalSpy changes(watch, &monthview::NoteWatch::changed);
 
     if (outside == "<none>")
         QVERIFY(QFile::remove(s.path(note)));
     else
         s.write(note, outside);
-    const QString shown = outside == "<none>" ? QString() : editorText(outside);
+    const QByteArray kept = (stored == "<none>" ? QByteArray() : stored) + typed.toLatin1();
+    const QString shown = !typed.isEmpty() ? editorText(kept) : outside == "<none>" ? QString() : editorText(outside);
+    QTRY_VERIFY(!changes.isEmpty());
     QTRY_COMPARE(b->toPlainText(), shown);
 
     QVERIFY(s.clickInto(14));
@@ -1123,9 +1181,20 @@ void tst_monthview::changedOutside()
     s.button(QStringLiteral("Command1"))->click();
     s.button(QStringLiteral("Command2"))->click();
     QVERIFY(s.form->close());
-    QCOMPARE(s.read(note), outside == "<none>" ? QByteArray("<no file>") : outside);
+    QCOMPARE(s.read(note), !typed.isEmpty() ? kept : outside == "<none>" ? QByteArray("<no file>") : outside);
     QCOMPARE(b->toPlainText(), shown);
-    QVERIFY(s.rec.messages.isEmpty());
+    const QStringList copies =
+        QDir(s.path("data")).entryList({QStringLiteral("2006-03-14 (changed outside *).txt")}, QDir::Files);
+    if (typed.isEmpty() || outside == "<none>") {
+        QCOMPARE(copies, QStringList());
+        QVERIFY(s.rec.messages.isEmpty());
+        return;
+    }
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(s.read(QStringLiteral("data/") + copies[0]), outside);
+    QTRY_COMPARE(s.rec.messages.size(), 1);
+    QVERIFY2(s.rec.messages[0].contains("14 March 2006") && s.rec.messages[0].contains("data/" + copies[0]),
+             qPrintable(s.rec.messages[0]));
 }
 
 // Text the code page cannot hold shows as '?' the moment it comes in, and

@@ -22,12 +22,13 @@ std::function<store::Note(qint16)> lookup(const Notes &notes, QList<int> *asked 
     return [notes, asked](qint16 year) {
         if (asked)
             asked->append(year);
-        return store::Note{notes.value(year), {}};
+        return store::Note{notes.value(year), {}, {}};
     };
 }
 
 // Builds a working folder from lines such as "file data/2006-12-07.txt note"
-// (no text: an empty file), "dir data/2006-12-07.txt",
+// (no text: an empty file), "sparse data/2006-12-07.txt 1099511627776" (a
+// file of that size with nothing in it), "dir data/2006-12-07.txt",
 // "link data/2006-12-07.txt target" and "fifo data/2006-12-07.txt".
 bool build(const QString &root, const QStringList &entries)
 {
@@ -49,6 +50,10 @@ bool build(const QString &root, const QStringList &entries)
                 return false;
         } else if (kind == QLatin1String("fifo")) {
             if (::mkfifo(native.constData(), 0600) != 0)
+                return false;
+        } else if (kind == QLatin1String("sparse")) {
+            QFile f(path);
+            if (!f.open(QIODevice::WriteOnly) || !f.resize(rest.toLongLong()))
                 return false;
         } else {
             return false;
@@ -166,6 +171,10 @@ void TestReminder::unreadableNoteIsShownAndNothingWritten_data()
     QTest::newRow("fifo at an old note")
         << QStringList{"fifo data/1999-12-07.txt"}
         << crlf("\n\n7-December-1999 Tuesday:\nCannot read data/1999-12-07.txt: ") << QString();
+    QTest::newRow("sparse file of 1 TiB at last year's note")
+        << QStringList{"sparse data/2005-12-07.txt 1099511627776", "file data/2003-12-07.txt note 3"}
+        << crlf("\n\nLast year on this day:\nCannot read data/2005-12-07.txt: too large to show (1048576 MiB")
+        << crlf("\n\n7-December-2003 Sunday:\nnote 3");
 }
 
 void TestReminder::unreadableNoteIsShownAndNothingWritten()
@@ -216,6 +225,12 @@ void TestReminder::quickCheckAgreesWithTheStore_data()
     QTest::newRow("directory at a note's path") << QStringList{"dir data/2004-12-07.txt"} << false << false;
     QTest::newRow("fifo at a note's path") << QStringList{"fifo data/2004-12-07.txt"} << false << false;
     QTest::newRow("data a link loop") << QStringList{"link data data"} << false << false;
+    QTest::newRow("kept copy of today's note and a temporary file: no notes")
+        << QStringList{"file data/2006-12-07 (changed outside 2006-12-07 10.31.02).txt x",
+                       "file data/.2006-12-07.txt.4242.1.tmp x"}
+        << true << true;
+    QTest::newRow("sparse file of 1 TiB at a note's path")
+        << QStringList{"sparse data/2004-12-07.txt 1099511627776"} << false << false;
     QTest::newRow("ft.txt, no note") << QStringList{"file ft.txt"} << true << false;
     QTest::newRow("ft.txt a directory, no note") << QStringList{"dir ft.txt"} << true << false;
 }

@@ -290,19 +290,51 @@ private slots:
     }
 
     // A note that is there but cannot be read stops the report and is named.
+    void unreadableNote_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder at the note's path") << "folder" << QString::fromLocal8Bit(std::strerror(EISDIR));
+        QTest::newRow("a sparse file of 1 TiB") << "1 TiB"
+                                                << "too large to show (1048576 MiB; a note has at most 4 MiB)";
+    }
+
     void unreadableNote()
     {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("data/2006-03-14.txt"));
+        if (obstacle == "folder") {
+            QVERIFY(QDir(dir.path()).mkpath("data/2006-03-14.txt"));
+        } else {
+            QVERIFY(QDir(dir.path()).mkpath("data"));
+            writeFile(dir.filePath("data/2006-03-14.txt"), "");
+            QVERIFY(QFile::resize(dir.filePath("data/2006-03-14.txt"), qint64(1) << 40));
+        }
         QVERIFY(QDir(dir.path()).mkpath("temp"));
         writeFile(dir.filePath("data/2006-03-15.txt"), "fine");
         const report::Written w = report::WriteReport(dir.path(), 3, 2006, store::NoteStore(dir.path()),
                                                       drawsFor("E"));
         QCOMPARE(w.path, QString());
-        QCOMPARE(w.error, "Cannot read data/2006-03-14.txt: "
-                              + QString::fromLocal8Bit(std::strerror(EISDIR))
-                              + "\nThe report of March-2006 was not made.");
+        QCOMPARE(w.error, "Cannot read data/2006-03-14.txt: " + reason + "\nThe report of March-2006 was not made.");
         QCOMPARE(QDir(dir.filePath("temp")).entryList(QDir::Files), QStringList());
+    }
+
+    // A temp/ that links elsewhere gets no page, and nothing there is deleted.
+    void tempLinkIsNeverFollowed()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("elsewhere"));
+        const QString theirs = "report-" + QString(32, 'A') + ".htm";
+        writeFile(dir.filePath("elsewhere/" + theirs), "someone else's");
+        QVERIFY(QFile::link(dir.filePath("elsewhere"), dir.filePath("temp")));
+        const report::Written w = report::WriteReport(dir.path(), 3, 2006, store::NoteStore(dir.path()),
+                                                      drawsFor("B"));
+        QCOMPARE(w.path, QString());
+        QVERIFY2(w.error.startsWith("Cannot write temp/: it is a link"), qPrintable(w.error));
+        QCOMPARE(report::DeleteReports(dir.path()), QStringList());
+        QCOMPARE(QDir(dir.filePath("elsewhere")).entryList(QDir::Files), QStringList{theirs});
+        QCOMPARE(readFile(dir.filePath("elsewhere/" + theirs)), QByteArray("someone else's"));
     }
 
     void deleteReports()

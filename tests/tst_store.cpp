@@ -20,6 +20,7 @@
 #include <grp.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,6 +67,37 @@ QStringList entries(const QString &dir)
                                QDir::Name);
 }
 
+// Every entry under a folder, hidden ones included, one line each in name
+// order: "data/x.txt = bytes 0600" for a file (with "(2 links)" when it has
+// more names), "data/x.txt -> target" for a symbolic link, "data/" for a
+// folder.
+QStringList tree(const QString &root, const QString &under = QString())
+{
+    QStringList lines;
+    const QString dir = under.isEmpty() ? root : root + QLatin1Char('/') + under;
+    for (const QString &name : entries(dir)) {
+        const QString rel = under.isEmpty() ? name : under + QLatin1Char('/') + name;
+        const QByteArray native = QFile::encodeName(root + QLatin1Char('/') + rel);
+        struct stat st;
+        if (::lstat(native.constData(), &st) != 0) {
+            lines << rel + QStringLiteral(" ?");
+        } else if (S_ISLNK(st.st_mode)) {
+            char link[4096];
+            const ssize_t n = ::readlink(native.constData(), link, sizeof link);
+            lines << rel + QStringLiteral(" -> ") + QString::fromLocal8Bit(link, n < 0 ? 0 : n);
+        } else if (S_ISDIR(st.st_mode)) {
+            lines << rel + QLatin1Char('/');
+            lines << tree(root, rel);
+        } else {
+            lines << QStringLiteral("%1 = %2 %3%4")
+                         .arg(rel, QString::fromLatin1(readBytes(QFile::decodeName(native))))
+                         .arg(st.st_mode & 07777, 4, 8, QLatin1Char('0'))
+                         .arg(st.st_nlink > 1 ? QStringLiteral(" (%1 links)").arg(st.st_nlink) : QString());
+        }
+    }
+    return lines;
+}
+
 // What one store operation gave: "note: <text>" or "ok" when it worked, the
 // error text when it did not.
 QString outcome(const NoteStore &notes, const QString &op, qint16 day = kDay)
@@ -78,26 +110,38 @@ QString outcome(const NoteStore &notes, const QString &op, qint16 day = kDay)
     }
     const store::Result r = op == QLatin1String("write") ? notes.UpdateData(day, kMonth, kYear, kNew)
         : op == QLatin1String("same")                    ? notes.UpdateBytes(day, kMonth, kYear, kOld)
-                                                         : notes.DeleteData(day, kMonth, kYear);
+        : op == QLatin1String("huge") ? notes.UpdateBytes(day, kMonth, kYear, QByteArray(store::kMaxNoteSize + 1, 'h'))
+                                      : notes.DeleteData(day, kMonth, kYear);
     return r.ok() ? QStringLiteral("ok") : r.error;
 }
 
 // A disk whose folder syncs fail on demand, as a failing disk's would with
-// EIO, and which counts the syncs it was asked for.
+// EIO, and which counts the syncs it was asked for; g_rootSyncsFail fails
+// those of the working folder alone.
 std::atomic<bool> g_syncsFail{false};
+std::atomic<bool> g_rootSyncsFail{false};
 std::atomic<int> g_syncs{0};
 int unreliableSync(const QByteArray &folder)
 {
     ++g_syncs;
-    return g_syncsFail ? EIO : store::syncFolder(folder);
+    if (g_syncsFail || (g_rootSyncsFail && !folder.endsWith("/data")))
+        return EIO;
+    return store::syncFolder(folder);
 }
 
 // A disk whose file flushes fail on demand with EIO.
 std::atomic<bool> g_fileSyncsFail{false};
+
+// A disk that, on demand, takes no byte of a write and reports no error,
+// as some network file systems do when they are full.
+std::atomic<bool> g_writesTakeNothing{false};
 int unreliableFileSync(int fd)
 {
     return g_fileSyncsFail ? EIO : store::syncFile(fd);
 }
+
+// The bytes of a note above the size limit; the file is sparse.
+constexpr qint64 kTebibyte = qint64(1) << 40;
 
 QString cannot(const char *verb, const char *reason)
 {
@@ -156,6 +200,14 @@ std::optional<QByteArray> asOrdinaryUser(const QString &root, const std::functio
 
 } // namespace
 
+// Every write() of this program, the store's included, passes here.
+extern "C" ssize_t write(int fd, const void *data, size_t size)
+{
+    if (g_writesTakeNothing && size > 0)
+        return 0;
+    return ::syscall(SYS_write, fd, data, size);
+}
+
 class TestStore : public QObject
 {
     Q_OBJECT
@@ -191,6 +243,13 @@ private slots:
 
     void failedFolderSyncFailsNextChange_data();
     void failedFolderSyncFailsNextChange();
+
+    void changedOutsideKeepsBothVersions_data();
+    void changedOutsideKeepsBothVersions();
+    void linkedNotesStayLinked_data();
+    void linkedNotesStayLinked();
+    void leftoversOfKilledSaves_data();
+    void leftoversOfKilledSaves();
 
 private:
     QString dataDir() const { return m_root + QStringLiteral("/data"); }
@@ -406,7 +465,24 @@ void TestStore::obstacleAtThePath_data()
         << "fifo" << "write" << cannot("write", "Not a regular file");
     QTest::newRow("loop of links at the note's path: read is an error, not 'no note'")
         << "loop" << "read" << cannot("read", "Too many levels of symbolic links");
+    QTest::newRow("loop of links at the note's path: write names it")
+        << "loop" << "write" << cannot("write", "Too many levels of symbolic links");
+    QTest::newRow("sparse file of 1 TiB: read refused by its size")
+        << "1 TiB" << "read" << cannot("read", "too large to show (1048576 MiB; a note has at most 4 MiB)");
+    QTest::newRow("one byte above 4 MiB: read refused")
+        << "4 MiB + 1" << "read" << cannot("read", "too large to show (5 MiB; a note has at most 4 MiB)");
+    QTest::newRow("a note above 4 MiB is never written")
+        << "1 TiB" << "huge" << cannot("write", "too large for a note (5 MiB; a note has at most 4 MiB)");
 }
+
+namespace {
+
+qint64 sizeOf(const QString &obstacle)
+{
+    return obstacle == QLatin1String("1 TiB") ? kTebibyte : store::kMaxNoteSize + 1;
+}
+
+} // namespace
 
 // Something that is no note file stands where the note or data/ should be.
 // The operation reports it by name and reason and changes nothing: the
@@ -427,8 +503,10 @@ void TestStore::obstacleAtThePath()
             QVERIFY(QDir().mkpath(notePath() + QStringLiteral("/inside")));
         else if (obstacle == QLatin1String("fifo"))
             QCOMPARE(::mkfifo(note.constData(), 0644), 0);
-        else
+        else if (obstacle == QLatin1String("loop"))
             QCOMPARE(::symlink(kNoteName, note.constData()), 0);
+        else
+            QVERIFY(writeBytes(notePath(), {}) && ::truncate(note.constData(), sizeOf(obstacle)) == 0);
     }
     const QStringList before = obstacle == QLatin1String("data file") ? entries(m_root)
                                                                       : entries(dataDir());
@@ -453,8 +531,10 @@ void TestStore::obstacleAtThePath()
         QVERIFY(S_ISDIR(st.st_mode) && QFileInfo::exists(notePath() + QStringLiteral("/inside")));
     else if (obstacle == QLatin1String("fifo"))
         QVERIFY(S_ISFIFO(st.st_mode));
-    else
+    else if (obstacle == QLatin1String("loop"))
         QVERIFY(S_ISLNK(st.st_mode));
+    else
+        QVERIFY(S_ISREG(st.st_mode) && st.st_size == sizeOf(obstacle));
 }
 
 void TestStore::ordinaryUserPermissions_data()
@@ -525,21 +605,23 @@ void TestStore::ordinaryUserPermissions()
 
 void TestStore::failedSaveKeepsTheOldNote_data()
 {
-    QTest::addColumn<bool>("full");   // else the flush to the disk fails
+    QTest::addColumn<QString>("fault");   // "full" disk, failing "flush", writes that take "no byte"
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("error");
 
     const QString noSpace = cannot("write", "No space left on device");
     const QString eio = cannot("write", "Input/output error");
-    QTest::newRow("full disk: a longer note") << true << QString(5000, QLatin1Char('L')) << noSpace;
-    QTest::newRow("full disk: a shorter note") << true << "short" << noSpace;
+    QTest::newRow("full disk: a longer note") << "full" << QString(5000, QLatin1Char('L')) << noSpace;
+    QTest::newRow("full disk: a shorter note") << "full" << "short" << noSpace;
     QTest::newRow("full disk: same length, other bytes")
-        << true << QString(kOld.size(), QLatin1Char('S')) << noSpace;
-    QTest::newRow("full disk: the same bytes need no room") << true << QString::fromLatin1(kOld) << QString();
-    QTest::newRow("failing flush: a longer note") << false << QString(5000, QLatin1Char('L')) << eio;
-    QTest::newRow("failing flush: a shorter note") << false << "short" << eio;
+        << "full" << QString(kOld.size(), QLatin1Char('S')) << noSpace;
+    QTest::newRow("full disk: the same bytes need no room") << "full" << QString::fromLatin1(kOld) << QString();
+    QTest::newRow("failing flush: a longer note") << "flush" << QString(5000, QLatin1Char('L')) << eio;
+    QTest::newRow("failing flush: a shorter note") << "flush" << "short" << eio;
     QTest::newRow("failing flush: the same bytes need no flush")
-        << false << QString::fromLatin1(kOld) << QString();
+        << "flush" << QString::fromLatin1(kOld) << QString();
+    QTest::newRow("writes that take no byte: a full disk, not a loop without end")
+        << "no byte" << "short" << noSpace;
 }
 
 // A full disk lets the temporary file be created but not written; a failing
@@ -547,9 +629,10 @@ void TestStore::failedSaveKeepsTheOldNote_data()
 // whole and the temporary file goes again.
 void TestStore::failedSaveKeepsTheOldNote()
 {
-    QFETCH(bool, full);
+    QFETCH(QString, fault);
     QFETCH(QString, text);
     QFETCH(QString, error);
+    const bool full = fault == QLatin1String("full");
 
     QString why;
     if (full && !mountSmallFileSystem(&why))
@@ -566,12 +649,18 @@ void TestStore::failedSaveKeepsTheOldNote()
         }
         filler.close();
     } else {
-        g_fileSyncsFail = true;
+        g_fileSyncsFail = fault == QLatin1String("flush");
     }
     const QStringList before = entries(dataDir());
     QCOMPARE(before, full ? QStringList({kNoteName, "filler"}) : QStringList{kNoteName});
 
+    // A write loop that waited for the disk to take a byte would never end;
+    // the alarm ends the test program instead.
+    ::alarm(20);
+    g_writesTakeNothing = fault == QLatin1String("no byte");
     const store::Result r = notes.UpdateData(kDay, kMonth, kYear, text);
+    g_writesTakeNothing = false;
+    ::alarm(0);
     QCOMPARE(r.error, error);
     QCOMPARE(readBytes(notePath()), kOld);
     QCOMPARE(entries(dataDir()), before);
@@ -693,21 +782,54 @@ void TestStore::permissionsAreKept()
 
 void TestStore::failedFolderSyncFailsNextChange_data()
 {
-    QTest::addColumn<QString>("op");
-    QTest::newRow("the next save fails") << "write";
-    QTest::newRow("the next deletion fails") << "delete";
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reporter");   // the change, or the shutdown's wait, that reports it
+
+    for (const char *reporter : {"write", "delete", "waitForDisk"}) {
+        QTest::addRow("a sync fails, %s reports it", reporter) << "fails" << reporter;
+        QTest::addRow("a sync fails and a later one works, %s still reports it", reporter)
+            << "fails, then works" << reporter;
+    }
+    QTest::newRow("the working folder's sync after data/ was made fails that save")
+        << "working folder" << "write";
 }
 
 // A save returns before the note's new name is on the disk; when that last
-// step fails, the next change says so, touches nothing, and the failure
-// stays until a folder sync succeeds again.
+// step fails, the next change (or the wait at shutdown) says so once, and a
+// change fails while the folder still cannot be synced. A failure is never
+// made up for by a later sync that works: what it lost need not be on the
+// disk.
 void TestStore::failedFolderSyncFailsNextChange()
 {
-    QFETCH(QString, op);
+    QFETCH(QString, fault);
+    QFETCH(QString, reporter);
     store::FolderSync syncs(unreliableSync);
     const NoteStore notes(m_root, &syncs);
+    const QByteArray data = QFile::encodeName(dataDir());
     g_syncsFail = false;
+    g_rootSyncsFail = false;
     g_syncs = 0;
+    const auto restore = qScopeGuard([] { g_syncsFail = g_rootSyncsFail = false; });
+
+    // A folder that is gone has nothing to sync; one that cannot be opened
+    // is a failure, not a success.
+    QCOMPARE(store::syncFolder(QFile::encodeName(m_root + QStringLiteral("/gone"))), 0);
+    QVERIFY(writeBytes(m_root + QStringLiteral("/file"), "x"));
+    QCOMPARE(store::syncFolder(QFile::encodeName(m_root + QStringLiteral("/file"))), ENOTDIR);
+    QVERIFY(QFile::remove(m_root + QStringLiteral("/file")));
+
+    if (fault == QLatin1String("working folder")) {
+        g_rootSyncsFail = true;
+        QCOMPARE(outcome(notes, reporter), cannot("write", "Input/output error"));
+        QCOMPARE(entries(dataDir()), QStringList());
+        QCOMPARE(outcome(notes, reporter), cannot("write", "Input/output error"));
+        g_rootSyncsFail = false;
+        QCOMPARE(outcome(notes, reporter), QStringLiteral("ok"));
+        QVERIFY(notes.waitForDisk().ok());
+        QCOMPARE(readBytes(notePath()), kNew.toLatin1());
+        return;
+    }
+
     QVERIFY(notes.UpdateBytes(kDay, kMonth, kYear, kOld).ok());
     QVERIFY(notes.UpdateBytes(kDay + 1, kMonth, kYear, kOld).ok());
     QVERIFY(notes.waitForDisk().ok());
@@ -715,15 +837,275 @@ void TestStore::failedFolderSyncFailsNextChange()
 
     g_syncsFail = true;
     QVERIFY(notes.UpdateData(kDay + 1, kMonth, kYear, QStringLiteral("again")).ok());
-    QCOMPARE(syncs.wait(QFile::encodeName(dataDir())), EIO);
-    QCOMPARE(outcome(notes, op), cannot(qPrintable(op), "Input/output error"));
-    QCOMPARE(readBytes(notePath()), kOld);
-    QCOMPARE(notes.waitForDisk().error, QStringLiteral("Cannot write data/ to the disk: Input/output error"));
+    QCOMPARE(syncs.wait(data), EIO);
+    if (fault == QLatin1String("fails, then works")) {
+        g_syncsFail = false;
+        QCOMPARE(syncs.request(data), 0);
+        QCOMPARE(syncs.wait(data), EIO);
+    }
 
-    g_syncsFail = false;
-    QCOMPARE(outcome(notes, op), QStringLiteral("ok"));
+    if (reporter == QLatin1String("waitForDisk")) {
+        QCOMPARE(notes.waitForDisk().error, QStringLiteral("Cannot write data/ to the disk: Input/output error"));
+    } else {
+        const QString verb = reporter == QLatin1String("write") ? QStringLiteral("write") : QStringLiteral("delete");
+        QCOMPARE(outcome(notes, reporter),
+                 cannot(qPrintable(verb), "an earlier change may not have reached the disk (Input/output error)"));
+        QCOMPARE(readBytes(notePath()), kOld);
+    }
+    // Told once: a disk that still fails fails each change with its reason.
+    if (fault == QLatin1String("fails")) {
+        QCOMPARE(outcome(notes, "write"), cannot("write", "Input/output error"));
+        QCOMPARE(readBytes(notePath()), kOld);
+        QCOMPARE(notes.waitForDisk().error, QStringLiteral("Cannot write data/ to the disk: Input/output error"));
+        g_syncsFail = false;
+    }
+    QCOMPARE(outcome(notes, "write"), QStringLiteral("ok"));
     QVERIFY(notes.waitForDisk().ok());
+    QCOMPARE(readBytes(notePath()), kNew.toLatin1());
     QCOMPARE(readBytes(dataDir() + QLatin1Char('/') + QLatin1String(kNeighbourName)), QByteArray("again"));
+}
+
+void TestStore::changedOutsideKeepsBothVersions_data()
+{
+    QTest::addColumn<QByteArray>("before");    // as the edit started; "<none>": no file
+    QTest::addColumn<QString>("change");       // "rename", "in place", "touch", "delete", "none"
+    QTest::addColumn<QByteArray>("outside");   // the bytes the change leaves
+    QTest::addColumn<QString>("typed");        // empty: the box was emptied
+    QTest::addColumn<int>("taken");            // copy names already taken
+    QTest::addColumn<QStringList>("after");
+
+    const QString note = QStringLiteral("data/2006-03-14.txt = %1 0644");
+    const QString copy = QStringLiteral("data/2006-03-14 (changed outside 2026-12-08 10.31.02)%1.txt = %2 0644");
+    QTest::newRow("unchanged: the typed text, no copy")
+        << QByteArray("old") << "none" << QByteArray() << "typed" << 0 << QStringList{note.arg("typed")};
+    QTest::newRow("replaced outside: the outside version kept as a copy")
+        << QByteArray("old") << "rename" << QByteArray("outside") << "typed" << 0
+        << QStringList{copy.arg("", "outside"), note.arg("typed")};
+    QTest::newRow("written in place outside: kept as a copy")
+        << QByteArray("old") << "in place" << QByteArray("old, and more") << "typed" << 0
+        << QStringList{copy.arg("", "old, and more"), note.arg("typed")};
+    QTest::newRow("replaced outside by the same bytes: no copy")
+        << QByteArray("old") << "rename" << QByteArray("old") << "typed" << 0 << QStringList{note.arg("typed")};
+    QTest::newRow("touched outside: no copy")
+        << QByteArray("old") << "touch" << QByteArray() << "typed" << 0 << QStringList{note.arg("typed")};
+    QTest::newRow("changed outside into the typed text: nothing to keep")
+        << QByteArray("old") << "rename" << QByteArray("typed") << "typed" << 0 << QStringList{note.arg("typed")};
+    QTest::newRow("deleted outside: the typed text saved")
+        << QByteArray("old") << "delete" << QByteArray() << "typed" << 0
+        << QStringList{"data/2006-03-14.txt = typed 0600"};
+    QTest::newRow("created outside for a day without a note: kept as a copy")
+        << QByteArray("<none>") << "rename" << QByteArray("outside") << "typed" << 0
+        << QStringList{copy.arg("", "outside"), note.arg("typed")};
+    QTest::newRow("changed outside, box emptied: the note goes, the outside version stays")
+        << QByteArray("old") << "rename" << QByteArray("outside") << "" << 0 << QStringList{copy.arg("", "outside")};
+    QTest::newRow("deleted outside, box emptied: nothing left")
+        << QByteArray("old") << "delete" << QByteArray() << "" << 0 << QStringList();
+    QTest::newRow("two copies' names taken: the third")
+        << QByteArray("old") << "rename" << QByteArray("outside") << "typed" << 2
+        << QStringList{copy.arg(" 2", "taken"), copy.arg(" 3", "outside"), copy.arg("", "taken"), note.arg("typed")};
+}
+
+// A note changed by another program after the edit began is never lost: the
+// typed text becomes the note and the other version a copy that nothing
+// reads as a note. The stamp a save gives is the one the next read finds,
+// so the program's own saves never look like changes from outside.
+void TestStore::changedOutsideKeepsBothVersions()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, change);
+    QFETCH(QByteArray, outside);
+    QFETCH(QString, typed);
+    QFETCH(int, taken);
+    QFETCH(QStringList, after);
+
+    NoteStore notes(m_root);
+    notes.setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 31, 2)); });
+    QVERIFY(QDir().mkpath(dataDir()));
+    if (before != "<none>")
+        QVERIFY(writeBytes(notePath(), before));
+    const store::Note read = notes.GetData(kDay, kMonth, kYear);
+    QVERIFY(read.ok());
+    const store::Origin origin{read.stamp, read.text};
+
+    const QByteArray native = QFile::encodeName(notePath());
+    if (change == QLatin1String("rename")) {
+        // As editors and sync tools write: a new file renamed over the note.
+        QVERIFY(writeBytes(dataDir() + QStringLiteral("/new"), outside));
+        QCOMPARE(::rename(QFile::encodeName(dataDir() + QStringLiteral("/new")).constData(), native.constData()), 0);
+    } else if (change == QLatin1String("in place")) {
+        QVERIFY(writeBytes(notePath(), outside));
+    } else if (change == QLatin1String("touch")) {
+        const struct timespec later[2] = {{2000000000, 0}, {2000000000, 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, native.constData(), later, 0), 0);
+    } else if (change == QLatin1String("delete")) {
+        QVERIFY(QFile::remove(notePath()));
+    }
+    for (int i = 1; i <= taken; ++i) {
+        QVERIFY(writeBytes(dataDir() + QStringLiteral("/2006-03-14 (changed outside 2026-12-08 10.31.02)%1.txt")
+                               .arg(i > 1 ? QStringLiteral(" %1").arg(i) : QString()),
+                           "taken"));
+    }
+
+    const store::Result r = typed.isEmpty() ? notes.DeleteData(kDay, kMonth, kYear, &origin)
+                                            : notes.UpdateData(kDay, kMonth, kYear, typed, &origin);
+    QVERIFY2(r.ok(), qPrintable(r.error));
+    QCOMPARE(tree(m_root), QStringList{"data/"} + after);
+    // The result names the copy it made, and no other.
+    QCOMPARE(r.keptCopy.isEmpty(), after.filter(QStringLiteral("changed outside")).size() == taken);
+    if (!r.keptCopy.isEmpty())
+        QVERIFY2(after.contains(r.keptCopy + QStringLiteral(" = ") + QString::fromLatin1(outside) + QStringLiteral(" 0644")),
+                 qPrintable(r.keptCopy));
+    QCOMPARE(r.stamp, notes.GetBytes(kDay, kMonth, kYear).stamp);
+
+    // The next save starts from this one: no further copy.
+    const store::Origin saved{r.stamp, typed};
+    QVERIFY(notes.UpdateData(kDay, kMonth, kYear, QStringLiteral("again"), &saved).ok());
+    QCOMPARE(entries(dataDir()).size(), after.size() + (typed.isEmpty() ? 1 : 0));
+    QCOMPARE(readBytes(notePath()), QByteArray("again"));
+}
+
+void TestStore::linkedNotesStayLinked_data()
+{
+    QTest::addColumn<QString>("link");       // what data/2006-03-14.txt is
+    QTest::addColumn<QString>("op");         // "write" the new note, "delete" it, "changed" outside, then write
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QStringList>("after");  // the working folder's tree, data/ and elsewhere/
+
+    const QString fresh = kNew;
+    const QString linkTo = QStringLiteral("data/2006-03-14.txt -> %1");
+    QTest::newRow("link to a file in another folder: the file takes the note")
+        << "../elsewhere/target.txt" << "write" << "ok"
+        << QStringList{"data/", linkTo.arg("../elsewhere/target.txt"), "elsewhere/",
+                       "elsewhere/target.txt = " + fresh + " 0644"};
+    QTest::newRow("link by absolute path")
+        << "<root>/elsewhere/target.txt" << "write" << "ok"
+        << QStringList{"data/", linkTo.arg("<root>/elsewhere/target.txt"), "elsewhere/",
+                       "elsewhere/target.txt = " + fresh + " 0644"};
+    QTest::newRow("link to a link: the last one's file takes the note")
+        << "../elsewhere/middle.txt" << "write" << "ok"
+        << QStringList{"data/", linkTo.arg("../elsewhere/middle.txt"), "elsewhere/",
+                       "elsewhere/middle.txt -> target.txt", "elsewhere/target.txt = " + fresh + " 0644"};
+    QTest::newRow("link to a missing file: the file is made beside where it points")
+        << "../elsewhere/new.txt" << "write" << "ok"
+        << QStringList{"data/", linkTo.arg("../elsewhere/new.txt"), "elsewhere/",
+                       "elsewhere/new.txt = " + fresh + " 0600", "elsewhere/target.txt = old 0644"};
+    QTest::newRow("link into a missing folder: refused, nothing made")
+        << "../nowhere/new.txt" << "write"
+        << "Cannot write data/2006-03-14.txt: it is a link to <root>/data/../nowhere/new.txt, whose folder does not exist"
+        << QStringList{"data/", linkTo.arg("../nowhere/new.txt"), "elsewhere/", "elsewhere/target.txt = old 0644"};
+    QTest::newRow("box emptied: the link stays, its file is emptied")
+        << "../elsewhere/target.txt" << "delete" << "ok"
+        << QStringList{"data/", linkTo.arg("../elsewhere/target.txt"), "elsewhere/", "elsewhere/target.txt =  0644"};
+    QTest::newRow("linked file changed outside: kept as a copy in data/")
+        << "../elsewhere/target.txt" << "changed" << "ok"
+        << QStringList{"data/", "data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt = outside 0644",
+                       linkTo.arg("../elsewhere/target.txt"), "elsewhere/", "elsewhere/target.txt = " + fresh + " 0644"};
+    // Rewriting a hard-linked file in place could not be crash-safe, and the
+    // other name may be a backup's: the note gets a file of its own.
+    QTest::newRow("hard link: the note gets a file of its own, the other name keeps the old text")
+        << "<hard>" << "write" << "ok"
+        << QStringList{"data/", "data/2006-03-14.txt = " + fresh + " 0644", "elsewhere/",
+                       "elsewhere/target.txt = old 0644"};
+}
+
+void TestStore::linkedNotesStayLinked()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, op);
+    QFETCH(QString, result);
+    QFETCH(QStringList, after);
+
+    NoteStore notes(m_root);
+    notes.setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 31, 2)); });
+    QVERIFY(QDir().mkpath(dataDir()));
+    QVERIFY(QDir().mkpath(m_root + QStringLiteral("/elsewhere")));
+    const QString target = m_root + QStringLiteral("/elsewhere/target.txt");
+    QVERIFY(writeBytes(target, "old"));
+    QVERIFY(QFile::link(QStringLiteral("target.txt"), m_root + QStringLiteral("/elsewhere/middle.txt")));
+    const QByteArray note = QFile::encodeName(notePath());
+    if (link == QLatin1String("<hard>"))
+        QCOMPARE(::link(QFile::encodeName(target).constData(), note.constData()), 0);
+    else
+        QCOMPARE(::symlink(QFile::encodeName(QString(link).replace("<root>", m_root)).constData(), note.constData()), 0);
+    if (link != QLatin1String("../elsewhere/middle.txt"))
+        QVERIFY(QFile::remove(m_root + QStringLiteral("/elsewhere/middle.txt")));
+
+    const store::Note read = notes.GetData(kDay, kMonth, kYear);
+    const store::Origin origin{read.stamp, read.text};
+    if (op == QLatin1String("changed"))
+        QVERIFY(writeBytes(target, "outside"));
+    const store::Result r = op == QLatin1String("delete") ? notes.DeleteData(kDay, kMonth, kYear, &origin)
+                                                          : notes.UpdateData(kDay, kMonth, kYear, kNew, &origin);
+    QCOMPARE(r.ok() ? QStringLiteral("ok") : r.error, QString(result).replace("<root>", m_root));
+    QStringList want = after;
+    want.replaceInStrings("<root>", m_root);
+    QCOMPARE(tree(m_root), want);
+    if (r.ok())
+        QCOMPARE(r.stamp, notes.GetBytes(kDay, kMonth, kYear).stamp);
+}
+
+void TestStore::leftoversOfKilledSaves_data()
+{
+    QTest::addColumn<QString>("name");   // <dead>: the id of a process that has ended
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("removed");
+
+    QTest::newRow("a save killed during its flush") << "" << "killed save" << true;
+    QTest::newRow("writer gone") << ".2006-03-14.txt.<dead>.7.tmp" << "file" << true;
+    QTest::newRow("writer gone, a year of three digits") << ".999-01-01.txt.<dead>.1.tmp" << "file" << true;
+    QTest::newRow("writer still running: this process") << ".2006-03-14.txt.<self>.7.tmp" << "file" << false;
+    QTest::newRow("writer still running: process 1") << ".2006-03-14.txt.1.7.tmp" << "file" << false;
+    QTest::newRow("no note's name") << ".notes.txt.<dead>.7.tmp" << "file" << false;
+    QTest::newRow("a note's name the store does not write") << ".2006-3-14.txt.<dead>.7.tmp" << "file" << false;
+    QTest::newRow("no leading dot") << "2006-03-14.txt.<dead>.7.tmp" << "file" << false;
+    QTest::newRow("no counter") << ".2006-03-14.txt.<dead>.tmp" << "file" << false;
+    QTest::newRow("another ending") << ".2006-03-14.txt.<dead>.7.temp" << "file" << false;
+    QTest::newRow("a folder of that name") << ".2006-03-14.txt.<dead>.7.tmp" << "folder" << false;
+    QTest::newRow("a link of that name") << ".2006-03-14.txt.<dead>.7.tmp" << "link" << false;
+}
+
+// Only temporary files of the store's own pattern, whose writer is gone, go;
+// the notes and everything else stay.
+void TestStore::leftoversOfKilledSaves()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(bool, removed);
+
+    const NoteStore notes(m_root);
+    QVERIFY(notes.UpdateBytes(kDay, kMonth, kYear, kOld).ok());
+    QVERIFY(writeBytes(m_root + QStringLiteral("/outside.txt"), "outside"));
+
+    // A child that has ended leaves its id free; the kernel hands ids out in
+    // turn, so it is not taken again in the test's short time.
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        if (kind == QLatin1String("killed save")) {
+            const NoteStore dying(m_root, nullptr, [](int) -> int { ::_exit(9); });
+            dying.UpdateData(kDay + 1, kMonth, kYear, kNew);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    name.replace("<dead>", QString::number(child)).replace("<self>", QString::number(::getpid()));
+    const QString path = dataDir() + QLatin1Char('/') + name;
+    if (kind == QLatin1String("file"))
+        QVERIFY(writeBytes(path, "left"));
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(path));
+    else if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(m_root + QStringLiteral("/outside.txt"), path));
+    else
+        QCOMPARE(WEXITSTATUS(status), 9);
+    const QStringList before = entries(dataDir());
+    QCOMPARE(before.size(), 2);
+
+    QCOMPARE(notes.removeLeftovers(), removed ? 1 : 0);
+    QCOMPARE(entries(dataDir()), removed ? QStringList{kNoteName} : before);
+    QCOMPARE(readBytes(notePath()), kOld);
+    QCOMPARE(readBytes(m_root + QStringLiteral("/outside.txt")), QByteArray("outside"));
 }
 
 QTEST_APPLESS_MAIN(TestStore)
