@@ -1,7 +1,6 @@
 #include "notesearch.h"
 
 #include "notename.h"
-
 #include "store.h"
 
 #include <QDate>
