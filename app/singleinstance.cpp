@@ -144,8 +144,10 @@ SingleInstance::Ask SingleInstance::ask(bool bringUp, std::chrono::milliseconds 
 
 bool SingleInstance::listen()
 {
+    // The runtime folder is the user's alone (0700), which guards the
+    // socket; asking Qt for owner-only access on top costs a temporary
+    // folder and a rename at every start.
     auto *server = new QLocalServer(this);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
     // Under the lock, with nobody answering: whatever stands at the path
     // is left over.
     QLocalServer::removeServer(m_path);

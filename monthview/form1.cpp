@@ -158,7 +158,9 @@ void Form1::Form_Load()
     m_watch = new NoteWatch(m_platform.workingFolder + QLatin1String("/data"), this);
     connect(m_watch, &NoteWatch::changed, this, &Form1::notesChangedOutside);
     m_names = new ScreenReaderNames(*this);
-    installMonthKeys(*this);
+    // The keys are of no use before the window shows: they come with the
+    // first turn of the event loop, off the way to the first picture.
+    QTimer::singleShot(0, this, [this] { installMonthKeys(*this); });
     new LeftoverSweep(m_notes, this);
     m_loaded = true;
 }
