@@ -3,7 +3,7 @@
 #include "monthlayout.h"
 #include "navigation.h"
 #include "notebox.h"
-#include "notedate.h"
+#include "celldate.h"
 #include "notewatch.h"
 #include "platform.h"
 #include "store.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "monthplan.h"
-#include "notedate.h"
+#include "celldate.h"
 #include "store.h"
 
 #include <QFont>

@@ -12,12 +12,6 @@
 
 namespace monthview {
 
-size_t qHash(const NoteDate &date, size_t seed) noexcept
-{
-    return ::qHash((quint64(quint16(date.year)) << 32) | (quint32(quint16(date.month)) << 16) | quint16(date.day),
-                   seed);
-}
-
 namespace {
 
 // Whatever makes a name stand for another text than before: written and

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notedate.h"
+#include "celldate.h"
 
 #include <QObject>
 #include <QSet>
@@ -52,6 +52,5 @@ private:
     bool m_reportQueued = false;
 };
 
-size_t qHash(const NoteDate &date, size_t seed = 0) noexcept;
 
 } // namespace monthview

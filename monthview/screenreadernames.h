@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notedate.h"
+#include "celldate.h"
 
 #include <QAccessible>
 #include <QObject>

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "notedate.h"
+
 #include <array>
 #include <compare>
 #include <memory>
@@ -14,17 +16,7 @@
 // files or threads.
 namespace notesearch {
 
-struct Date {
-    qint16 day = 0;
-    qint16 month = 0;
-    qint16 year = 0;
-    bool operator==(const Date &) const = default;
-    // Older dates first.
-    friend std::strong_ordering operator<=>(const Date &a, const Date &b)
-    {
-        return std::tie(a.year, a.month, a.day) <=> std::tie(b.year, b.month, b.day);
-    }
-};
+using Date = store::NoteDate;
 
 // What is looked for: text of the notes' code page (Windows-1252), matched
 // without regard to case ("é" finds "É") and within one line: no match

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QHashFunctions>
+#include <QtGlobal>
+
+#include <compare>
+#include <tuple>
+
+namespace store {
+
+// The date of a note: of a note file, of what a cell shows, of a save, of a
+// search result; day 0: none. Older dates order first.
+struct NoteDate {
+    qint16 day = 0;
+    qint16 month = 0;
+    qint16 year = 0;
+    bool operator==(const NoteDate &) const = default;
+    friend std::strong_ordering operator<=>(const NoteDate &a, const NoteDate &b)
+    {
+        return std::tie(a.year, a.month, a.day) <=> std::tie(b.year, b.month, b.day);
+    }
+};
+
+inline size_t qHash(const NoteDate &date, size_t seed = 0) noexcept
+{
+    return ::qHash((quint64(quint16(date.year)) << 32) | (quint32(quint16(date.month)) << 16) | quint16(date.day),
+                   seed);
+}
+
+} // namespace store
