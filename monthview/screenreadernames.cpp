@@ -55,7 +55,9 @@ void ScreenReaderNames::nameCells()
             day->setAccessibleName(name);
         }
         const QString description =
-            box->isUnreadable() ? QStringLiteral("This note cannot be read; its text tells why.") : QString();
+            box->isUnreadable()
+            ? QStringLiteral("This note cannot be read: %1").arg(box->toPlainText().section(QLatin1Char('\n'), 0, 0))
+            : QString();
         if (box->accessibleDescription() != description)
             box->setAccessibleDescription(description);
     }

@@ -1468,6 +1468,7 @@ void tst_monthview::screenReaderNames_data()
     QTest::newRow("Oct 2005: cell 2 holds the folded 31st") << 10 << 2005 << 2 << "Monday 31 October 2005" << false;
     QTest::newRow("Oct 2005: cell 7 holds the 1st") << 10 << 2005 << 7 << "Saturday 1 October 2005" << false;
     QTest::newRow("a note that cannot be read") << 3 << 2006 << 17 << "Tuesday 14 March 2006" << true;
+    QTest::newRow("a note too large to show") << 3 << 2006 << 18 << "Wednesday 15 March 2006" << true;
 }
 
 void tst_monthview::screenReaderNames()
@@ -1479,6 +1480,9 @@ void tst_monthview::screenReaderNames()
     QFETCH(bool, unreadable);
     Run s;
     QDir(s.path("data")).mkpath(QStringLiteral("2006-03-14.txt/inside"));
+    QFile large(s.path(QStringLiteral("data/2006-03-15.txt")));
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(qint64(5) << 20));   // sparse
+    large.close();
     QVERIFY(s.startShown(QDate(2006, 3, 14)));
     const auto cleanup = qScopeGuard([] { QAccessible::setActive(false); });
     const auto spoken = [](QWidget *w, QAccessible::Text text) {
@@ -1489,7 +1493,10 @@ void tst_monthview::screenReaderNames()
     s.form->ShowMonth(qint16(month), qint16(year));
     QCOMPARE(spoken(s.box(cell), QAccessible::Name), name);
     QCOMPARE(spoken(s.day(cell), QAccessible::Name), name);
-    QCOMPARE(spoken(s.box(cell), QAccessible::Description).contains(QLatin1String("cannot be read")), unreadable);
+    const QString description = spoken(s.box(cell), QAccessible::Description);
+    QCOMPARE(description.contains(QLatin1String("cannot be read")), unreadable);
+    if (cell == 18)
+        QVERIFY2(description.contains(QLatin1String("too large")), qPrintable(description));
     QCOMPARE(spoken(s.form->Label1(), QAccessible::Name), s.title());
     QCOMPARE(spoken(s.button(QStringLiteral("Command7")), QAccessible::Name), QStringLiteral("Larger note text"));
     QVERIFY(spoken(s.button(QStringLiteral("Command7")), QAccessible::Description).contains(QLatin1String("Ctrl+")));
