@@ -1,11 +1,10 @@
 #include "form1.h"
 
-#include "design.h"
-
 #include "calendar.h"
+#include "design.h"
 #include "frmabout.h"
-#include "monthkeys.h"
 #include "leftoversweep.h"
+#include "monthkeys.h"
 #include "report.h"
 #include "screenreadernames.h"
 
@@ -32,7 +31,6 @@ namespace {
 const QString kProgramTitle = QStringLiteral("Kalivo");
 
 } // namespace
-
 
 Form1::Form1(const Platform &platform, QWidget *parent)
     : QWidget(parent)
