@@ -37,6 +37,14 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     , m_platform(platform)
     , m_notes(platform.workingFolder)
     , m_unsaved(m_notes, [this](const QString &text) { tellUser(text); })
+    , m_messages(new Messages(
+          [this](const QString &text) {
+              guarded([&] {
+                  if (m_platform.showMessage)
+                      m_platform.showMessage(isVisible() ? this : nullptr, kProgramTitle, text);
+              });
+          },
+          this))
 {
     m_windows.add(this);
     buildDesign();
@@ -179,7 +187,7 @@ void Form1::createNoteBoxes()
         });
         connect(box, &NoteBox::focusEntered, this, &Form1::noteFocusIn);
         connect(box, &NoteBox::focusLeft, this, &Form1::noteFocusOut);
-        connect(box, &NoteBox::charactersReplaced, this, &Form1::noteCharactersReplaced);
+        connect(box, &NoteBox::charactersReplaced, m_messages, &Messages::charactersReplaced);
         m_text1[k] = box;
         // The day number lies over its box and stays clickable.
         m_command4[k]->raise();
@@ -339,7 +347,7 @@ void Form1::Text1_LostFocus(int Index)
     FocusIndex = 0;
     FocusDay = 0;
     setDayEmphasis(Index, false);
-    tellReplacedCharacters();
+    m_messages->tellReplacedCharacters();
 }
 
 void Form1::Timer1_Timer()
@@ -350,7 +358,7 @@ void Form1::Timer1_Timer()
     saveEditedBoxes(M, y, false);
     m_unsaved.retry();
     if (FocusIndex == 0)
-        tellReplacedCharacters();
+        m_messages->tellReplacedCharacters();
 }
 
 // A note box counts as entered or left on every focus change but two. Its
@@ -376,48 +384,9 @@ void Form1::noteFocusOut(int index, Qt::FocusReason reason)
         guarded([&] { Text1_LostFocus(index); });
 }
 
-void Form1::noteCharactersReplaced(const QStringList &characters)
-{
-    if (m_codePageTold)
-        return;
-    for (const QString &c : characters) {
-        if (!m_replaced.contains(c))
-            m_replaced << c;
-    }
-}
-
-// Once per run, when no box is being typed in: a message box in the middle
-// of a word would take the next keystrokes away from the note.
-void Form1::tellReplacedCharacters()
-{
-    if (m_codePageTold || m_replaced.isEmpty())
-        return;
-    m_codePageTold = true;
-    const QStringList characters = std::exchange(m_replaced, {});
-    tellUser(QStringLiteral("Kalivo stores notes in Windows-1252, which has no room for %1. "
-                            "Such characters show as \"?\" from the moment they come in, "
-                            "as the note file holds them.")
-                 .arg(characters.join(QStringLiteral(", "))));
-}
-
-// Messages wait until the current event is handled: a box that pops up in
-// the middle of a focus change would swallow the click that caused it. All
-// that comes up in one event is told in one box.
 void Form1::tellUser(const QString &text)
 {
-    m_messages << text;
-    if (m_messages.size() == 1)
-        QTimer::singleShot(0, this, [this] { guarded([this] { showQueuedMessages(); }); });
-}
-
-void Form1::showQueuedMessages()
-{
-    if (m_messages.isEmpty())
-        return;
-    const QString text = m_messages.join(QStringLiteral("\n\n"));
-    m_messages.clear();
-    if (m_platform.showMessage)
-        m_platform.showMessage(isVisible() ? this : nullptr, kProgramTitle, text);
+    m_messages->tell(text);
 }
 
 // ---------------------------------------------------------------- navigation
@@ -560,10 +529,10 @@ bool Form1::unload(const std::function<bool()> &mayInteract)
 
     if (!m_unsaved.isEmpty()) {
         // The question names every failure; the pending messages would only repeat them.
-        m_messages.clear();
+        m_messages->clear();
         if (!canInteract()) {
-            m_messages << QStringLiteral("These notes could not be saved and are lost:\n%1")
-                              .arg(m_unsaved.list().join(QLatin1Char('\n')));
+            tellUser(QStringLiteral("These notes could not be saved and are lost:\n%1")
+                         .arg(m_unsaved.list().join(QLatin1Char('\n'))));
         } else if (m_platform.confirm && !m_platform.confirm(this, kProgramTitle, m_unsaved.closeQuestion())) {
             // A signal may have ended the run while the question was open.
             if (m_unloaded)
@@ -582,22 +551,21 @@ bool Form1::unload(const std::function<bool()> &mayInteract)
     m_timer1->stop();
     // The last saves' names reach the disk before the program ends.
     if (const store::Result synced = m_notes.waitForDisk(); !synced.ok())
-        m_messages << QStringLiteral("The last notes saved may not have reached the disk.\n\n%1").arg(synced.error);
+        tellUser(QStringLiteral("The last notes saved may not have reached the disk.\n\n%1").arg(synced.error));
     // A page that cannot be deleted stays behind; shutdown goes on.
     if (const QStringList stuck = report::DeleteReports(m_platform.workingFolder); !stuck.isEmpty()) {
-        m_messages << QStringLiteral("These month pages could not be deleted and stay behind:\n%1")
-                          .arg(stuck.join(QLatin1Char('\n')));
+        tellUser(QStringLiteral("These month pages could not be deleted and stay behind:\n%1")
+                     .arg(stuck.join(QLatin1Char('\n'))));
     }
     m_windows.closeAllNewestFirst(this);
 
     // Nothing waits for a later turn of the event loop: the program ends.
-    if (!m_messages.isEmpty()) {
+    if (!m_messages->isEmpty()) {
         if (canInteract()) {
-            showQueuedMessages();
+            m_messages->showNow();
         } else {
-            for (const QString &message : std::as_const(m_messages))
+            for (const QString &message : m_messages->takeAll())
                 qWarning("Kalivo: %s", qPrintable(message));
-            m_messages.clear();
         }
     }
     emit unloaded();

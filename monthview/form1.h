@@ -1,5 +1,6 @@
 #pragma once
 
+#include "messages.h"
 #include "monthlayout.h"
 #include "navigation.h"
 #include "notebox.h"
@@ -145,13 +146,10 @@ private:
 
     void noteFocusIn(int index, Qt::FocusReason reason);
     void noteFocusOut(int index, Qt::FocusReason reason);
-    void noteCharactersReplaced(const QStringList &characters);
-    void tellReplacedCharacters();
 
     bool unload(const std::function<bool()> &mayInteract);
 
     void tellUser(const QString &text);
-    void showQueuedMessages();
 
     template <typename Handler>
     void guarded(Handler &&handler) noexcept;
@@ -159,6 +157,7 @@ private:
     Platform m_platform;
     store::NoteStore m_notes;
     monthview::UnsavedNotes m_unsaved;
+    monthview::Messages *m_messages;   // told to the user, a turn of the event loop later
     WindowList m_windows;
 
     QPushButton *m_command1 = nullptr;
@@ -186,9 +185,6 @@ private:
     QDate m_today;              // the start-up date; not renewed at midnight
     qint16 BaseFontSize = 0;    // day-number size in points when not focused
 
-    QStringList m_messages;     // waiting to be shown
-    QStringList m_replaced;     // characters put in as '?', not told yet
-    bool m_codePageTold = false;   // once per run
     bool m_loaded = false;      // Form_Load created the grid
     bool m_unloaded = false;
     QSize m_laidOutFor;         // outer size of the last layout pass

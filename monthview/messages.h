@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <utility>
+
+namespace monthview {
+
+// What the month view has to tell the user. A message waits until the
+// current event is handled: a box that pops up in the middle of a focus
+// change would swallow the click that caused it. All that comes up in one
+// event is told in one box.
+class Messages : public QObject
+{
+public:
+    using Show = std::function<void(const QString &text)>;
+
+    Messages(Show show, QObject *parent);
+
+    // Told at the next turn of the event loop, with whatever else comes up
+    // until then.
+    void tell(const QString &text);
+
+    // Shows what waits now, in one box.
+    void showNow();
+
+    // Takes what waits away untold.
+    QStringList takeAll() { return std::exchange(m_waiting, {}); }
+    void clear() { m_waiting.clear(); }
+    bool isEmpty() const { return m_waiting.isEmpty(); }
+
+    // Characters that came into a note as '?': told once a run, and only
+    // when told to (when no box is being typed in: a message box in the
+    // middle of a word would take the next keystrokes away from the note).
+    void charactersReplaced(const QStringList &characters);
+    void tellReplacedCharacters();
+
+private:
+    Show m_show;
+    QStringList m_waiting;
+    QStringList m_replaced;         // not told yet
+    bool m_codePageTold = false;    // once per run
+};
+
+} // namespace monthview
