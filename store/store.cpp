@@ -19,7 +19,6 @@ namespace store {
 
 namespace {
 
-using fileio::kNotAFile;
 using fileio::reason;
 
 // Names tried for a save's temporary file before giving up; one is taken
@@ -30,8 +29,6 @@ constexpr int kCopyAttempts = 100;
 // Symbolic links followed from a note to the file it stands for, as the
 // kernel's own limit.
 constexpr int kMaxLinks = 40;
-
-constexpr qint64 kMiB = 1024 * 1024;
 
 QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err)
 {
@@ -45,82 +42,20 @@ QString failure(const char *verb, qint16 day, qint16 month, qint16 year, const Q
         .arg(QLatin1String(verb), NoteStore::GetFileName(day, month, year), why);
 }
 
-// "5 MiB" for anything above 4 MiB: whole MiB, rounded up.
-QString mebibytes(qint64 size)
-{
-    return QStringLiteral("%1 MiB").arg((size + kMiB - 1) / kMiB);
-}
-
 Stamp stampOf(const struct stat &st)
 {
     return Stamp{quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size),
                  qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
-// Reads an open regular file to its end, but never more than kMaxNoteSize
-// bytes (then EFBIG): the file may grow while it is read. False with errno
-// set on failure.
-bool readAll(int fd, qsizetype sizeHint, QByteArray &out)
-{
-    out.resize(std::clamp<qsizetype>(sizeHint, 0, kMaxNoteSize + 1));
-    qsizetype filled = 0;
-    for (;;) {
-        if (filled == out.size()) {
-            if (filled > kMaxNoteSize) {
-                errno = EFBIG;
-                return false;
-            }
-            out.resize(std::min<qsizetype>(filled + (filled < 4096 ? 4096 : filled), kMaxNoteSize + 1));
-        }
-        const ssize_t n = ::read(fd, out.data() + filled, static_cast<size_t>(out.size() - filled));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0)
-            break;
-        filled += n;
-    }
-    if (filled > kMaxNoteSize) {
-        errno = EFBIG;
-        return false;
-    }
-    out.resize(filled);
-    return true;
-}
-
-// Opens a note file for reading and fstats it into st. -1 with errno 0
-// means "no note"; -1 with errno set (or kNotAFile) is a failure.
-int openNote(const char *path, struct stat &st)
-{
-    // O_NONBLOCK: a fifo at the note's path must not hang the program.
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            errno = 0;
-        return -1;
-    }
-    if (::fstat(fd, &st) != 0) {
-        const int err = errno;
-        ::close(fd);
-        errno = err;
-        return -1;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        errno = S_ISDIR(st.st_mode) ? EISDIR : kNotAFile;
-        return -1;
-    }
-    return fd;
-}
-
-// Whether an open file holds exactly these bytes; it is read only when its
-// size says it may.
-bool holds(int fd, const struct stat &st, const QByteArray &bytes)
+// Whether an open note file holds exactly these bytes; it is read only when
+// its size says it may.
+bool holds(const NoteFile &file, const QByteArray &bytes)
 {
     QByteArray present;
-    return st.st_size == bytes.size() && readAll(fd, st.st_size, present) && present == bytes;
+    qsizetype filled = 0;
+    return file.size() == bytes.size() && readNote(file, present, filled) == 0
+        && QByteArrayView(present.constData(), filled) == bytes;
 }
 
 // Copies what is left of an open file into another. False with errno set.
@@ -148,6 +83,64 @@ QByteArray folderOf(const QByteArray &path)
 }
 
 } // namespace
+
+int readNote(const NoteFile &file, QByteArray &out, qsizetype &filled)
+{
+    // Room for the whole file and one byte more, so that its end shows in
+    // one read, and for growth up to the limit and one byte past it.
+    const qsizetype start = filled;
+    const qsizetype most = start + kMaxNoteSize + 1;
+    qsizetype want = std::min<qsizetype>(start + file.size() + 1, most);
+    for (;;) {
+        if (out.size() < want)
+            out.resize(want);
+        const ssize_t n = ::read(file.fd(), out.data() + filled, std::size_t(out.size() - filled));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            filled = start;
+            return errno;
+        }
+        if (n == 0)
+            return 0;
+        filled += n;
+        if (filled - start > kMaxNoteSize) {
+            filled = start;
+            return kTooLarge;
+        }
+        // The file grew while it was read.
+        if (filled == out.size())
+            want = std::min(filled + std::max<qsizetype>(filled - start, 4096), most);
+    }
+}
+
+QString sizeText(qint64 bytes)
+{
+    static const char *const units[] = {"KiB", "MiB", "GiB", "TiB", "PiB", "EiB"};
+    if (bytes < 1024)
+        return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
+    int unit = 0;
+    qint64 whole = bytes / 1024;
+    qint64 rest = bytes % 1024;   // in 1/1024 of the unit
+    while (whole >= 1024 && unit + 1 < int(std::size(units))) {
+        rest = whole % 1024;
+        whole /= 1024;
+        ++unit;
+    }
+    if ((bytes & ((qint64(1) << (10 * (unit + 1))) - 1)) == 0)
+        return QStringLiteral("%1 %2").arg(whole).arg(QLatin1String(units[unit]));
+    return QStringLiteral("%1.%2 %3").arg(whole).arg(rest * 10 / 1024).arg(QLatin1String(units[unit]));
+}
+
+QString readFailure(qint16 day, qint16 month, qint16 year, int error, qint64 size)
+{
+    if (error == kTooLarge) {
+        return failure("read", day, month, year,
+                       QStringLiteral("too large to show (%1; a note has at most %2)")
+                           .arg(sizeText(std::max<qint64>(size, kMaxNoteSize + 1)), sizeText(kMaxNoteSize)));
+    }
+    return failure("read", day, month, year, error);
+}
 
 namespace {
 
@@ -222,26 +215,16 @@ QString NoteStore::path(qint16 day, qint16 month, qint16 year) const
 Bytes NoteStore::GetBytes(qint16 day, qint16 month, qint16 year) const
 {
     Bytes result;
-    const QByteArray p = nativePath(day, month, year);
-    struct stat st;
-    const int fd = openNote(p.constData(), st);
-    if (fd < 0) {
-        if (errno != 0)
-            result.error = failure("read", day, month, year, errno);
-        return result;
-    }
-    result.stamp = stampOf(st);
-    // The size decides before anything is read: a sparse file of a terabyte
-    // costs one fstat.
-    if (st.st_size > kMaxNoteSize || !readAll(fd, static_cast<qsizetype>(st.st_size), result.bytes)) {
-        result.error = st.st_size > kMaxNoteSize || errno == EFBIG
-            ? failure("read", day, month, year,
-                      QStringLiteral("too large to show (%1; a note has at most %2)")
-                          .arg(mebibytes(std::max<qint64>(st.st_size, kMaxNoteSize + 1)), mebibytes(kMaxNoteSize)))
-            : failure("read", day, month, year, errno);
-        result.bytes.clear();
-    }
-    ::close(fd);
+    const NoteFile file = NoteFile::open(AT_FDCWD, nativePath(day, month, year).constData());
+    if (file.isNote() || file.error() == kTooLarge)
+        result.stamp = stampOf(file.status());
+    int err = file.error();
+    qsizetype filled = 0;
+    if (file.isNote())
+        err = readNote(file, result.bytes, filled);
+    result.bytes.resize(filled);
+    if (err != 0)
+        result.error = readFailure(day, month, year, err, file.size());
     return result;
 }
 
@@ -286,26 +269,26 @@ QString NoteStore::earlierFailure(const char *verb, qint16 day, qint16 month, qi
 bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint16 day, qint16 month,
                               qint16 year, Result &result) const
 {
-    struct stat st;
-    const int fd = openNote(path.constData(), st);
-    if (fd < 0) {
-        // Deleted outside: there is nothing to keep.
-        if (errno == 0)
-            return true;
-        result.error = failure("write", day, month, year, errno);
-        return false;
-    }
-    const auto closing = qScopeGuard([fd] { ::close(fd); });
-    const Stamp found = stampOf(st);
-    if (found == origin.stamp || holds(fd, st, codepage::fromUnicode(origin.text)))
-        return true;
-    if (st.st_size > kMaxNoteSize) {
+    const NoteFile file = NoteFile::open(AT_FDCWD, path.constData());
+    if (file.error() == kTooLarge) {
         result.error = failure("write", day, month, year,
                                QStringLiteral("it was changed outside Kalivo into a file too large to keep "
                                               "a copy of (%1)")
-                                   .arg(mebibytes(st.st_size)));
+                                   .arg(sizeText(file.size())));
         return false;
     }
+    if (!file.isNote()) {
+        // Deleted outside: there is nothing to keep.
+        if (file.state() == NoteFile::State::NoNote)
+            return true;
+        result.error = failure("write", day, month, year, file.error());
+        return false;
+    }
+    const int fd = file.fd();
+    const struct stat &st = file.status();
+    const Stamp found = stampOf(st);
+    if (found == origin.stamp || holds(file, codepage::fromUnicode(origin.text)))
+        return true;
     if (::lseek(fd, 0, SEEK_SET) != 0) {
         result.error = failure("write", day, month, year, errno);
         return false;
@@ -357,7 +340,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     if (bytes.size() > kMaxNoteSize) {
         result.error = failure("write", day, month, year,
                                QStringLiteral("too large for a note (%1; a note has at most %2)")
-                                   .arg(mebibytes(bytes.size()), mebibytes(kMaxNoteSize)));
+                                   .arg(sizeText(bytes.size()), sizeText(kMaxNoteSize)));
         return result;
     }
     result.error = earlierFailure("write", day, month, year);
@@ -381,18 +364,13 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     struct stat st;
     if (::stat(target.path.constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
-            return fail(S_ISDIR(st.st_mode) ? EISDIR : kNotAFile);
+            return fail(S_ISDIR(st.st_mode) ? EISDIR : fileio::kNotAFile);
         mode = st.st_mode & 07777;
         if (st.st_size == bytes.size()) {
-            struct stat now;
-            const int fd = openNote(target.path.constData(), now);
-            if (fd >= 0) {
-                const bool same = holds(fd, now, bytes);
-                ::close(fd);
-                if (same) {
-                    result.stamp = stampOf(now);
-                    return result;
-                }
+            const NoteFile file = NoteFile::open(AT_FDCWD, target.path.constData());
+            if (file.isNote() && holds(file, bytes)) {
+                result.stamp = stampOf(file.status());
+                return result;
             }
         }
         if (::access(target.path.constData(), W_OK) != 0)

@@ -860,7 +860,7 @@ void tst_monthview::unreadableNoteIsLeftAlone_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("a folder at the note's path") << "folder" << "data/2006-03-14.txt: Is a directory";
     QTest::newRow("a sparse file of 1 TiB") << "1 TiB"
-                                            << "data/2006-03-14.txt: too large to show (1048576 MiB";
+                                            << "data/2006-03-14.txt: too large to show (1 TiB";
 }
 
 void tst_monthview::unreadableNoteIsLeftAlone()

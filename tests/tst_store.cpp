@@ -468,11 +468,11 @@ void TestStore::obstacleAtThePath_data()
     QTest::newRow("loop of links at the note's path: write names it")
         << "loop" << "write" << cannot("write", "Too many levels of symbolic links");
     QTest::newRow("sparse file of 1 TiB: read refused by its size")
-        << "1 TiB" << "read" << cannot("read", "too large to show (1048576 MiB; a note has at most 4 MiB)");
-    QTest::newRow("one byte above 4 MiB: read refused")
-        << "4 MiB + 1" << "read" << cannot("read", "too large to show (5 MiB; a note has at most 4 MiB)");
+        << "1 TiB" << "read" << cannot("read", "too large to show (1 TiB; a note has at most 4 MiB)");
+    QTest::newRow("one byte above 4 MiB: read refused, its size not rounded up")
+        << "4 MiB + 1" << "read" << cannot("read", "too large to show (4.0 MiB; a note has at most 4 MiB)");
     QTest::newRow("a note above 4 MiB is never written")
-        << "1 TiB" << "huge" << cannot("write", "too large for a note (5 MiB; a note has at most 4 MiB)");
+        << "1 TiB" << "huge" << cannot("write", "too large for a note (4.0 MiB; a note has at most 4 MiB)");
 }
 
 namespace {
