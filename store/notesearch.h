@@ -57,8 +57,9 @@ public:
 
     // Bytes that the kept notes take in memory.
     qsizetype keptBytes() const;
-    // Why the notes folder could not be listed at the last reading; empty
-    // when it could, or when it does not exist.
+    // Why the notes could not be read at the last reading: the folder could
+    // not be listed, or memory ran out. Empty when they could, or when the
+    // folder does not exist.
     QString folderError() const { return m_folderError; }
 
 signals:
@@ -76,6 +77,7 @@ private:
     void pump();
     void matched(quint64 generation, int job, std::shared_ptr<std::vector<Batch>> batches);
     void finishIfDone();
+    void giveUp();
 
     QByteArray m_folder;
     int m_threads;

@@ -28,6 +28,13 @@ void write(const QString &root, const QString &rel, const QByteArray &bytes)
              qPrintable(rel));
 }
 
+// A file of `size` zeros that takes no room on the disk.
+bool makeSparse(const QString &path, qint64 size)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.resize(size);
+}
+
 // Every hit of a search as "2006-03-14|the line|position of the match".
 QStringList search(NoteSearch &search, const QString &text)
 {
@@ -117,8 +124,9 @@ void tst_notesearch::initTestCase()
         write(m_dir.path(), nameOf(day), note);
     }
 }
-// notes: "name=bytes" pairs, where a name ending in / is a folder. In
-// rows, <reason> stands for what the store says of the unreadable note.
+// notes: "name=bytes" pairs, where a name ending in / is a folder, and
+// "name#size" for a file of that many zeros (sparse). In rows, <reason>
+// stands for what the store says of the row's unreadable note.
 void tst_notesearch::matching_data()
 {
     QTest::addColumn<QByteArrayList>("notes");
@@ -145,6 +153,9 @@ void tst_notesearch::matching_data()
     QTest::newRow("a note that cannot be read is listed with its reason")
         << QByteArrayList{"2006-03-14.txt/=", "2006-03-13.txt=tea"} << "tea"
         << QStringList{"2006-03-14|<reason>|-1", "2006-03-13|tea|0"};
+    QTest::newRow("notes above the size limit are listed with the store's reason, never read")
+        << QByteArrayList{"2006-03-14.txt#4194305", "2006-03-13.txt#67108864", "2006-03-12.txt=tea"} << "tea"
+        << QStringList{"2006-03-14|<reason>|-1", "2006-03-13|<reason>|-1", "2006-03-12|tea|0"};
     QTest::newRow("files of no date are no notes")
         << QByteArrayList{"2006-3-14.txt=tea", "02006-03-14.txt=tea", "2006-02-30.txt=tea", "tea.txt=tea",
                        "2006-03-14.txt~=tea"}
@@ -160,14 +171,25 @@ void tst_notesearch::matching()
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("data"));
     for (const QByteArray &note : std::as_const(notes)) {
-        const QString name = QString::fromLatin1(note.left(note.indexOf('=')));
+        const qsizetype sparse = note.indexOf('#');
+        const QString name = QString::fromLatin1(note.left(sparse > 0 ? sparse : note.indexOf('=')));
+        const QString path = dir.filePath(QStringLiteral("data/") + name);
         if (name.endsWith('/'))
-            QDir(dir.path()).mkpath(QStringLiteral("data/") + name);
+            QDir().mkpath(path);
+        else if (sparse > 0)
+            QVERIFY(makeSparse(path, note.mid(sparse + 1).toLongLong()));
         else
             write(dir.path(), QStringLiteral("data/") + name, note.mid(note.indexOf('=') + 1));
     }
-    const QString reason = store::NoteStore(dir.path()).GetData(14, 3, 2006).error;
-    rows.replaceInStrings(QStringLiteral("<reason>"), reason);
+    for (QString &row : rows) {
+        if (!row.contains(QLatin1String("<reason>")))
+            continue;
+        const QDate d = QDate::fromString(row.left(10), QStringLiteral("yyyy-MM-dd"));
+        const store::Note n =
+            store::NoteStore(dir.path()).GetData(qint16(d.day()), qint16(d.month()), qint16(d.year()));
+        QVERIFY(!n.ok());
+        row.replace(QLatin1String("<reason>"), n.error);
+    }
     NoteSearch s(dir.filePath(QStringLiteral("data")));
     QCOMPARE(search(s, text), rows);
 }
@@ -199,7 +221,8 @@ void tst_notesearch::agreesWithNaiveSearch()
 // next 512 the second.
 void tst_notesearch::keptCurrent_data()
 {
-    QTest::addColumn<QStringList>("changes");   // "index[+-1]=bytes"; <none> deletes, <folder> makes one
+    QTest::addColumn<QStringList>("changes");   // "index[+-1]=bytes"; <none> deletes, <folder> makes one,
+                                                // <huge> makes a sparse file above the size limit
     QTest::addColumn<bool>("everything");       // reported as "everything changed"
     QTest::newRow("a note changed") << QStringList{"700=now with tea"} << false;
     QTest::newRow("a note deleted") << QStringList{"699=<none>"} << false;
@@ -209,6 +232,7 @@ void tst_notesearch::keptCurrent_data()
         << QStringList{"1200=tea", "1000+1=TEA", "500=<none>", "100=x tea", "3=<none>"} << false;
     QTest::newRow("everything reported") << QStringList{"700=tea", "3=<none>"} << true;
     QTest::newRow("a note now unreadable") << QStringList{"700=<folder>"} << false;
+    QTest::newRow("a note now above the size limit") << QStringList{"700=<huge>"} << false;
 }
 
 void tst_notesearch::keptCurrent()
@@ -240,6 +264,8 @@ void tst_notesearch::keptCurrent()
         QFile::remove(path);
         if (bytes == QLatin1String("<folder>"))
             QVERIFY(QDir().mkdir(path));
+        else if (bytes == QLatin1String("<huge>"))
+            QVERIFY(makeSparse(path, store::kMaxNoteSize + 1));
         else if (bytes != QLatin1String("<none>"))
             write(m_dir.path(), nameOf(d), bytes.toLatin1());
         changed.push_back(d);
