@@ -308,7 +308,13 @@ bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint
         return base + (drawn > 1 ? ' ' + QByteArray::number(drawn) : QByteArray()) + ".txt";
     }, st.st_mode & 07777, kCopyAttempts, false);
     if (copy.fd < 0) {
-        result.error = failure("write", day, month, year, copy.error);
+        result.error = copy.error != EEXIST
+            ? failure("write", day, month, year, copy.error)
+            : failure("write", day, month, year,
+                      QStringLiteral("it was changed outside Kalivo, and there is no free name for a copy of "
+                                     "that version (data/%1.txt and %2 more are taken)")
+                          .arg(QFile::decodeName(base))
+                          .arg(kCopyAttempts - 1));
         return false;
     }
     int err = copyRest(fd, copy.fd) ? m_syncFile(copy.fd) : errno;
