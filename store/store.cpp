@@ -361,6 +361,28 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     target.name = target.path.mid(target.path.lastIndexOf('/') + 1);
     mode_t mode = 0600;   // a new note is for the user alone
 
+    // A linked note's file lies in a folder of its own: what fails there
+    // is told with that folder's name, not as a failure of data/.
+    const auto failThere = [&](int err, const char *what) {
+        if (!target.linked)
+            return fail(err);
+        result.error = failure("write", day, month, year,
+                               QStringLiteral("it is a link to %1, and its folder %2 %3: %4")
+                                   .arg(QFile::decodeName(target.path), QFile::decodeName(target.folder),
+                                        QLatin1String(what), reason(err)));
+        return result;
+    };
+    const char *const refused = "refused the new text";
+    const char *const unsynced = "could not be written to the disk";
+
+    // A sync of that folder that failed stands until one works: the
+    // earlier save's new name may not be on the disk, also when the file
+    // holds these very bytes by now.
+    if (target.linked && m_syncs->error(target.folder) != 0) {
+        if (const int err = m_syncs->syncNow(target.folder); err != 0)
+            return failThere(err, unsynced);
+    }
+
     // Whatever stands at the note's path decides what happens: a directory
     // or something else that is no file is never replaced; a file holding
     // these very bytes needs no write; a file the user may not write stays
@@ -379,8 +401,14 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
                 return result;
             }
         }
-        if (::access(target.path.constData(), W_OK) != 0)
-            return fail(errno);
+        if (::access(target.path.constData(), W_OK) != 0) {
+            if (!target.linked)
+                return fail(errno);
+            result.error = failure("write", day, month, year,
+                                   QStringLiteral("it is a link to %1, which cannot be written: %2")
+                                       .arg(QFile::decodeName(target.path), reason(errno)));
+            return result;
+        }
         if (origin && !keepIfChanged(target.path, *origin, day, month, year, result))
             return result;
     }
@@ -401,7 +429,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
                                        .arg(QFile::decodeName(target.path)));
             return result;
         }
-        return fail(created.error);
+        return failThere(created.error, refused);
     }
     const int fd = created.fd;
     const QByteArray &temp = created.path;
@@ -425,7 +453,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
         err = errno;
     if (err != 0) {
         ::unlink(temp.constData());
-        return fail(err);
+        return failThere(err, refused);
     }
     result.stamp = stampOf(written);
 
@@ -434,7 +462,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     // that its failure is this save's.
     if (target.folder != m_dataDir) {
         if (const int syncErr = m_syncs->syncNow(target.folder); syncErr != 0)
-            return fail(syncErr);
+            return failThere(syncErr, unsynced);
     } else if (const int syncErr = m_syncs->request(m_dataDir); syncErr != 0) {
         return fail(syncErr);
     }
@@ -482,12 +510,21 @@ Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year, const Origin
 Result NoteStore::waitForDisk() const
 {
     m_syncs->wait(m_dataDir);
-    for (const QByteArray *folder : {&m_dataDir, &m_rootDir}) {
-        int err = m_syncs->takeUnreported(*folder);
-        if (err == 0 && m_syncs->error(*folder) != 0)
-            err = m_syncs->syncNow(*folder);
+    // data/, the working folder, then the folders of linked notes whose
+    // sync failed.
+    std::vector<QByteArray> folders{m_dataDir, m_rootDir};
+    for (const QByteArray &failed : m_syncs->failedFolders()) {
+        if (std::find(folders.cbegin(), folders.cend(), failed) == folders.cend())
+            folders.push_back(failed);
+    }
+    for (const QByteArray &folder : folders) {
+        int err = m_syncs->takeUnreported(folder);
+        if (err == 0 && m_syncs->error(folder) != 0)
+            err = m_syncs->syncNow(folder);
         if (err != 0) {
-            const QString where = folder == &m_dataDir ? QStringLiteral("data/") : QStringLiteral("the working folder");
+            const QString where = folder == m_dataDir ? QStringLiteral("data/")
+                : folder == m_rootDir                ? QStringLiteral("the working folder")
+                                                     : QFile::decodeName(folder);
             Result result;
             result.error = QStringLiteral("Cannot write %1 to the disk: %2").arg(where, reason(err));
             return result;

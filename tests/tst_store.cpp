@@ -792,6 +792,8 @@ void TestStore::failedFolderSyncFailsNextChange_data()
     }
     QTest::newRow("the working folder's sync after data/ was made fails that save")
         << "working folder" << "write";
+    QTest::newRow("a linked note's folder fails its sync: saves of the same text and the wait report it until it works")
+        << "link's folder" << "write";
 }
 
 // A save returns before the note's new name is on the disk; when that last
@@ -827,6 +829,27 @@ void TestStore::failedFolderSyncFailsNextChange()
         QCOMPARE(outcome(notes, reporter), QStringLiteral("ok"));
         QVERIFY(notes.waitForDisk().ok());
         QCOMPARE(readBytes(notePath()), kNew.toLatin1());
+        return;
+    }
+
+    if (fault == QLatin1String("link's folder")) {
+        QVERIFY(QDir().mkpath(dataDir()));
+        QVERIFY(QDir().mkpath(m_root + QStringLiteral("/elsewhere")));
+        QVERIFY(QFile::link(QStringLiteral("../elsewhere/target.txt"), notePath()));
+        const QString unsynced = QStringLiteral("Cannot write data/2006-03-14.txt: it is a link to "
+                                                "%1/data/../elsewhere/target.txt, and its folder %1/data/../elsewhere "
+                                                "could not be written to the disk: Input/output error")
+                                     .arg(m_root);
+        g_rootSyncsFail = true;   // every folder but data/
+        QCOMPARE(outcome(notes, "write"), unsynced);
+        // The file holds the text by now; its name may not be on the disk.
+        QCOMPARE(outcome(notes, "write"), unsynced);
+        QCOMPARE(notes.waitForDisk().error,
+                 QStringLiteral("Cannot write %1/data/../elsewhere to the disk: Input/output error").arg(m_root));
+        g_rootSyncsFail = false;
+        QCOMPARE(outcome(notes, "write"), QStringLiteral("ok"));
+        QVERIFY(notes.waitForDisk().ok());
+        QCOMPARE(readBytes(m_root + QStringLiteral("/elsewhere/target.txt")), kNew.toLatin1());
         return;
     }
 
@@ -986,7 +1009,8 @@ void TestStore::changedOutsideKeepsBothVersions()
 void TestStore::linkedNotesStayLinked_data()
 {
     QTest::addColumn<QString>("link");       // what data/2006-03-14.txt is
-    QTest::addColumn<QString>("op");         // "write" the new note, "delete" it, "changed" outside, then write
+    QTest::addColumn<QString>("op");         // "write" the new note, "delete" it, "changed" outside, then write;
+                                             // write while flushes "fail"
     QTest::addColumn<QString>("result");
     QTest::addColumn<QStringList>("after");  // the working folder's tree, data/ and elsewhere/
 
@@ -1019,6 +1043,11 @@ void TestStore::linkedNotesStayLinked_data()
         << "../elsewhere/target.txt" << "changed" << "ok"
         << QStringList{"data/", "data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt = outside 0644",
                        linkTo.arg("../elsewhere/target.txt"), "elsewhere/", "elsewhere/target.txt = " + fresh + " 0644"};
+    QTest::newRow("the link's folder refuses the new text: that folder named, nothing changed")
+        << "../elsewhere/target.txt" << "fail"
+        << "Cannot write data/2006-03-14.txt: it is a link to <root>/data/../elsewhere/target.txt, and its folder "
+           "<root>/data/../elsewhere refused the new text: Input/output error"
+        << QStringList{"data/", linkTo.arg("../elsewhere/target.txt"), "elsewhere/", "elsewhere/target.txt = old 0644"};
     // Rewriting a hard-linked file in place could not be crash-safe, and the
     // other name may be a backup's: the note gets a file of its own.
     QTest::newRow("hard link: the note gets a file of its own, the other name keeps the old text")
@@ -1034,7 +1063,7 @@ void TestStore::linkedNotesStayLinked()
     QFETCH(QString, result);
     QFETCH(QStringList, after);
 
-    NoteStore notes(m_root);
+    NoteStore notes(m_root, nullptr, unreliableFileSync);
     notes.setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 31, 2)); });
     QVERIFY(QDir().mkpath(dataDir()));
     QVERIFY(QDir().mkpath(m_root + QStringLiteral("/elsewhere")));
@@ -1053,8 +1082,10 @@ void TestStore::linkedNotesStayLinked()
     const store::Origin origin{read.stamp, read.text};
     if (op == QLatin1String("changed"))
         QVERIFY(writeBytes(target, "outside"));
+    g_fileSyncsFail = op == QLatin1String("fail");
     const store::Result r = op == QLatin1String("delete") ? notes.DeleteData(kDay, kMonth, kYear, &origin)
                                                           : notes.UpdateData(kDay, kMonth, kYear, kNew, &origin);
+    g_fileSyncsFail = false;
     QCOMPARE(r.ok() ? QStringLiteral("ok") : r.error, QString(result).replace("<root>", m_root));
     QStringList want = after;
     want.replaceInStrings("<root>", m_root);
