@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,7 +55,7 @@ bool holds(const NoteFile &file, const QByteArray &bytes)
 {
     QByteArray present;
     qsizetype filled = 0;
-    return file.size() == bytes.size() && readNote(file, present, filled) == 0
+    return file.size() == bytes.size() && ::lseek(file.fd(), 0, SEEK_SET) == 0 && readNote(file, present, filled) == 0
         && QByteArrayView(present.constData(), filled) == bytes;
 }
 
@@ -264,12 +265,29 @@ QString NoteStore::earlierFailure(const char *verb, qint16 day, qint16 month, qi
 // name of its own that nothing reads as a note, and the copy reaches the
 // disk before the note is touched. A file that is another version only by
 // its stamp (touched, or written again with the same bytes) needs no copy.
-// False with result.error set when the copy could not be made; the note is
-// then left as it is.
+// `seen`: the stamp of the file found, the null stamp for none. False with
+// result.error set when the copy could not be made; the note is then left
+// as it is.
 bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint16 day, qint16 month,
-                              qint16 year, Result &result) const
+                              qint16 year, Result &result, Stamp &seen) const
 {
     const NoteFile file = NoteFile::open(AT_FDCWD, path.constData());
+    seen = file.state() == NoteFile::State::NoNote ? Stamp{} : stampOf(file.status());
+    // Deleted outside: there is nothing to keep.
+    if (file.state() == NoteFile::State::NoNote)
+        return true;
+    if (file.isNote() && (seen == origin.stamp || holds(file, codepage::fromUnicode(origin.text))))
+        return true;
+    return keepCopy(file, day, month, year, result);
+}
+
+// Copies a version of the note that changed outside to "data/<date>
+// (changed outside <local time>).txt", " 2", " 3" ... added while the name
+// is taken, and makes the copy reach the disk. The name is claimed first and
+// filled after: until the note is replaced, the note itself still holds
+// this version. False with result.error set when no copy could be made.
+bool NoteStore::keepCopy(const NoteFile &file, qint16 day, qint16 month, qint16 year, Result &result) const
+{
     if (file.error() == kTooLarge) {
         result.error = failure("write", day, month, year,
                                QStringLiteral("it was changed outside Kalivo into a file too large to keep "
@@ -278,26 +296,15 @@ bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint
         return false;
     }
     if (!file.isNote()) {
-        // Deleted outside: there is nothing to keep.
-        if (file.state() == NoteFile::State::NoNote)
-            return true;
         result.error = failure("write", day, month, year, file.error());
         return false;
     }
     const int fd = file.fd();
-    const struct stat &st = file.status();
-    const Stamp found = stampOf(st);
-    if (found == origin.stamp || holds(file, codepage::fromUnicode(origin.text)))
-        return true;
     if (::lseek(fd, 0, SEEK_SET) != 0) {
         result.error = failure("write", day, month, year, errno);
         return false;
     }
 
-    // "2006-03-14 (changed outside 2026-12-08 10.31.02).txt", then " 2" ...
-    // before ".txt" while the name is taken. The name is claimed first and
-    // filled after: until the note is replaced, the note itself still holds
-    // this version.
     char name[kNoteNameSize];
     const int length = formatNoteName(name, sizeof name, day, month, year);
     const QByteArray base = QByteArray(name, length - 4) + " (changed outside "
@@ -306,7 +313,7 @@ bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint
     const fileio::NewFile copy = fileio::createUnique(m_dataDir, [&] {
         ++drawn;
         return base + (drawn > 1 ? ' ' + QByteArray::number(drawn) : QByteArray()) + ".txt";
-    }, st.st_mode & 07777, kCopyAttempts, false);
+    }, file.status().st_mode & 07777, kCopyAttempts, false);
     if (copy.fd < 0) {
         result.error = copy.error != EEXIST
             ? failure("write", day, month, year, copy.error)
@@ -327,9 +334,79 @@ bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint
         result.error = failure("write", day, month, year, err);
         return false;
     }
-    result.keptCopy = QLatin1String("data/") + QFile::decodeName(copy.path.mid(m_dataDir.size() + 1));
-    result.stamp = found;
+    const QString kept = QLatin1String("data/") + QFile::decodeName(copy.path.mid(m_dataDir.size() + 1));
+    result.keptCopy = result.keptCopy.isEmpty() ? kept : result.keptCopy + QStringLiteral(" and ") + kept;
+    result.stamp = stampOf(file.status());
     return true;
+}
+
+// Puts the new file at `temp` (stamp `mine`) in the place of the note's
+// file at `path`, which was `seen` when it was checked against the edit's
+// origin. Another program may have changed the note since, while the new
+// bytes were written and flushed: the two files are exchanged in one step,
+// and the one swapped out is kept as a copy unless it is the version
+// checked, the origin's text or the new text. Whatever the timing, no
+// version is lost. A copy that cannot be made swaps the files back and
+// fails the save. False on failure, with the errno of a rename in `err`,
+// or with err 0 and result.error set; `temp` is gone either way, unless a
+// third version took its name in the meantime.
+bool NoteStore::putInPlace(const QByteArray &temp, const QByteArray &path, const Stamp &mine, const Stamp &seen,
+                           const Origin &origin, const QByteArray &bytes, qint16 day, qint16 month, qint16 year,
+                           Result &result, int &err) const
+{
+    err = 0;
+    // No file seen: it must not come into being meanwhile either, so the
+    // rename replaces nothing. A file that came or went since switches to
+    // the other way.
+    bool replacing = seen.exists();
+    for (int attempt = 0;; ++attempt) {
+        if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, path.constData(),
+                        replacing ? RENAME_EXCHANGE : RENAME_NOREPLACE)
+            == 0)
+            break;
+        err = errno;
+        if (attempt < 4 && err == (replacing ? ENOENT : EEXIST)) {
+            replacing = !replacing;
+            continue;
+        }
+        if (err != EINVAL && err != ENOSYS) {
+            ::unlink(temp.constData());
+            return false;
+        }
+        err = 0;
+        // A file system that cannot exchange two files: the note is
+        // checked once more, right before the rename.
+        Stamp now;
+        if (!keepIfChanged(path, Origin{seen, origin.text}, day, month, year, result, now)) {
+            ::unlink(temp.constData());
+            return false;
+        }
+        if (::rename(temp.constData(), path.constData()) != 0) {
+            err = errno;
+            ::unlink(temp.constData());
+            return false;
+        }
+        return true;
+    }
+    if (!replacing)
+        return true;
+
+    // `temp` names what stood at the note's path.
+    const NoteFile out = NoteFile::open(AT_FDCWD, temp.constData());
+    const bool unchanged = out.isNote()
+        && (stampOf(out.status()) == seen || holds(out, codepage::fromUnicode(origin.text)) || holds(out, bytes));
+    if (unchanged || keepCopy(out, day, month, year, result)) {
+        ::unlink(temp.constData());
+        return true;
+    }
+    // No copy: the note goes back to the version found, and this save
+    // fails, to be tried again.
+    struct stat back;
+    if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, path.constData(), RENAME_EXCHANGE) == 0
+        && ::lstat(temp.constData(), &back) == 0 && stampOf(back).inode == mine.inode
+        && stampOf(back).device == mine.device)
+        ::unlink(temp.constData());
+    return false;
 }
 
 Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes,
@@ -390,6 +467,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     // keeps stat() from looking (no data/ yet) is left to the creation of
     // the temporary file below.
     struct stat st;
+    Stamp seen;   // the note's file as checked against the origin
     if (::stat(target.path.constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
             return fail(S_ISDIR(st.st_mode) ? EISDIR : fileio::kNotAFile);
@@ -409,7 +487,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
                                        .arg(QFile::decodeName(target.path), reason(errno)));
             return result;
         }
-        if (origin && !keepIfChanged(target.path, *origin, day, month, year, result))
+        if (origin && !keepIfChanged(target.path, *origin, day, month, year, result, seen))
             return result;
     }
 
@@ -449,12 +527,15 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
         err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;
-    if (err == 0 && ::rename(temp.constData(), target.path.constData()) != 0)
+    if (err == 0 && !origin && ::rename(temp.constData(), target.path.constData()) != 0)
         err = errno;
     if (err != 0) {
         ::unlink(temp.constData());
         return failThere(err, refused);
     }
+    if (origin && !putInPlace(temp, target.path, stampOf(written), seen, *origin, bytes, day, month, year, result,
+                              err))
+        return err != 0 ? failThere(err, refused) : result;
     result.stamp = stampOf(written);
 
     // The rename itself must reach the disk too, or a power cut could bring
@@ -486,7 +567,8 @@ Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year, const Origin
             return result;
         return UpdateBytes(day, month, year, QByteArray(), origin);
     }
-    if (origin && !keepIfChanged(target, *origin, day, month, year, result))
+    Stamp seen;
+    if (origin && !keepIfChanged(target, *origin, day, month, year, result, seen))
         return result;
     if (::unlink(target.constData()) != 0) {
         const int err = errno;

@@ -152,7 +152,11 @@ private:
     QByteArray nativePath(qint16 day, qint16 month, qint16 year) const;
     QString earlierFailure(const char *verb, qint16 day, qint16 month, qint16 year) const;
     bool keepIfChanged(const QByteArray &path, const Origin &origin, qint16 day, qint16 month, qint16 year,
-                       Result &result) const;
+                       Result &result, Stamp &seen) const;
+    bool keepCopy(const NoteFile &file, qint16 day, qint16 month, qint16 year, Result &result) const;
+    bool putInPlace(const QByteArray &temp, const QByteArray &path, const Stamp &mine, const Stamp &seen,
+                    const Origin &origin, const QByteArray &bytes, qint16 day, qint16 month, qint16 year,
+                    Result &result, int &err) const;
 
     QString m_root;
     QByteArray m_rootDir;   // encoded root; "." for an empty one

@@ -140,6 +140,19 @@ int unreliableFileSync(int fd)
     return g_fileSyncsFail ? EIO : store::syncFile(fd);
 }
 
+// A file system that cannot exchange two files in one step.
+std::atomic<bool> g_noExchange{false};
+
+// What another program does to a note while a save flushes its new bytes:
+// run by the next flush, once.
+std::function<void()> g_duringFlush;
+int flushWhileChangedOutside(int fd)
+{
+    if (const auto change = std::exchange(g_duringFlush, nullptr))
+        change();
+    return store::syncFile(fd);
+}
+
 // The bytes of a note above the size limit; the file is sparse.
 constexpr qint64 kTebibyte = qint64(1) << 40;
 
@@ -206,6 +219,17 @@ extern "C" ssize_t write(int fd, const void *data, size_t size)
     if (g_writesTakeNothing && size > 0)
         return 0;
     return ::syscall(SYS_write, fd, data, size);
+}
+
+// And every renameat2(), which a file system without the exchange of two
+// files refuses.
+extern "C" int renameat2(int fromFolder, const char *from, int toFolder, const char *to, unsigned flags) noexcept
+{
+    if (g_noExchange && (flags & (RENAME_EXCHANGE | RENAME_NOREPLACE)) != 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    return int(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
 }
 
 class TestStore : public QObject
@@ -891,7 +915,8 @@ void TestStore::failedFolderSyncFailsNextChange()
 void TestStore::changedOutsideKeepsBothVersions_data()
 {
     QTest::addColumn<QByteArray>("before");    // as the edit started; "<none>": no file
-    QTest::addColumn<QString>("change");       // "rename", "in place", "touch", "delete", "none"
+    QTest::addColumn<QString>("change");       // "rename", "in place", "touch", "delete", "none"; "... during
+                                               // the flush": while the save flushes its new bytes
     QTest::addColumn<QByteArray>("outside");   // the bytes the change leaves
     QTest::addColumn<QString>("typed");        // empty: the box was emptied
     QTest::addColumn<int>("taken");            // copy names already taken
@@ -933,12 +958,32 @@ void TestStore::changedOutsideKeepsBothVersions_data()
         << QByteArray("old") << "rename" << QByteArray("outside") << "typed" << 2
         << QStringList{copy.arg(" 2", "taken"), copy.arg(" 3", "outside"), copy.arg("", "taken"), note.arg("typed")}
         << QString();
+    QTest::newRow("replaced outside during the flush: kept as a copy")
+        << QByteArray("old") << "rename during the flush" << QByteArray("outside") << "typed" << 0
+        << QStringList{copy.arg("", "outside"), note.arg("typed")} << QString();
+    QTest::newRow("written in place outside during the flush: kept as a copy")
+        << QByteArray("old") << "in place during the flush" << QByteArray("old, and more") << "typed" << 0
+        << QStringList{copy.arg("", "old, and more"), note.arg("typed")} << QString();
+    QTest::newRow("created outside during the flush of a new note: kept as a copy")
+        << QByteArray("<none>") << "rename during the flush" << QByteArray("outside") << "typed" << 0
+        << QStringList{copy.arg("", "outside"), "data/2006-03-14.txt = typed 0600"} << QString();
+    QTest::newRow("replaced outside during the flush, on a file system without the exchange: kept as a copy")
+        << QByteArray("old") << "rename during the flush, without the exchange" << QByteArray("outside") << "typed"
+        << 0 << QStringList{copy.arg("", "outside"), note.arg("typed")} << QString();
+    QTest::newRow("deleted outside during the flush: the typed text saved")
+        << QByteArray("old") << "delete during the flush" << QByteArray() << "typed" << 0
+        << QStringList{note.arg("typed")} << QString();
     QStringList allTaken{copy.arg("", "taken")};
     for (int i = 2; i <= 100; ++i)
         allTaken << copy.arg(QStringLiteral(" %1").arg(i), "taken");
     allTaken.sort();
     QTest::newRow("a hundred copies' names taken: the save fails, saying why, and the note stays")
         << QByteArray("old") << "rename" << QByteArray("outside") << "typed" << 100
+        << allTaken + QStringList{note.arg("outside")}
+        << "Cannot write data/2006-03-14.txt: it was changed outside Kalivo, and there is no free name for a "
+           "copy of that version (data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt and 99 more are taken)";
+    QTest::newRow("a hundred copies' names taken, replaced during the flush: the save fails, the note stays")
+        << QByteArray("old") << "rename during the flush" << QByteArray("outside") << "typed" << 100
         << allTaken + QStringList{note.arg("outside")}
         << "Cannot write data/2006-03-14.txt: it was changed outside Kalivo, and there is no free name for a "
            "copy of that version (data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt and 99 more are taken)";
@@ -958,7 +1003,7 @@ void TestStore::changedOutsideKeepsBothVersions()
     QFETCH(QStringList, after);
     QFETCH(QString, error);
 
-    NoteStore notes(m_root);
+    NoteStore notes(m_root, nullptr, flushWhileChangedOutside);
     notes.setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 31, 2)); });
     QVERIFY(QDir().mkpath(dataDir()));
     if (before != "<none>")
@@ -968,18 +1013,30 @@ void TestStore::changedOutsideKeepsBothVersions()
     const store::Origin origin{read.stamp, read.text};
 
     const QByteArray native = QFile::encodeName(notePath());
-    if (change == QLatin1String("rename")) {
-        // As editors and sync tools write: a new file renamed over the note.
-        QVERIFY(writeBytes(dataDir() + QStringLiteral("/new"), outside));
-        QCOMPARE(::rename(QFile::encodeName(dataDir() + QStringLiteral("/new")).constData(), native.constData()), 0);
-    } else if (change == QLatin1String("in place")) {
-        QVERIFY(writeBytes(notePath(), outside));
-    } else if (change == QLatin1String("touch")) {
-        const struct timespec later[2] = {{2000000000, 0}, {2000000000, 0}};
-        QCOMPARE(::utimensat(AT_FDCWD, native.constData(), later, 0), 0);
-    } else if (change == QLatin1String("delete")) {
-        QVERIFY(QFile::remove(notePath()));
-    }
+    const auto changeOutside = [=, this] {
+        if (change.startsWith(QLatin1String("rename"))) {
+            // As editors and sync tools write: a new file renamed over the note.
+            const QByteArray fresh = QFile::encodeName(dataDir() + QStringLiteral("/new"));
+            writeBytes(QFile::decodeName(fresh), outside);
+            ::rename(fresh.constData(), native.constData());
+        } else if (change.startsWith(QLatin1String("in place"))) {
+            writeBytes(notePath(), outside);
+        } else if (change.startsWith(QLatin1String("touch"))) {
+            const struct timespec later[2] = {{2000000000, 0}, {2000000000, 0}};
+            ::utimensat(AT_FDCWD, native.constData(), later, 0);
+        } else if (change.startsWith(QLatin1String("delete"))) {
+            QFile::remove(notePath());
+        }
+    };
+    const auto noFlushChange = qScopeGuard([] {
+        g_duringFlush = nullptr;
+        g_noExchange = false;
+    });
+    g_noExchange = change.endsWith(QLatin1String("without the exchange"));
+    if (change.contains(QLatin1String("during the flush")))
+        g_duringFlush = changeOutside;
+    else
+        changeOutside();
     for (int i = 1; i <= taken; ++i) {
         QVERIFY(writeBytes(dataDir() + QStringLiteral("/2006-03-14 (changed outside 2026-12-08 10.31.02)%1.txt")
                                .arg(i > 1 ? QStringLiteral(" %1").arg(i) : QString()),
@@ -988,6 +1045,7 @@ void TestStore::changedOutsideKeepsBothVersions()
 
     const store::Result r = typed.isEmpty() ? notes.DeleteData(kDay, kMonth, kYear, &origin)
                                             : notes.UpdateData(kDay, kMonth, kYear, typed, &origin);
+    QVERIFY(!g_duringFlush);
     QCOMPARE(r.error, error);
     QCOMPARE(tree(m_root), QStringList{"data/"} + after);
     if (!r.ok())
@@ -1009,8 +1067,8 @@ void TestStore::changedOutsideKeepsBothVersions()
 void TestStore::linkedNotesStayLinked_data()
 {
     QTest::addColumn<QString>("link");       // what data/2006-03-14.txt is
-    QTest::addColumn<QString>("op");         // "write" the new note, "delete" it, "changed" outside, then write;
-                                             // write while flushes "fail"
+    QTest::addColumn<QString>("op");         // "write" the new note, "delete" it, "changed" outside, then write,
+                                             // or "changed during the flush"; write while flushes "fail"
     QTest::addColumn<QString>("result");
     QTest::addColumn<QStringList>("after");  // the working folder's tree, data/ and elsewhere/
 
@@ -1043,6 +1101,10 @@ void TestStore::linkedNotesStayLinked_data()
         << "../elsewhere/target.txt" << "changed" << "ok"
         << QStringList{"data/", "data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt = outside 0644",
                        linkTo.arg("../elsewhere/target.txt"), "elsewhere/", "elsewhere/target.txt = " + fresh + " 0644"};
+    QTest::newRow("linked file changed outside during the flush: kept as a copy in data/")
+        << "../elsewhere/target.txt" << "changed during the flush" << "ok"
+        << QStringList{"data/", "data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt = outside 0644",
+                       linkTo.arg("../elsewhere/target.txt"), "elsewhere/", "elsewhere/target.txt = " + fresh + " 0644"};
     QTest::newRow("the link's folder refuses the new text: that folder named, nothing changed")
         << "../elsewhere/target.txt" << "fail"
         << "Cannot write data/2006-03-14.txt: it is a link to <root>/data/../elsewhere/target.txt, and its folder "
@@ -1063,7 +1125,10 @@ void TestStore::linkedNotesStayLinked()
     QFETCH(QString, result);
     QFETCH(QStringList, after);
 
-    NoteStore notes(m_root, nullptr, unreliableFileSync);
+    NoteStore notes(m_root, nullptr, [](int fd) {
+        const int err = unreliableFileSync(fd);
+        return err != 0 ? err : flushWhileChangedOutside(fd);
+    });
     notes.setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 31, 2)); });
     QVERIFY(QDir().mkpath(dataDir()));
     QVERIFY(QDir().mkpath(m_root + QStringLiteral("/elsewhere")));
@@ -1082,6 +1147,9 @@ void TestStore::linkedNotesStayLinked()
     const store::Origin origin{read.stamp, read.text};
     if (op == QLatin1String("changed"))
         QVERIFY(writeBytes(target, "outside"));
+    const auto noFlushChange = qScopeGuard([] { g_duringFlush = nullptr; });
+    if (op == QLatin1String("changed during the flush"))
+        g_duringFlush = [target] { writeBytes(target, "outside"); };
     g_fileSyncsFail = op == QLatin1String("fail");
     const store::Result r = op == QLatin1String("delete") ? notes.DeleteData(kDay, kMonth, kYear, &origin)
                                                           : notes.UpdateData(kDay, kMonth, kYear, kNew, &origin);
