@@ -4,7 +4,6 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <cctype>
 #include <climits>
 #include <cstring>
 #include <utility>
@@ -74,29 +73,6 @@ bool NoteWatch::watchesFolderAtPath() const
     return m_watch >= 0 && quint64(st.st_dev) == m_device && quint64(st.st_ino) == m_inode;
 }
 
-// "2006-03-14.txt": four or more digits of year, two of month and day.
-NoteDate NoteWatch::dateOfName(const QByteArray &name)
-{
-    const qsizetype dash = name.indexOf('-');
-    if (dash < 1 || !name.endsWith(".txt") || name.size() != dash + 10 || name.at(dash + 3) != '-')
-        return {};
-    bool ok = false;
-    const int year = name.left(dash).toInt(&ok);
-    if (!ok || year < 1 || year > 9999 || !std::isdigit(static_cast<unsigned char>(name.at(0))))
-        return {};
-    const auto twoDigits = [&](qsizetype at) {
-        const char a = name.at(at), b = name.at(at + 1);
-        return std::isdigit(static_cast<unsigned char>(a)) && std::isdigit(static_cast<unsigned char>(b))
-            ? (a - '0') * 10 + (b - '0')
-            : -1;
-    };
-    const int month = twoDigits(dash + 1);
-    const int day = twoDigits(dash + 4);
-    if (month < 1 || month > 12 || day < 1 || day > 31)
-        return {};
-    return NoteDate{qint16(day), qint16(month), qint16(year)};
-}
-
 void NoteWatch::readEvents()
 {
     alignas(struct inotify_event) char buffer[16 * (sizeof(struct inotify_event) + NAME_MAX + 1)];
@@ -141,7 +117,7 @@ void NoteWatch::readEvents()
             }
             if (event->len == 0)
                 continue;
-            const NoteDate date = dateOfName(QByteArray(event->name));
+            const NoteDate date = store::dateOfNoteName(event->name);
             if (date.day != 0)
                 m_pending.insert(date);
         }

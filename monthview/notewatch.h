@@ -32,10 +32,6 @@ public:
     void rewatch();
     bool isWatching() const { return m_watch >= 0; }
 
-    // The date a note file's name stands for ("2006-03-14.txt"); day 0 for
-    // any other name.
-    static NoteDate dateOfName(const QByteArray &name);
-
 signals:
     // Notes that were written, created, deleted or renamed; every date when
     // the notes folder itself came, went or was replaced, or the kernel

@@ -2,11 +2,59 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <stdio.h>
+#include <string.h>
 #include <unistd.h>
 
 #include <utility>
 
 namespace store {
+
+int formatNoteName(char *out, std::size_t size, int day, int month, int year)
+{
+    return snprintf(out, size, "%d-%02d-%02d.txt", year, month, day);
+}
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int daysIn(int month, int year)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+
+} // namespace
+
+bool parseNoteName(const char *name, std::size_t length, int &day, int &month, int &year)
+{
+    // "<year>-MM-DD.txt": one to four digits of year, the first not 0.
+    std::size_t digits = 0;
+    while (digits < length && digits < 5 && isDigit(name[digits]))
+        ++digits;
+    if (digits == 0 || digits > 4 || name[0] == '0' || length != digits + 10)
+        return false;
+    const char *rest = name + digits;
+    if (rest[0] != '-' || !isDigit(rest[1]) || !isDigit(rest[2]) || rest[3] != '-' || !isDigit(rest[4])
+        || !isDigit(rest[5]) || memcmp(rest + 6, ".txt", 4) != 0)
+        return false;
+    int y = 0;
+    for (std::size_t i = 0; i < digits; ++i)
+        y = y * 10 + (name[i] - '0');
+    const int m = (rest[1] - '0') * 10 + (rest[2] - '0');
+    const int d = (rest[4] - '0') * 10 + (rest[5] - '0');
+    if (m < 1 || m > 12 || d < 1 || d > daysIn(m, y))
+        return false;
+    day = d;
+    month = m;
+    year = y;
+    return true;
+}
 
 NoteFile NoteFile::open(int folder, const char *path)
 {

@@ -3,9 +3,28 @@
 #include <cstddef>
 #include <sys/stat.h>
 
-// Opening a note file for reading, in plain C++: the launcher's early look
-// at today's notes links no Qt and opens them the same way.
+// Note files as files: their names, and opening one for reading. Plain C++:
+// the launcher's early look at today's notes links no Qt, and names and
+// opens them the same way.
 namespace store {
+
+// The reminder looks back to this year and no further.
+constexpr int kFirstReminderYear = 1900;
+
+// Room for the name of any three ints, NUL included.
+constexpr std::size_t kNoteNameSize = 48;
+
+// Writes "2006-01-05.txt" into out as snprintf does: at most size bytes,
+// NUL included, and returns the name's length. Years keep all their digits
+// (and a sign, which only a year below 0 would have); day and month get two
+// digits at least.
+int formatNoteName(char *out, std::size_t size, int day, int month, int year);
+
+// The date a note file's name stands for: true for exactly the name that
+// formatNoteName gives a date of the calendar in the years 1 to 9999
+// ("2006-03-14.txt", "999-01-01.txt"). A year with a leading zero, a month
+// or day of one digit, 31 February or anything around the name is no note.
+bool parseNoteName(const char *name, std::size_t length, int &day, int &month, int &year);
 
 // A note file larger than this is never read: no typed note comes near it,
 // and a file that size (a sparse file, a log written to the wrong name)

@@ -1,9 +1,8 @@
 #include "notesearch.h"
 
-#include "notename.h"
+#include "notefile.h"
 #include "store.h"
 
-#include <QDate>
 #include <QFile>
 #include <QScopeGuard>
 #include <QThread>
@@ -97,27 +96,6 @@ void finish(Block &block, qsizetype filled)
 }
 
 } // namespace
-
-Date dateOfFileName(const char *name)
-{
-    // "<year>-MM-DD.txt", the year without leading zeros.
-    int year = 0;
-    int i = 0;
-    for (; name[i] >= '0' && name[i] <= '9' && i < 5; ++i)
-        year = year * 10 + (name[i] - '0');
-    if (i == 0 || name[0] == '0' || year > 9999 || name[i] != '-')
-        return {};
-    const char *rest = name + i + 1;
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (!digit(rest[0]) || !digit(rest[1]) || rest[2] != '-' || !digit(rest[3]) || !digit(rest[4])
-        || std::strcmp(rest + 5, ".txt") != 0)
-        return {};
-    const int month = (rest[0] - '0') * 10 + (rest[1] - '0');
-    const int day = (rest[3] - '0') * 10 + (rest[4] - '0');
-    if (!QDate::isValid(year, month, day))
-        return {};
-    return Date{qint16(day), qint16(month), qint16(year)};
-}
 
 // ---------------------------------------------------------------- the search
 
@@ -217,7 +195,7 @@ void NoteSearch::startLoad()
             } else {
                 const auto closing = qScopeGuard([dir] { ::closedir(dir); });
                 while (const dirent *e = ::readdir(dir)) {
-                    const Date date = dateOfFileName(e->d_name);
+                    const Date date = store::dateOfNoteName(e->d_name);
                     if (date.day != 0)
                         load->entries.push_back(date);
                 }

@@ -19,11 +19,6 @@
 // over what is kept, brought up to date by the dates reported as changed.
 namespace notesearch {
 
-// The date a note file's name stands for: exactly the name the note store
-// gives that date ("2006-03-14.txt"), for a date of the calendar. Day 0 for
-// any other name.
-Date dateOfFileName(const char *name);
-
 // The search over one notes folder. Nothing is read before the first
 // prepare() or start(); then the folder is listed and every note read on a
 // few threads, newest first, and the hits of each block of notes come out

@@ -3,7 +3,7 @@
 #include "codepage.h"
 #include "fileio.h"
 #include "foldersync.h"
-#include "notename.h"
+#include "notefile.h"
 
 #include <QFile>
 #include <QScopeGuard>

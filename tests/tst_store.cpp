@@ -243,6 +243,8 @@ private slots:
 
     void fileName_data();
     void fileName();
+    void nameParsed_data();
+    void nameParsed();
     void writeIsByteExact_data();
     void writeIsByteExact();
     void replaceLeavesNoTail_data();
@@ -353,6 +355,44 @@ void TestStore::fileName()
     QFETCH(int, year);
     QFETCH(QString, name);
     QCOMPARE(NoteStore::GetFileName(qint16(day), qint16(month), qint16(year)), name);
+}
+
+void TestStore::nameParsed_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("date");   // what it stands for; empty: no note
+
+    QTest::newRow("a note's name") << QByteArray("2006-03-14.txt") << "2006-03-14";
+    QTest::newRow("a year of three digits") << QByteArray("999-01-01.txt") << "0999-01-01";
+    QTest::newRow("29 February of a leap year") << QByteArray("2000-02-29.txt") << "2000-02-29";
+    QTest::newRow("29 February of 1900, no leap year") << QByteArray("1900-02-29.txt") << "";
+    QTest::newRow("31 February") << QByteArray("2006-02-31.txt") << "";
+    QTest::newRow("month 13") << QByteArray("2006-13-01.txt") << "";
+    QTest::newRow("day 0") << QByteArray("2006-03-00.txt") << "";
+    QTest::newRow("a year with a leading zero") << QByteArray("0999-01-01.txt") << "";
+    QTest::newRow("a year of five digits") << QByteArray("10000-03-14.txt") << "";
+    QTest::newRow("year 0") << QByteArray("0-03-14.txt") << "";
+    QTest::newRow("a month of one digit") << QByteArray("2006-3-14.txt") << "";
+    QTest::newRow("a sign") << QByteArray("+2006-03-14.txt") << "";
+    QTest::newRow("another ending") << QByteArray("2006-03-14.TXT") << "";
+    QTest::newRow("something after it") << QByteArray("2006-03-14.txt~") << "";
+    QTest::newRow("a kept copy") << QByteArray("2006-03-14 (changed outside 2026-12-08 10.31.02).txt") << "";
+    QTest::newRow("a save's temporary file") << QByteArray(".2006-03-14.txt.4242.1.tmp") << "";
+}
+
+// One rule for every reader of the notes folder: exactly the names the
+// store writes for dates of the calendar, whatever the program's search,
+// watch or sweep meets there.
+void TestStore::nameParsed()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, date);
+    int day = 0, month = 0, year = 0;
+    const bool parsed = store::parseNoteName(name.constData(), std::size_t(name.size()), day, month, year);
+    QCOMPARE(parsed ? QString::asprintf("%04d-%02d-%02d", year, month, day) : QString(), date);
+    if (parsed)
+        QCOMPARE(NoteStore::GetFileName(qint16(day), qint16(month), qint16(year)),
+                 QStringLiteral("data/") + QString::fromLatin1(name));
 }
 
 void TestStore::writeIsByteExact_data()
