@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace monthview {
+namespace notesearch {
 
 namespace {
 
@@ -117,7 +117,7 @@ void NoteWatch::readEvents()
             }
             if (event->len == 0)
                 continue;
-            const NoteDate date = store::dateOfNoteName(event->name);
+            const store::NoteDate date = store::dateOfNoteName(event->name);
             if (date.day != 0)
                 m_pending.insert(date);
         }
@@ -131,11 +131,11 @@ void NoteWatch::readEvents()
 void NoteWatch::report()
 {
     m_reportQueued = false;
-    const QSet<NoteDate> dates = std::exchange(m_pending, {});
+    const QSet<store::NoteDate> dates = std::exchange(m_pending, {});
     const bool everything = std::exchange(m_everything, false);
     if (std::exchange(m_rewatch, false))
         rewatch();
     emit changed(dates, everything);
 }
 
-} // namespace monthview
+} // namespace notesearch

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "celldate.h"
+#include "notedate.h"
 
 #include <QObject>
 #include <QSet>
@@ -8,7 +8,7 @@
 
 class QSocketNotifier;
 
-namespace monthview {
+namespace notesearch {
 
 // Watches the notes folder for notes that others change: a sync tool, an
 // editor, another machine. One kernel watch on the folder, so it costs
@@ -36,7 +36,7 @@ signals:
     // Notes that were written, created, deleted or renamed; every date when
     // the notes folder itself came, went or was replaced, or the kernel
     // dropped events.
-    void changed(const QSet<monthview::NoteDate> &dates, bool everything);
+    void changed(const QSet<store::NoteDate> &dates, bool everything);
 
 private:
     void readEvents();
@@ -52,11 +52,10 @@ private:
     quint64 m_device = 0;     // of the folder m_watch watches
     quint64 m_inode = 0;
     QSocketNotifier *m_notifier = nullptr;
-    QSet<NoteDate> m_pending;
+    QSet<store::NoteDate> m_pending;
     bool m_everything = false;
     bool m_rewatch = false;   // the notes folder went or moved: watch what stands at its path now
     bool m_reportQueued = false;
 };
 
-
-} // namespace monthview
+} // namespace notesearch

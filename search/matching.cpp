@@ -1,4 +1,4 @@
-#include "keptnotes.h"
+#include "matching.h"
 
 #include "codepage.h"
 

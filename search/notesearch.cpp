@@ -1,6 +1,7 @@
 #include "notesearch.h"
 
 #include "notefile.h"
+#include "notewatch.h"
 #include "store.h"
 
 #include <QFile>
@@ -9,8 +10,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <new>
 #include <cstring>
+#include <new>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -479,6 +480,13 @@ void NoteSearch::finishIfDone()
         return;
     m_running = false;
     emit finished();
+}
+
+void followWatch(NoteSearch &search, const NoteWatch &watch)
+{
+    QObject::connect(&watch, &NoteWatch::changed, &search, [&search](const QSet<Date> &dates, bool everything) {
+        search.notesChanged(std::vector<Date>(dates.cbegin(), dates.cend()), everything);
+    });
 }
 
 qsizetype NoteSearch::keptBytes() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keptnotes.h"
+#include "matching.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -18,6 +18,8 @@
 // few threads, and kept in memory as their own bytes; later searches run
 // over what is kept, brought up to date by the dates reported as changed.
 namespace notesearch {
+
+class NoteWatch;
 
 // The search over one notes folder. Nothing is read before the first
 // prepare() or start(); then the folder is listed and every note read on a
@@ -99,5 +101,10 @@ private:
     int m_nextJob = 0;                          // the next whose hits go out
     std::map<int, std::shared_ptr<std::vector<Batch>>> m_done;
 };
+
+// Keeps a search current through a watch of its notes folder: each date it
+// reports is read again before the next search, and a report of
+// everything reads the folder anew.
+void followWatch(NoteSearch &search, const NoteWatch &watch);
 
 } // namespace notesearch
