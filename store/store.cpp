@@ -95,20 +95,23 @@ int readNote(const NoteFile &file, QByteArray &out, qsizetype &filled)
     for (;;) {
         if (out.size() < want)
             out.resize(want);
-        const ssize_t n = ::read(file.fd(), out.data() + filled, std::size_t(out.size() - filled));
+        const qsizetype room = out.size() - filled;
+        const ssize_t n = ::read(file.fd(), out.data() + filled, std::size_t(room));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             filled = start;
             return errno;
         }
-        if (n == 0)
-            return 0;
         filled += n;
         if (filled - start > kMaxNoteSize) {
             filled = start;
             return kTooLarge;
         }
+        // A regular file reads short only at its end: that spares the read
+        // that would return nothing.
+        if (n < room)
+            return 0;
         // The file grew while it was read.
         if (filled == out.size())
             want = std::min(filled + std::max<qsizetype>(filled - start, 4096), most);
@@ -391,7 +394,13 @@ bool NoteStore::putInPlace(const QByteArray &temp, const QByteArray &path, const
     if (!replacing)
         return true;
 
-    // `temp` names what stood at the note's path.
+    // `temp` names what stood at the note's path; most often the very file
+    // checked, as its stamp shows without opening it.
+    struct stat swapped;
+    if (::lstat(temp.constData(), &swapped) == 0 && S_ISREG(swapped.st_mode) && stampOf(swapped) == seen) {
+        ::unlink(temp.constData());
+        return true;
+    }
     const NoteFile out = NoteFile::open(AT_FDCWD, temp.constData());
     const bool unchanged = out.isNote()
         && (stampOf(out.status()) == seen || holds(out, codepage::fromUnicode(origin.text)) || holds(out, bytes));
