@@ -393,7 +393,7 @@ void registerCases(const Settings &settings)
 struct Searches {
     std::unique_ptr<notesearch::NoteSearch> first;   // made anew before each first search
     std::unique_ptr<notesearch::NoteSearch> kept;    // read once, kept current by the watch
-    std::unique_ptr<monthview::NoteWatch> watch;
+    std::unique_ptr<notesearch::NoteWatch> watch;
     QByteArray notes;        // the bytes of every note, one after another
     bool reported = false;   // the watch told of the last change
     unsigned changes = 0;
@@ -446,15 +446,9 @@ QString prepareSearches(Searches &s)
         s.notes += note.readAll();
     }
     s.kept = std::make_unique<notesearch::NoteSearch>(data);
-    s.watch = std::make_unique<monthview::NoteWatch>(data);
-    QObject::connect(s.watch.get(), &monthview::NoteWatch::changed, s.kept.get(),
-                     [&s](const QSet<monthview::NoteDate> &dates, bool everything) {
-                         std::vector<notesearch::Date> changed;
-                         for (const monthview::NoteDate &d : dates)
-                             changed.push_back(notesearch::Date{d.day, d.month, d.year});
-                         s.kept->notesChanged(changed, everything);
-                         s.reported = true;
-                     });
+    s.watch = std::make_unique<notesearch::NoteWatch>(data);
+    notesearch::followWatch(*s.kept, *s.watch);
+    QObject::connect(s.watch.get(), &notesearch::NoteWatch::changed, s.kept.get(), [&s] { s.reported = true; });
     if (runSearch(*s.kept, kSearchText) == 0)
         return QStringLiteral("the search found nothing");
     return QString();

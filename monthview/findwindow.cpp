@@ -22,18 +22,6 @@ const QColor kUnreadableText(160, 0, 0);
 
 } // namespace
 
-void followWatch(notesearch::NoteSearch &search, NoteWatch &watch)
-{
-    QObject::connect(&watch, &NoteWatch::changed, &search,
-                     [&search](const QSet<NoteDate> &dates, bool everything) {
-                         std::vector<notesearch::Date> changed;
-                         changed.reserve(std::size_t(dates.size()));
-                         for (const NoteDate &d : dates)
-                             changed.push_back(notesearch::Date{d.day, d.month, d.year});
-                         search.notesChanged(changed, everything);
-                     });
-}
-
 int FindResults::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_results.size());
@@ -78,7 +66,7 @@ void FindResults::append(const notesearch::Batch &batch)
     endInsertRows();
 }
 
-FindWindow::FindWindow(const QString &dataFolder, NoteWatch *watch, Jump jump, QWidget *parent)
+FindWindow::FindWindow(const QString &dataFolder, notesearch::NoteWatch *watch, Jump jump, QWidget *parent)
     : QDialog(parent)
     , m_search(dataFolder)
     , m_watch(watch)
@@ -126,7 +114,7 @@ FindWindow::FindWindow(const QString &dataFolder, NoteWatch *watch, Jump jump, Q
     });
     connect(&m_search, &notesearch::NoteSearch::finished, this, &FindWindow::showStatus);
     if (m_watch)
-        followWatch(m_search, *m_watch);
+        notesearch::followWatch(m_search, *m_watch);
 }
 
 void FindWindow::showFind()

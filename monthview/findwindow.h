@@ -14,13 +14,6 @@ class QListView;
 
 namespace monthview {
 
-class NoteWatch;
-
-// Keeps a search current through the watch of the notes folder that
-// refreshes the month view: each date it reports is read again before the
-// next search.
-void followWatch(notesearch::NoteSearch &search, NoteWatch &watch);
-
 // The hits of a search, one row each: the date as the reminder and the
 // report write it ("14-March-2006 Tuesday") and the line that matches, or
 // why the note cannot be read.
@@ -58,7 +51,7 @@ public:
 
     // Reads nothing before it is first shown. watch: the month view's, or
     // nullptr.
-    FindWindow(const QString &dataFolder, NoteWatch *watch, Jump jump, QWidget *parent);
+    FindWindow(const QString &dataFolder, notesearch::NoteWatch *watch, Jump jump, QWidget *parent);
 
     // Shows the window with its text selected, searching that text again.
     // The notes are read from the first time on.
@@ -78,7 +71,7 @@ private:
     void goToSelected();
 
     notesearch::NoteSearch m_search;
-    NoteWatch *m_watch;
+    notesearch::NoteWatch *m_watch;
     Jump m_jump;
     FindResults m_results;
     QLineEdit *m_field;

@@ -161,8 +161,8 @@ void Form1::Form_Load()
 
     createHeadings();
     createNoteBoxes();
-    m_watch = new NoteWatch(m_platform.workingFolder + QLatin1String("/data"), this);
-    connect(m_watch, &NoteWatch::changed, this, &Form1::notesChangedOutside);
+    m_watch = new notesearch::NoteWatch(m_platform.workingFolder + QLatin1String("/data"), this);
+    connect(m_watch, &notesearch::NoteWatch::changed, this, &Form1::notesChangedOutside);
     m_names = new ScreenReaderNames(*this);
     // The keys are of no use before the window shows: they come with the
     // first turn of the event loop, off the way to the first picture.

@@ -95,7 +95,7 @@ public:
 
     WindowList &windows() { return m_windows; }
     const store::NoteStore &notes() const { return m_notes; }
-    monthview::NoteWatch *noteWatch() const { return m_watch; }   // nullptr before Form_Load
+    notesearch::NoteWatch *noteWatch() const { return m_watch; }   // nullptr before Form_Load
 
     // View state.
     QDate today() const { return m_today; }             // the start-up date
@@ -174,7 +174,7 @@ private:
     std::array<QPushButton *, 36> m_command4{};
     QTimer *m_timer1 = nullptr;
     monthview::FillMeasure m_fills;
-    monthview::NoteWatch *m_watch = nullptr;
+    notesearch::NoteWatch *m_watch = nullptr;
     monthview::ScreenReaderNames *m_names = nullptr;
 
     // View state. Zero until Form_Load sets it.

@@ -1,6 +1,6 @@
 #include "quickcheck.h"
 
-#include "notename.h"
+#include "notefile.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -12,14 +12,19 @@ namespace reminder {
 
 namespace {
 
-// True when nothing stands at path, or, with emptyFileIsNothing, only a
-// regular file of zero bytes (the empty note).
-bool surelyNothing(int folder, const char *path, bool emptyFileIsNothing)
+// True when nothing stands at path.
+bool surelyNothing(int folder, const char *path)
 {
     struct stat st;
-    if (fstatat(folder, path, &st, 0) != 0)
-        return errno == ENOENT || errno == ENOTDIR;
-    return emptyFileIsNothing && S_ISREG(st.st_mode) && st.st_size == 0;
+    return fstatat(folder, path, &st, 0) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
+// True when the note file at path is missing or holds the empty note, as
+// the store would open it.
+bool noNote(int folder, const char *path)
+{
+    const store::NoteFile file = store::NoteFile::open(folder, path);
+    return file.state() == store::NoteFile::State::NoNote || (file.isNote() && file.size() == 0);
 }
 
 } // namespace
@@ -31,13 +36,13 @@ bool isRemindCommand(int argc, const char *const *argv)
 
 bool nothingToRemind(int folder, int day, int month, int year)
 {
-    if (!surelyNothing(folder, "ft.txt", false))
+    if (!surelyNothing(folder, "ft.txt"))
         return false;
     // The note store's names: data/2006-12-07.txt.
     char path[5 + store::kNoteNameSize] = "data/";
     for (int y = year; y >= store::kFirstReminderYear; --y) {
         store::formatNoteName(path + 5, store::kNoteNameSize, day, month, y);
-        if (!surelyNothing(folder, path, true))
+        if (!noNote(folder, path))
             return false;
     }
     return true;

@@ -11,9 +11,9 @@ bool isRemindCommand(int argc, const char *const *argv);
 // True when the folder (a directory descriptor, or AT_FDCWD) surely holds
 // nothing to show for day/month in year and every earlier year down to 1900:
 // no ft.txt (the welcome message comes first), and for every year
-// data/<year>-<mm>-<dd>.txt is missing or an empty regular file. Anything
-// else at such a path, or a lookup that fails for another reason than a
-// missing file, is something to show.
+// data/<year>-<mm>-<dd>.txt is missing or an empty regular file, opened as
+// the store opens notes. Anything else at such a path, or an opening that
+// fails for another reason than a missing file, is something to show.
 bool nothingToRemind(int folder, int day, int month, int year);
 
 // isRemindCommand and nothingToRemind for today's local date in the current

@@ -1,7 +1,7 @@
 #include "remindertext.h"
 
 #include "calendar.h"
-#include "notename.h"
+#include "notefile.h"
 
 namespace reminder {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notefile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -14,7 +16,7 @@ namespace fileio {
 
 // Stands for "something other than a file or a folder is at the path" (a
 // fifo, a socket, a device), which has no errno of its own.
-constexpr int kNotAFile = -1;
+using store::kNotAFile;
 
 // The reason for the user: strerror's words, or "Not a regular file" for
 // kNotAFile.

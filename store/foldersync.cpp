@@ -91,6 +91,17 @@ int FolderSync::takeUnreported(const QByteArray &folder)
     return found->second.error;
 }
 
+std::vector<QByteArray> FolderSync::failedFolders()
+{
+    std::vector<QByteArray> folders;
+    if (::getpid() != m_owner)
+        return folders;
+    std::lock_guard lock(m_mutex);
+    for (const auto &[folder, failure] : m_errors)
+        folders.push_back(folder);
+    return folders;
+}
+
 int FolderSync::wait(const QByteArray &folder)
 {
     if (::getpid() != m_owner)

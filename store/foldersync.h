@@ -60,6 +60,9 @@ public:
     // reported yet, or 0; from now on it counts as reported.
     int takeUnreported(const QByteArray &folder);
 
+    // The folders whose failed sync stands. Does not wait.
+    std::vector<QByteArray> failedFolders();
+
     // Waits until every sync of the folder asked for so far is done; then
     // as error().
     int wait(const QByteArray &folder);

@@ -1,10 +1,9 @@
 #include "store.h"
 
 #include "foldersync.h"
-#include "notename.h"
+#include "notefile.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -45,18 +44,8 @@ bool isTemporaryName(const char *name, pid_t &pid)
     pid = pid_t(id);
 
     // The rest, between the leading dot and the id, is a note's name.
-    const size_t noteLength = at - 2;
-    int year = 0, month = 0, day = 0;
-    char note[kNoteNameSize];
-    if (noteLength >= sizeof note)
-        return false;
-    std::memcpy(note, name + 1, noteLength);
-    note[noteLength] = '\0';
-    if (std::sscanf(note, "%d-%d-%d", &year, &month, &day) != 3)
-        return false;
-    char again[kNoteNameSize];
-    formatNoteName(again, sizeof again, day, month, year);
-    return std::strcmp(note, again) == 0;
+    int day = 0, month = 0, year = 0;
+    return parseNoteName(name + 1, at - 2, day, month, year);
 }
 
 // A process that can be signalled, or that exists under another user, runs.

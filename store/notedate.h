@@ -1,9 +1,12 @@
 #pragma once
 
+#include "notefile.h"
+
 #include <QHashFunctions>
 #include <QtGlobal>
 
 #include <compare>
+#include <cstring>
 #include <tuple>
 
 namespace store {
@@ -20,6 +23,21 @@ struct NoteDate {
         return std::tie(a.year, a.month, a.day) <=> std::tie(b.year, b.month, b.day);
     }
 };
+
+// The date a note file's name stands for, as parseNoteName reads it; day 0
+// for any other name.
+inline NoteDate dateOfNoteName(const char *name, std::size_t length)
+{
+    int day = 0, month = 0, year = 0;
+    if (!parseNoteName(name, length, day, month, year))
+        return {};
+    return NoteDate{qint16(day), qint16(month), qint16(year)};
+}
+
+inline NoteDate dateOfNoteName(const char *name)
+{
+    return dateOfNoteName(name, std::strlen(name));
+}
 
 inline size_t qHash(const NoteDate &date, size_t seed = 0) noexcept
 {

@@ -3,7 +3,7 @@
 #include "codepage.h"
 #include "fileio.h"
 #include "foldersync.h"
-#include "notename.h"
+#include "notefile.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,7 +20,6 @@ namespace store {
 
 namespace {
 
-using fileio::kNotAFile;
 using fileio::reason;
 
 // Names tried for a save's temporary file before giving up; one is taken
@@ -30,8 +30,6 @@ constexpr int kCopyAttempts = 100;
 // Symbolic links followed from a note to the file it stands for, as the
 // kernel's own limit.
 constexpr int kMaxLinks = 40;
-
-constexpr qint64 kMiB = 1024 * 1024;
 
 QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err)
 {
@@ -45,82 +43,20 @@ QString failure(const char *verb, qint16 day, qint16 month, qint16 year, const Q
         .arg(QLatin1String(verb), NoteStore::GetFileName(day, month, year), why);
 }
 
-// "5 MiB" for anything above 4 MiB: whole MiB, rounded up.
-QString mebibytes(qint64 size)
-{
-    return QStringLiteral("%1 MiB").arg((size + kMiB - 1) / kMiB);
-}
-
 Stamp stampOf(const struct stat &st)
 {
     return Stamp{quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size),
                  qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
-// Reads an open regular file to its end, but never more than kMaxNoteSize
-// bytes (then EFBIG): the file may grow while it is read. False with errno
-// set on failure.
-bool readAll(int fd, qsizetype sizeHint, QByteArray &out)
-{
-    out.resize(std::clamp<qsizetype>(sizeHint, 0, kMaxNoteSize + 1));
-    qsizetype filled = 0;
-    for (;;) {
-        if (filled == out.size()) {
-            if (filled > kMaxNoteSize) {
-                errno = EFBIG;
-                return false;
-            }
-            out.resize(std::min<qsizetype>(filled + (filled < 4096 ? 4096 : filled), kMaxNoteSize + 1));
-        }
-        const ssize_t n = ::read(fd, out.data() + filled, static_cast<size_t>(out.size() - filled));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0)
-            break;
-        filled += n;
-    }
-    if (filled > kMaxNoteSize) {
-        errno = EFBIG;
-        return false;
-    }
-    out.resize(filled);
-    return true;
-}
-
-// Opens a note file for reading and fstats it into st. -1 with errno 0
-// means "no note"; -1 with errno set (or kNotAFile) is a failure.
-int openNote(const char *path, struct stat &st)
-{
-    // O_NONBLOCK: a fifo at the note's path must not hang the program.
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            errno = 0;
-        return -1;
-    }
-    if (::fstat(fd, &st) != 0) {
-        const int err = errno;
-        ::close(fd);
-        errno = err;
-        return -1;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        errno = S_ISDIR(st.st_mode) ? EISDIR : kNotAFile;
-        return -1;
-    }
-    return fd;
-}
-
-// Whether an open file holds exactly these bytes; it is read only when its
-// size says it may.
-bool holds(int fd, const struct stat &st, const QByteArray &bytes)
+// Whether an open note file holds exactly these bytes; it is read only when
+// its size says it may.
+bool holds(const NoteFile &file, const QByteArray &bytes)
 {
     QByteArray present;
-    return st.st_size == bytes.size() && readAll(fd, st.st_size, present) && present == bytes;
+    qsizetype filled = 0;
+    return file.size() == bytes.size() && ::lseek(file.fd(), 0, SEEK_SET) == 0 && readNote(file, present, filled) == 0
+        && QByteArrayView(present.constData(), filled) == bytes;
 }
 
 // Copies what is left of an open file into another. False with errno set.
@@ -148,6 +84,67 @@ QByteArray folderOf(const QByteArray &path)
 }
 
 } // namespace
+
+int readNote(const NoteFile &file, QByteArray &out, qsizetype &filled)
+{
+    // Room for the whole file and one byte more, so that its end shows in
+    // one read, and for growth up to the limit and one byte past it.
+    const qsizetype start = filled;
+    const qsizetype most = start + kMaxNoteSize + 1;
+    qsizetype want = std::min<qsizetype>(start + file.size() + 1, most);
+    for (;;) {
+        if (out.size() < want)
+            out.resize(want);
+        const qsizetype room = out.size() - filled;
+        const ssize_t n = ::read(file.fd(), out.data() + filled, std::size_t(room));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            filled = start;
+            return errno;
+        }
+        filled += n;
+        if (filled - start > kMaxNoteSize) {
+            filled = start;
+            return kTooLarge;
+        }
+        // A regular file reads short only at its end: that spares the read
+        // that would return nothing.
+        if (n < room)
+            return 0;
+        // The file grew while it was read.
+        if (filled == out.size())
+            want = std::min(filled + std::max<qsizetype>(filled - start, 4096), most);
+    }
+}
+
+QString sizeText(qint64 bytes)
+{
+    static const char *const units[] = {"KiB", "MiB", "GiB", "TiB", "PiB", "EiB"};
+    if (bytes < 1024)
+        return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
+    int unit = 0;
+    qint64 whole = bytes / 1024;
+    qint64 rest = bytes % 1024;   // in 1/1024 of the unit
+    while (whole >= 1024 && unit + 1 < int(std::size(units))) {
+        rest = whole % 1024;
+        whole /= 1024;
+        ++unit;
+    }
+    if ((bytes & ((qint64(1) << (10 * (unit + 1))) - 1)) == 0)
+        return QStringLiteral("%1 %2").arg(whole).arg(QLatin1String(units[unit]));
+    return QStringLiteral("%1.%2 %3").arg(whole).arg(rest * 10 / 1024).arg(QLatin1String(units[unit]));
+}
+
+QString readFailure(qint16 day, qint16 month, qint16 year, int error, qint64 size)
+{
+    if (error == kTooLarge) {
+        return failure("read", day, month, year,
+                       QStringLiteral("too large to show (%1; a note has at most %2)")
+                           .arg(sizeText(std::max<qint64>(size, kMaxNoteSize + 1)), sizeText(kMaxNoteSize)));
+    }
+    return failure("read", day, month, year, error);
+}
 
 namespace {
 
@@ -222,26 +219,16 @@ QString NoteStore::path(qint16 day, qint16 month, qint16 year) const
 Bytes NoteStore::GetBytes(qint16 day, qint16 month, qint16 year) const
 {
     Bytes result;
-    const QByteArray p = nativePath(day, month, year);
-    struct stat st;
-    const int fd = openNote(p.constData(), st);
-    if (fd < 0) {
-        if (errno != 0)
-            result.error = failure("read", day, month, year, errno);
-        return result;
-    }
-    result.stamp = stampOf(st);
-    // The size decides before anything is read: a sparse file of a terabyte
-    // costs one fstat.
-    if (st.st_size > kMaxNoteSize || !readAll(fd, static_cast<qsizetype>(st.st_size), result.bytes)) {
-        result.error = st.st_size > kMaxNoteSize || errno == EFBIG
-            ? failure("read", day, month, year,
-                      QStringLiteral("too large to show (%1; a note has at most %2)")
-                          .arg(mebibytes(std::max<qint64>(st.st_size, kMaxNoteSize + 1)), mebibytes(kMaxNoteSize)))
-            : failure("read", day, month, year, errno);
-        result.bytes.clear();
-    }
-    ::close(fd);
+    const NoteFile file = NoteFile::open(AT_FDCWD, nativePath(day, month, year).constData());
+    if (file.isNote() || file.error() == kTooLarge)
+        result.stamp = stampOf(file.status());
+    int err = file.error();
+    qsizetype filled = 0;
+    if (file.isNote())
+        err = readNote(file, result.bytes, filled);
+    result.bytes.resize(filled);
+    if (err != 0)
+        result.error = readFailure(day, month, year, err, file.size());
     return result;
 }
 
@@ -281,40 +268,46 @@ QString NoteStore::earlierFailure(const char *verb, qint16 day, qint16 month, qi
 // name of its own that nothing reads as a note, and the copy reaches the
 // disk before the note is touched. A file that is another version only by
 // its stamp (touched, or written again with the same bytes) needs no copy.
-// False with result.error set when the copy could not be made; the note is
-// then left as it is.
+// `seen`: the stamp of the file found, the null stamp for none. False with
+// result.error set when the copy could not be made; the note is then left
+// as it is.
 bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint16 day, qint16 month,
-                              qint16 year, Result &result) const
+                              qint16 year, Result &result, Stamp &seen) const
 {
-    struct stat st;
-    const int fd = openNote(path.constData(), st);
-    if (fd < 0) {
-        // Deleted outside: there is nothing to keep.
-        if (errno == 0)
-            return true;
-        result.error = failure("write", day, month, year, errno);
-        return false;
-    }
-    const auto closing = qScopeGuard([fd] { ::close(fd); });
-    const Stamp found = stampOf(st);
-    if (found == origin.stamp || holds(fd, st, codepage::fromUnicode(origin.text)))
+    const NoteFile file = NoteFile::open(AT_FDCWD, path.constData());
+    seen = file.state() == NoteFile::State::NoNote ? Stamp{} : stampOf(file.status());
+    // Deleted outside: there is nothing to keep.
+    if (file.state() == NoteFile::State::NoNote)
         return true;
-    if (st.st_size > kMaxNoteSize) {
+    if (file.isNote() && (seen == origin.stamp || holds(file, codepage::fromUnicode(origin.text))))
+        return true;
+    return keepCopy(file, day, month, year, result);
+}
+
+// Copies a version of the note that changed outside to "data/<date>
+// (changed outside <local time>).txt", " 2", " 3" ... added while the name
+// is taken, and makes the copy reach the disk. The name is claimed first and
+// filled after: until the note is replaced, the note itself still holds
+// this version. False with result.error set when no copy could be made.
+bool NoteStore::keepCopy(const NoteFile &file, qint16 day, qint16 month, qint16 year, Result &result) const
+{
+    if (file.error() == kTooLarge) {
         result.error = failure("write", day, month, year,
                                QStringLiteral("it was changed outside Kalivo into a file too large to keep "
                                               "a copy of (%1)")
-                                   .arg(mebibytes(st.st_size)));
+                                   .arg(sizeText(file.size())));
         return false;
     }
+    if (!file.isNote()) {
+        result.error = failure("write", day, month, year, file.error());
+        return false;
+    }
+    const int fd = file.fd();
     if (::lseek(fd, 0, SEEK_SET) != 0) {
         result.error = failure("write", day, month, year, errno);
         return false;
     }
 
-    // "2006-03-14 (changed outside 2026-12-08 10.31.02).txt", then " 2" ...
-    // before ".txt" while the name is taken. The name is claimed first and
-    // filled after: until the note is replaced, the note itself still holds
-    // this version.
     char name[kNoteNameSize];
     const int length = formatNoteName(name, sizeof name, day, month, year);
     const QByteArray base = QByteArray(name, length - 4) + " (changed outside "
@@ -323,9 +316,15 @@ bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint
     const fileio::NewFile copy = fileio::createUnique(m_dataDir, [&] {
         ++drawn;
         return base + (drawn > 1 ? ' ' + QByteArray::number(drawn) : QByteArray()) + ".txt";
-    }, st.st_mode & 07777, kCopyAttempts, false);
+    }, file.status().st_mode & 07777, kCopyAttempts, false);
     if (copy.fd < 0) {
-        result.error = failure("write", day, month, year, copy.error);
+        result.error = copy.error != EEXIST
+            ? failure("write", day, month, year, copy.error)
+            : failure("write", day, month, year,
+                      QStringLiteral("it was changed outside Kalivo, and there is no free name for a copy of "
+                                     "that version (data/%1.txt and %2 more are taken)")
+                          .arg(QFile::decodeName(base))
+                          .arg(kCopyAttempts - 1));
         return false;
     }
     int err = copyRest(fd, copy.fd) ? m_syncFile(copy.fd) : errno;
@@ -338,9 +337,85 @@ bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint
         result.error = failure("write", day, month, year, err);
         return false;
     }
-    result.keptCopy = QLatin1String("data/") + QFile::decodeName(copy.path.mid(m_dataDir.size() + 1));
-    result.stamp = found;
+    const QString kept = QLatin1String("data/") + QFile::decodeName(copy.path.mid(m_dataDir.size() + 1));
+    result.keptCopy = result.keptCopy.isEmpty() ? kept : result.keptCopy + QStringLiteral(" and ") + kept;
+    result.stamp = stampOf(file.status());
     return true;
+}
+
+// Puts the new file at `temp` (stamp `mine`) in the place of the note's
+// file at `path`, which was `seen` when it was checked against the edit's
+// origin. Another program may have changed the note since, while the new
+// bytes were written and flushed: the two files are exchanged in one step,
+// and the one swapped out is kept as a copy unless it is the version
+// checked, the origin's text or the new text. Whatever the timing, no
+// version is lost. A copy that cannot be made swaps the files back and
+// fails the save. False on failure, with the errno of a rename in `err`,
+// or with err 0 and result.error set; `temp` is gone either way, unless a
+// third version took its name in the meantime.
+bool NoteStore::putInPlace(const QByteArray &temp, const QByteArray &path, const Stamp &mine, const Stamp &seen,
+                           const Origin &origin, const QByteArray &bytes, qint16 day, qint16 month, qint16 year,
+                           Result &result, int &err) const
+{
+    err = 0;
+    // No file seen: it must not come into being meanwhile either, so the
+    // rename replaces nothing. A file that came or went since switches to
+    // the other way.
+    bool replacing = seen.exists();
+    for (int attempt = 0;; ++attempt) {
+        if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, path.constData(),
+                        replacing ? RENAME_EXCHANGE : RENAME_NOREPLACE)
+            == 0)
+            break;
+        err = errno;
+        if (attempt < 4 && err == (replacing ? ENOENT : EEXIST)) {
+            replacing = !replacing;
+            continue;
+        }
+        if (err != EINVAL && err != ENOSYS) {
+            ::unlink(temp.constData());
+            return false;
+        }
+        err = 0;
+        // A file system that cannot exchange two files: the note is
+        // checked once more, right before the rename.
+        Stamp now;
+        if (!keepIfChanged(path, Origin{seen, origin.text}, day, month, year, result, now)) {
+            ::unlink(temp.constData());
+            return false;
+        }
+        if (::rename(temp.constData(), path.constData()) != 0) {
+            err = errno;
+            ::unlink(temp.constData());
+            return false;
+        }
+        return true;
+    }
+    if (!replacing)
+        return true;
+
+    // `temp` names what stood at the note's path; most often the very file
+    // checked, as its stamp shows without opening it.
+    struct stat swapped;
+    if (::lstat(temp.constData(), &swapped) == 0 && S_ISREG(swapped.st_mode) && stampOf(swapped) == seen) {
+        ::unlink(temp.constData());
+        return true;
+    }
+    const NoteFile out = NoteFile::open(AT_FDCWD, temp.constData());
+    const bool unchanged = out.isNote()
+        && (stampOf(out.status()) == seen || holds(out, codepage::fromUnicode(origin.text)) || holds(out, bytes));
+    if (unchanged || keepCopy(out, day, month, year, result)) {
+        ::unlink(temp.constData());
+        return true;
+    }
+    // No copy: the note goes back to the version found, and this save
+    // fails, to be tried again.
+    struct stat back;
+    if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, path.constData(), RENAME_EXCHANGE) == 0
+        && ::lstat(temp.constData(), &back) == 0 && stampOf(back).inode == mine.inode
+        && stampOf(back).device == mine.device)
+        ::unlink(temp.constData());
+    return false;
 }
 
 Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes,
@@ -357,7 +432,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     if (bytes.size() > kMaxNoteSize) {
         result.error = failure("write", day, month, year,
                                QStringLiteral("too large for a note (%1; a note has at most %2)")
-                                   .arg(mebibytes(bytes.size()), mebibytes(kMaxNoteSize)));
+                                   .arg(sizeText(bytes.size()), sizeText(kMaxNoteSize)));
         return result;
     }
     result.error = earlierFailure("write", day, month, year);
@@ -372,6 +447,28 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     target.name = target.path.mid(target.path.lastIndexOf('/') + 1);
     mode_t mode = 0600;   // a new note is for the user alone
 
+    // A linked note's file lies in a folder of its own: what fails there
+    // is told with that folder's name, not as a failure of data/.
+    const auto failThere = [&](int err, const char *what) {
+        if (!target.linked)
+            return fail(err);
+        result.error = failure("write", day, month, year,
+                               QStringLiteral("it is a link to %1, and its folder %2 %3: %4")
+                                   .arg(QFile::decodeName(target.path), QFile::decodeName(target.folder),
+                                        QLatin1String(what), reason(err)));
+        return result;
+    };
+    const char *const refused = "refused the new text";
+    const char *const unsynced = "could not be written to the disk";
+
+    // A sync of that folder that failed stands until one works: the
+    // earlier save's new name may not be on the disk, also when the file
+    // holds these very bytes by now.
+    if (target.linked && m_syncs->error(target.folder) != 0) {
+        if (const int err = m_syncs->syncNow(target.folder); err != 0)
+            return failThere(err, unsynced);
+    }
+
     // Whatever stands at the note's path decides what happens: a directory
     // or something else that is no file is never replaced; a file holding
     // these very bytes needs no write; a file the user may not write stays
@@ -379,25 +476,27 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     // keeps stat() from looking (no data/ yet) is left to the creation of
     // the temporary file below.
     struct stat st;
+    Stamp seen;   // the note's file as checked against the origin
     if (::stat(target.path.constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
-            return fail(S_ISDIR(st.st_mode) ? EISDIR : kNotAFile);
+            return fail(S_ISDIR(st.st_mode) ? EISDIR : fileio::kNotAFile);
         mode = st.st_mode & 07777;
         if (st.st_size == bytes.size()) {
-            struct stat now;
-            const int fd = openNote(target.path.constData(), now);
-            if (fd >= 0) {
-                const bool same = holds(fd, now, bytes);
-                ::close(fd);
-                if (same) {
-                    result.stamp = stampOf(now);
-                    return result;
-                }
+            const NoteFile file = NoteFile::open(AT_FDCWD, target.path.constData());
+            if (file.isNote() && holds(file, bytes)) {
+                result.stamp = stampOf(file.status());
+                return result;
             }
         }
-        if (::access(target.path.constData(), W_OK) != 0)
-            return fail(errno);
-        if (origin && !keepIfChanged(target.path, *origin, day, month, year, result))
+        if (::access(target.path.constData(), W_OK) != 0) {
+            if (!target.linked)
+                return fail(errno);
+            result.error = failure("write", day, month, year,
+                                   QStringLiteral("it is a link to %1, which cannot be written: %2")
+                                       .arg(QFile::decodeName(target.path), reason(errno)));
+            return result;
+        }
+        if (origin && !keepIfChanged(target.path, *origin, day, month, year, result, seen))
             return result;
     }
 
@@ -417,7 +516,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
                                        .arg(QFile::decodeName(target.path)));
             return result;
         }
-        return fail(created.error);
+        return failThere(created.error, refused);
     }
     const int fd = created.fd;
     const QByteArray &temp = created.path;
@@ -437,12 +536,15 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
         err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;
-    if (err == 0 && ::rename(temp.constData(), target.path.constData()) != 0)
+    if (err == 0 && !origin && ::rename(temp.constData(), target.path.constData()) != 0)
         err = errno;
     if (err != 0) {
         ::unlink(temp.constData());
-        return fail(err);
+        return failThere(err, refused);
     }
+    if (origin && !putInPlace(temp, target.path, stampOf(written), seen, *origin, bytes, day, month, year, result,
+                              err))
+        return err != 0 ? failThere(err, refused) : result;
     result.stamp = stampOf(written);
 
     // The rename itself must reach the disk too, or a power cut could bring
@@ -450,7 +552,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     // that its failure is this save's.
     if (target.folder != m_dataDir) {
         if (const int syncErr = m_syncs->syncNow(target.folder); syncErr != 0)
-            return fail(syncErr);
+            return failThere(syncErr, unsynced);
     } else if (const int syncErr = m_syncs->request(m_dataDir); syncErr != 0) {
         return fail(syncErr);
     }
@@ -474,7 +576,8 @@ Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year, const Origin
             return result;
         return UpdateBytes(day, month, year, QByteArray(), origin);
     }
-    if (origin && !keepIfChanged(target, *origin, day, month, year, result))
+    Stamp seen;
+    if (origin && !keepIfChanged(target, *origin, day, month, year, result, seen))
         return result;
     if (::unlink(target.constData()) != 0) {
         const int err = errno;
@@ -498,12 +601,21 @@ Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year, const Origin
 Result NoteStore::waitForDisk() const
 {
     m_syncs->wait(m_dataDir);
-    for (const QByteArray *folder : {&m_dataDir, &m_rootDir}) {
-        int err = m_syncs->takeUnreported(*folder);
-        if (err == 0 && m_syncs->error(*folder) != 0)
-            err = m_syncs->syncNow(*folder);
+    // data/, the working folder, then the folders of linked notes whose
+    // sync failed.
+    std::vector<QByteArray> folders{m_dataDir, m_rootDir};
+    for (const QByteArray &failed : m_syncs->failedFolders()) {
+        if (std::find(folders.cbegin(), folders.cend(), failed) == folders.cend())
+            folders.push_back(failed);
+    }
+    for (const QByteArray &folder : folders) {
+        int err = m_syncs->takeUnreported(folder);
+        if (err == 0 && m_syncs->error(folder) != 0)
+            err = m_syncs->syncNow(folder);
         if (err != 0) {
-            const QString where = folder == &m_dataDir ? QStringLiteral("data/") : QStringLiteral("the working folder");
+            const QString where = folder == m_dataDir ? QStringLiteral("data/")
+                : folder == m_rootDir                ? QStringLiteral("the working folder")
+                                                     : QFile::decodeName(folder);
             Result result;
             result.error = QStringLiteral("Cannot write %1 to the disk: %2").arg(where, reason(err));
             return result;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notefile.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -13,12 +15,6 @@
 namespace store {
 
 class FolderSync;
-
-// A note file larger than this is never read: no typed note comes near it,
-// and a file that size (a sparse file, a log written to the wrong name)
-// would only cost memory. Such a file is an error of its own, "too large to
-// show", and no note is ever written that large.
-constexpr qint64 kMaxNoteSize = 4 * 1024 * 1024;
 
 // Which file a note's name stood for, and how it was: device, inode, size
 // and modification time (in nanoseconds), as fstat gives them. Another
@@ -69,6 +65,21 @@ struct Bytes {
     Stamp stamp;
     bool ok() const { return error.isEmpty(); }
 };
+
+// Reads an open note file to its end into `out` from `filled` on, growing
+// `out` as needed (it may end up longer than what was read); `filled` ends
+// after the last byte read. Never more than kMaxNoteSize bytes: a note that
+// grows past them while it is read is kTooLarge. 0, or why it failed, with
+// `filled` as it was.
+int readNote(const NoteFile &file, QByteArray &out, qsizetype &filled);
+
+// Why a note cannot be read, as the user is told: "Cannot read
+// data/2006-03-14.txt: Is a directory", "... too large to show (4.0 MiB; a
+// note has at most 4 MiB)". size: the file's, for kTooLarge.
+QString readFailure(qint16 day, qint16 month, qint16 year, int error, qint64 size);
+
+// "4.0 MiB": a size as it is, to a tenth of its unit, never rounded up.
+QString sizeText(qint64 bytes);
 
 class NoteStore
 {
@@ -141,7 +152,11 @@ private:
     QByteArray nativePath(qint16 day, qint16 month, qint16 year) const;
     QString earlierFailure(const char *verb, qint16 day, qint16 month, qint16 year) const;
     bool keepIfChanged(const QByteArray &path, const Origin &origin, qint16 day, qint16 month, qint16 year,
-                       Result &result) const;
+                       Result &result, Stamp &seen) const;
+    bool keepCopy(const NoteFile &file, qint16 day, qint16 month, qint16 year, Result &result) const;
+    bool putInPlace(const QByteArray &temp, const QByteArray &path, const Stamp &mine, const Stamp &seen,
+                    const Origin &origin, const QByteArray &bytes, qint16 day, qint16 month, qint16 year,
+                    Result &result, int &err) const;
 
     QString m_root;
     QByteArray m_rootDir;   // encoded root; "." for an empty one

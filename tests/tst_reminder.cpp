@@ -173,7 +173,7 @@ void TestReminder::unreadableNoteIsShownAndNothingWritten_data()
         << crlf("\n\n7-December-1999 Tuesday:\nCannot read data/1999-12-07.txt: ") << QString();
     QTest::newRow("sparse file of 1 TiB at last year's note")
         << QStringList{"sparse data/2005-12-07.txt 1099511627776", "file data/2003-12-07.txt note 3"}
-        << crlf("\n\nLast year on this day:\nCannot read data/2005-12-07.txt: too large to show (1048576 MiB")
+        << crlf("\n\nLast year on this day:\nCannot read data/2005-12-07.txt: too large to show (1 TiB")
         << crlf("\n\n7-December-2003 Sunday:\nnote 3");
 }
 

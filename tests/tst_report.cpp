@@ -296,7 +296,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("a folder at the note's path") << "folder" << QString::fromLocal8Bit(std::strerror(EISDIR));
         QTest::newRow("a sparse file of 1 TiB") << "1 TiB"
-                                                << "too large to show (1048576 MiB; a note has at most 4 MiB)";
+                                                << "too large to show (1 TiB; a note has at most 4 MiB)";
     }
 
     void unreadableNote()

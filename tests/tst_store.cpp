@@ -140,6 +140,19 @@ int unreliableFileSync(int fd)
     return g_fileSyncsFail ? EIO : store::syncFile(fd);
 }
 
+// A file system that cannot exchange two files in one step.
+std::atomic<bool> g_noExchange{false};
+
+// What another program does to a note while a save flushes its new bytes:
+// run by the next flush, once.
+std::function<void()> g_duringFlush;
+int flushWhileChangedOutside(int fd)
+{
+    if (const auto change = std::exchange(g_duringFlush, nullptr))
+        change();
+    return store::syncFile(fd);
+}
+
 // The bytes of a note above the size limit; the file is sparse.
 constexpr qint64 kTebibyte = qint64(1) << 40;
 
@@ -208,6 +221,17 @@ extern "C" ssize_t write(int fd, const void *data, size_t size)
     return ::syscall(SYS_write, fd, data, size);
 }
 
+// And every renameat2(), which a file system without the exchange of two
+// files refuses.
+extern "C" int renameat2(int fromFolder, const char *from, int toFolder, const char *to, unsigned flags) noexcept
+{
+    if (g_noExchange && (flags & (RENAME_EXCHANGE | RENAME_NOREPLACE)) != 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    return int(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
+}
+
 class TestStore : public QObject
 {
     Q_OBJECT
@@ -219,6 +243,8 @@ private slots:
 
     void fileName_data();
     void fileName();
+    void nameParsed_data();
+    void nameParsed();
     void writeIsByteExact_data();
     void writeIsByteExact();
     void replaceLeavesNoTail_data();
@@ -329,6 +355,44 @@ void TestStore::fileName()
     QFETCH(int, year);
     QFETCH(QString, name);
     QCOMPARE(NoteStore::GetFileName(qint16(day), qint16(month), qint16(year)), name);
+}
+
+void TestStore::nameParsed_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("date");   // what it stands for; empty: no note
+
+    QTest::newRow("a note's name") << QByteArray("2006-03-14.txt") << "2006-03-14";
+    QTest::newRow("a year of three digits") << QByteArray("999-01-01.txt") << "0999-01-01";
+    QTest::newRow("29 February of a leap year") << QByteArray("2000-02-29.txt") << "2000-02-29";
+    QTest::newRow("29 February of 1900, no leap year") << QByteArray("1900-02-29.txt") << "";
+    QTest::newRow("31 February") << QByteArray("2006-02-31.txt") << "";
+    QTest::newRow("month 13") << QByteArray("2006-13-01.txt") << "";
+    QTest::newRow("day 0") << QByteArray("2006-03-00.txt") << "";
+    QTest::newRow("a year with a leading zero") << QByteArray("0999-01-01.txt") << "";
+    QTest::newRow("a year of five digits") << QByteArray("10000-03-14.txt") << "";
+    QTest::newRow("year 0") << QByteArray("0-03-14.txt") << "";
+    QTest::newRow("a month of one digit") << QByteArray("2006-3-14.txt") << "";
+    QTest::newRow("a sign") << QByteArray("+2006-03-14.txt") << "";
+    QTest::newRow("another ending") << QByteArray("2006-03-14.TXT") << "";
+    QTest::newRow("something after it") << QByteArray("2006-03-14.txt~") << "";
+    QTest::newRow("a kept copy") << QByteArray("2006-03-14 (changed outside 2026-12-08 10.31.02).txt") << "";
+    QTest::newRow("a save's temporary file") << QByteArray(".2006-03-14.txt.4242.1.tmp") << "";
+}
+
+// One rule for every reader of the notes folder: exactly the names the
+// store writes for dates of the calendar, whatever the program's search,
+// watch or sweep meets there.
+void TestStore::nameParsed()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, date);
+    int day = 0, month = 0, year = 0;
+    const bool parsed = store::parseNoteName(name.constData(), std::size_t(name.size()), day, month, year);
+    QCOMPARE(parsed ? QString::asprintf("%04d-%02d-%02d", year, month, day) : QString(), date);
+    if (parsed)
+        QCOMPARE(NoteStore::GetFileName(qint16(day), qint16(month), qint16(year)),
+                 QStringLiteral("data/") + QString::fromLatin1(name));
 }
 
 void TestStore::writeIsByteExact_data()
@@ -468,11 +532,11 @@ void TestStore::obstacleAtThePath_data()
     QTest::newRow("loop of links at the note's path: write names it")
         << "loop" << "write" << cannot("write", "Too many levels of symbolic links");
     QTest::newRow("sparse file of 1 TiB: read refused by its size")
-        << "1 TiB" << "read" << cannot("read", "too large to show (1048576 MiB; a note has at most 4 MiB)");
-    QTest::newRow("one byte above 4 MiB: read refused")
-        << "4 MiB + 1" << "read" << cannot("read", "too large to show (5 MiB; a note has at most 4 MiB)");
+        << "1 TiB" << "read" << cannot("read", "too large to show (1 TiB; a note has at most 4 MiB)");
+    QTest::newRow("one byte above 4 MiB: read refused, its size not rounded up")
+        << "4 MiB + 1" << "read" << cannot("read", "too large to show (4.0 MiB; a note has at most 4 MiB)");
     QTest::newRow("a note above 4 MiB is never written")
-        << "1 TiB" << "huge" << cannot("write", "too large for a note (5 MiB; a note has at most 4 MiB)");
+        << "1 TiB" << "huge" << cannot("write", "too large for a note (4.0 MiB; a note has at most 4 MiB)");
 }
 
 namespace {
@@ -792,6 +856,8 @@ void TestStore::failedFolderSyncFailsNextChange_data()
     }
     QTest::newRow("the working folder's sync after data/ was made fails that save")
         << "working folder" << "write";
+    QTest::newRow("a linked note's folder fails its sync: saves of the same text and the wait report it until it works")
+        << "link's folder" << "write";
 }
 
 // A save returns before the note's new name is on the disk; when that last
@@ -827,6 +893,27 @@ void TestStore::failedFolderSyncFailsNextChange()
         QCOMPARE(outcome(notes, reporter), QStringLiteral("ok"));
         QVERIFY(notes.waitForDisk().ok());
         QCOMPARE(readBytes(notePath()), kNew.toLatin1());
+        return;
+    }
+
+    if (fault == QLatin1String("link's folder")) {
+        QVERIFY(QDir().mkpath(dataDir()));
+        QVERIFY(QDir().mkpath(m_root + QStringLiteral("/elsewhere")));
+        QVERIFY(QFile::link(QStringLiteral("../elsewhere/target.txt"), notePath()));
+        const QString unsynced = QStringLiteral("Cannot write data/2006-03-14.txt: it is a link to "
+                                                "%1/data/../elsewhere/target.txt, and its folder %1/data/../elsewhere "
+                                                "could not be written to the disk: Input/output error")
+                                     .arg(m_root);
+        g_rootSyncsFail = true;   // every folder but data/
+        QCOMPARE(outcome(notes, "write"), unsynced);
+        // The file holds the text by now; its name may not be on the disk.
+        QCOMPARE(outcome(notes, "write"), unsynced);
+        QCOMPARE(notes.waitForDisk().error,
+                 QStringLiteral("Cannot write %1/data/../elsewhere to the disk: Input/output error").arg(m_root));
+        g_rootSyncsFail = false;
+        QCOMPARE(outcome(notes, "write"), QStringLiteral("ok"));
+        QVERIFY(notes.waitForDisk().ok());
+        QCOMPARE(readBytes(m_root + QStringLiteral("/elsewhere/target.txt")), kNew.toLatin1());
         return;
     }
 
@@ -868,41 +955,78 @@ void TestStore::failedFolderSyncFailsNextChange()
 void TestStore::changedOutsideKeepsBothVersions_data()
 {
     QTest::addColumn<QByteArray>("before");    // as the edit started; "<none>": no file
-    QTest::addColumn<QString>("change");       // "rename", "in place", "touch", "delete", "none"
+    QTest::addColumn<QString>("change");       // "rename", "in place", "touch", "delete", "none"; "... during
+                                               // the flush": while the save flushes its new bytes
     QTest::addColumn<QByteArray>("outside");   // the bytes the change leaves
     QTest::addColumn<QString>("typed");        // empty: the box was emptied
     QTest::addColumn<int>("taken");            // copy names already taken
     QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("error");       // of the save; empty: it works
 
     const QString note = QStringLiteral("data/2006-03-14.txt = %1 0644");
     const QString copy = QStringLiteral("data/2006-03-14 (changed outside 2026-12-08 10.31.02)%1.txt = %2 0644");
     QTest::newRow("unchanged: the typed text, no copy")
-        << QByteArray("old") << "none" << QByteArray() << "typed" << 0 << QStringList{note.arg("typed")};
+        << QByteArray("old") << "none" << QByteArray() << "typed" << 0 << QStringList{note.arg("typed")}
+        << QString();
     QTest::newRow("replaced outside: the outside version kept as a copy")
         << QByteArray("old") << "rename" << QByteArray("outside") << "typed" << 0
-        << QStringList{copy.arg("", "outside"), note.arg("typed")};
+        << QStringList{copy.arg("", "outside"), note.arg("typed")} << QString();
     QTest::newRow("written in place outside: kept as a copy")
         << QByteArray("old") << "in place" << QByteArray("old, and more") << "typed" << 0
-        << QStringList{copy.arg("", "old, and more"), note.arg("typed")};
+        << QStringList{copy.arg("", "old, and more"), note.arg("typed")} << QString();
     QTest::newRow("replaced outside by the same bytes: no copy")
-        << QByteArray("old") << "rename" << QByteArray("old") << "typed" << 0 << QStringList{note.arg("typed")};
+        << QByteArray("old") << "rename" << QByteArray("old") << "typed" << 0 << QStringList{note.arg("typed")}
+        << QString();
     QTest::newRow("touched outside: no copy")
-        << QByteArray("old") << "touch" << QByteArray() << "typed" << 0 << QStringList{note.arg("typed")};
+        << QByteArray("old") << "touch" << QByteArray() << "typed" << 0 << QStringList{note.arg("typed")}
+        << QString();
     QTest::newRow("changed outside into the typed text: nothing to keep")
-        << QByteArray("old") << "rename" << QByteArray("typed") << "typed" << 0 << QStringList{note.arg("typed")};
+        << QByteArray("old") << "rename" << QByteArray("typed") << "typed" << 0 << QStringList{note.arg("typed")}
+        << QString();
     QTest::newRow("deleted outside: the typed text saved")
         << QByteArray("old") << "delete" << QByteArray() << "typed" << 0
-        << QStringList{"data/2006-03-14.txt = typed 0600"};
+        << QStringList{"data/2006-03-14.txt = typed 0600"} << QString();
     QTest::newRow("created outside for a day without a note: kept as a copy")
         << QByteArray("<none>") << "rename" << QByteArray("outside") << "typed" << 0
-        << QStringList{copy.arg("", "outside"), note.arg("typed")};
+        << QStringList{copy.arg("", "outside"), note.arg("typed")} << QString();
     QTest::newRow("changed outside, box emptied: the note goes, the outside version stays")
-        << QByteArray("old") << "rename" << QByteArray("outside") << "" << 0 << QStringList{copy.arg("", "outside")};
+        << QByteArray("old") << "rename" << QByteArray("outside") << "" << 0 << QStringList{copy.arg("", "outside")}
+        << QString();
     QTest::newRow("deleted outside, box emptied: nothing left")
-        << QByteArray("old") << "delete" << QByteArray() << "" << 0 << QStringList();
+        << QByteArray("old") << "delete" << QByteArray() << "" << 0 << QStringList() << QString();
     QTest::newRow("two copies' names taken: the third")
         << QByteArray("old") << "rename" << QByteArray("outside") << "typed" << 2
-        << QStringList{copy.arg(" 2", "taken"), copy.arg(" 3", "outside"), copy.arg("", "taken"), note.arg("typed")};
+        << QStringList{copy.arg(" 2", "taken"), copy.arg(" 3", "outside"), copy.arg("", "taken"), note.arg("typed")}
+        << QString();
+    QTest::newRow("replaced outside during the flush: kept as a copy")
+        << QByteArray("old") << "rename during the flush" << QByteArray("outside") << "typed" << 0
+        << QStringList{copy.arg("", "outside"), note.arg("typed")} << QString();
+    QTest::newRow("written in place outside during the flush: kept as a copy")
+        << QByteArray("old") << "in place during the flush" << QByteArray("old, and more") << "typed" << 0
+        << QStringList{copy.arg("", "old, and more"), note.arg("typed")} << QString();
+    QTest::newRow("created outside during the flush of a new note: kept as a copy")
+        << QByteArray("<none>") << "rename during the flush" << QByteArray("outside") << "typed" << 0
+        << QStringList{copy.arg("", "outside"), "data/2006-03-14.txt = typed 0600"} << QString();
+    QTest::newRow("replaced outside during the flush, on a file system without the exchange: kept as a copy")
+        << QByteArray("old") << "rename during the flush, without the exchange" << QByteArray("outside") << "typed"
+        << 0 << QStringList{copy.arg("", "outside"), note.arg("typed")} << QString();
+    QTest::newRow("deleted outside during the flush: the typed text saved")
+        << QByteArray("old") << "delete during the flush" << QByteArray() << "typed" << 0
+        << QStringList{note.arg("typed")} << QString();
+    QStringList allTaken{copy.arg("", "taken")};
+    for (int i = 2; i <= 100; ++i)
+        allTaken << copy.arg(QStringLiteral(" %1").arg(i), "taken");
+    allTaken.sort();
+    QTest::newRow("a hundred copies' names taken: the save fails, saying why, and the note stays")
+        << QByteArray("old") << "rename" << QByteArray("outside") << "typed" << 100
+        << allTaken + QStringList{note.arg("outside")}
+        << "Cannot write data/2006-03-14.txt: it was changed outside Kalivo, and there is no free name for a "
+           "copy of that version (data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt and 99 more are taken)";
+    QTest::newRow("a hundred copies' names taken, replaced during the flush: the save fails, the note stays")
+        << QByteArray("old") << "rename during the flush" << QByteArray("outside") << "typed" << 100
+        << allTaken + QStringList{note.arg("outside")}
+        << "Cannot write data/2006-03-14.txt: it was changed outside Kalivo, and there is no free name for a "
+           "copy of that version (data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt and 99 more are taken)";
 }
 
 // A note changed by another program after the edit began is never lost: the
@@ -917,8 +1041,9 @@ void TestStore::changedOutsideKeepsBothVersions()
     QFETCH(QString, typed);
     QFETCH(int, taken);
     QFETCH(QStringList, after);
+    QFETCH(QString, error);
 
-    NoteStore notes(m_root);
+    NoteStore notes(m_root, nullptr, flushWhileChangedOutside);
     notes.setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 31, 2)); });
     QVERIFY(QDir().mkpath(dataDir()));
     if (before != "<none>")
@@ -928,18 +1053,30 @@ void TestStore::changedOutsideKeepsBothVersions()
     const store::Origin origin{read.stamp, read.text};
 
     const QByteArray native = QFile::encodeName(notePath());
-    if (change == QLatin1String("rename")) {
-        // As editors and sync tools write: a new file renamed over the note.
-        QVERIFY(writeBytes(dataDir() + QStringLiteral("/new"), outside));
-        QCOMPARE(::rename(QFile::encodeName(dataDir() + QStringLiteral("/new")).constData(), native.constData()), 0);
-    } else if (change == QLatin1String("in place")) {
-        QVERIFY(writeBytes(notePath(), outside));
-    } else if (change == QLatin1String("touch")) {
-        const struct timespec later[2] = {{2000000000, 0}, {2000000000, 0}};
-        QCOMPARE(::utimensat(AT_FDCWD, native.constData(), later, 0), 0);
-    } else if (change == QLatin1String("delete")) {
-        QVERIFY(QFile::remove(notePath()));
-    }
+    const auto changeOutside = [=, this] {
+        if (change.startsWith(QLatin1String("rename"))) {
+            // As editors and sync tools write: a new file renamed over the note.
+            const QByteArray fresh = QFile::encodeName(dataDir() + QStringLiteral("/new"));
+            writeBytes(QFile::decodeName(fresh), outside);
+            ::rename(fresh.constData(), native.constData());
+        } else if (change.startsWith(QLatin1String("in place"))) {
+            writeBytes(notePath(), outside);
+        } else if (change.startsWith(QLatin1String("touch"))) {
+            const struct timespec later[2] = {{2000000000, 0}, {2000000000, 0}};
+            ::utimensat(AT_FDCWD, native.constData(), later, 0);
+        } else if (change.startsWith(QLatin1String("delete"))) {
+            QFile::remove(notePath());
+        }
+    };
+    const auto noFlushChange = qScopeGuard([] {
+        g_duringFlush = nullptr;
+        g_noExchange = false;
+    });
+    g_noExchange = change.endsWith(QLatin1String("without the exchange"));
+    if (change.contains(QLatin1String("during the flush")))
+        g_duringFlush = changeOutside;
+    else
+        changeOutside();
     for (int i = 1; i <= taken; ++i) {
         QVERIFY(writeBytes(dataDir() + QStringLiteral("/2006-03-14 (changed outside 2026-12-08 10.31.02)%1.txt")
                                .arg(i > 1 ? QStringLiteral(" %1").arg(i) : QString()),
@@ -948,8 +1085,11 @@ void TestStore::changedOutsideKeepsBothVersions()
 
     const store::Result r = typed.isEmpty() ? notes.DeleteData(kDay, kMonth, kYear, &origin)
                                             : notes.UpdateData(kDay, kMonth, kYear, typed, &origin);
-    QVERIFY2(r.ok(), qPrintable(r.error));
+    QVERIFY(!g_duringFlush);
+    QCOMPARE(r.error, error);
     QCOMPARE(tree(m_root), QStringList{"data/"} + after);
+    if (!r.ok())
+        return;
     // The result names the copy it made, and no other.
     QCOMPARE(r.keptCopy.isEmpty(), after.filter(QStringLiteral("changed outside")).size() == taken);
     if (!r.keptCopy.isEmpty())
@@ -967,7 +1107,8 @@ void TestStore::changedOutsideKeepsBothVersions()
 void TestStore::linkedNotesStayLinked_data()
 {
     QTest::addColumn<QString>("link");       // what data/2006-03-14.txt is
-    QTest::addColumn<QString>("op");         // "write" the new note, "delete" it, "changed" outside, then write
+    QTest::addColumn<QString>("op");         // "write" the new note, "delete" it, "changed" outside, then write,
+                                             // or "changed during the flush"; write while flushes "fail"
     QTest::addColumn<QString>("result");
     QTest::addColumn<QStringList>("after");  // the working folder's tree, data/ and elsewhere/
 
@@ -1000,6 +1141,15 @@ void TestStore::linkedNotesStayLinked_data()
         << "../elsewhere/target.txt" << "changed" << "ok"
         << QStringList{"data/", "data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt = outside 0644",
                        linkTo.arg("../elsewhere/target.txt"), "elsewhere/", "elsewhere/target.txt = " + fresh + " 0644"};
+    QTest::newRow("linked file changed outside during the flush: kept as a copy in data/")
+        << "../elsewhere/target.txt" << "changed during the flush" << "ok"
+        << QStringList{"data/", "data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt = outside 0644",
+                       linkTo.arg("../elsewhere/target.txt"), "elsewhere/", "elsewhere/target.txt = " + fresh + " 0644"};
+    QTest::newRow("the link's folder refuses the new text: that folder named, nothing changed")
+        << "../elsewhere/target.txt" << "fail"
+        << "Cannot write data/2006-03-14.txt: it is a link to <root>/data/../elsewhere/target.txt, and its folder "
+           "<root>/data/../elsewhere refused the new text: Input/output error"
+        << QStringList{"data/", linkTo.arg("../elsewhere/target.txt"), "elsewhere/", "elsewhere/target.txt = old 0644"};
     // Rewriting a hard-linked file in place could not be crash-safe, and the
     // other name may be a backup's: the note gets a file of its own.
     QTest::newRow("hard link: the note gets a file of its own, the other name keeps the old text")
@@ -1015,7 +1165,10 @@ void TestStore::linkedNotesStayLinked()
     QFETCH(QString, result);
     QFETCH(QStringList, after);
 
-    NoteStore notes(m_root);
+    NoteStore notes(m_root, nullptr, [](int fd) {
+        const int err = unreliableFileSync(fd);
+        return err != 0 ? err : flushWhileChangedOutside(fd);
+    });
     notes.setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 31, 2)); });
     QVERIFY(QDir().mkpath(dataDir()));
     QVERIFY(QDir().mkpath(m_root + QStringLiteral("/elsewhere")));
@@ -1034,8 +1187,13 @@ void TestStore::linkedNotesStayLinked()
     const store::Origin origin{read.stamp, read.text};
     if (op == QLatin1String("changed"))
         QVERIFY(writeBytes(target, "outside"));
+    const auto noFlushChange = qScopeGuard([] { g_duringFlush = nullptr; });
+    if (op == QLatin1String("changed during the flush"))
+        g_duringFlush = [target] { writeBytes(target, "outside"); };
+    g_fileSyncsFail = op == QLatin1String("fail");
     const store::Result r = op == QLatin1String("delete") ? notes.DeleteData(kDay, kMonth, kYear, &origin)
                                                           : notes.UpdateData(kDay, kMonth, kYear, kNew, &origin);
+    g_fileSyncsFail = false;
     QCOMPARE(r.ok() ? QStringLiteral("ok") : r.error, QString(result).replace("<root>", m_root));
     QStringList want = after;
     want.replaceInStrings("<root>", m_root);

@@ -1,4 +1,4 @@
-#include "keptnotes.h"
+#include "matching.h"
 
 #include "codepage.h"
 
@@ -161,11 +161,11 @@ Batch findInBlock(const std::shared_ptr<const Block> &block, const Pattern &patt
         if (found < 0)
             break;
         const char *match = from + found;
-        const auto offset = quint32(match - text);
+        const qint64 offset = match - text;
         while (k + 1 < notes.size() && notes[k + 1].offset <= offset)
             ++k;
         passTo(k);
-        batch.hits.push_back(Hit{quint32(k), offset - notes[k].offset});
+        batch.hits.push_back(Hit{quint32(k), quint32(offset - notes[k].offset)});
         // One hit a line: on after its end, the CR, LF or note's line feed.
         const auto *lineEnd = findEither(reinterpret_cast<const unsigned char *>(match),
                                          reinterpret_cast<const unsigned char *>(end), '\r', '\n');

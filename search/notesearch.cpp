@@ -1,15 +1,17 @@
 #include "notesearch.h"
 
-#include "notename.h"
+#include "notefile.h"
+#include "notewatch.h"
 #include "store.h"
 
-#include <QDate>
 #include <QFile>
+#include <QScopeGuard>
 #include <QThread>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <new>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,18 +28,6 @@ constexpr std::size_t kBlockNotes = 512;
 // More changed notes than this are read again with the whole folder.
 constexpr std::size_t kMostChanged = 2000;
 
-// Stands for "something other than a file or a folder is at the note's
-// path", which has no errno of its own.
-constexpr int kNotAFile = -1;
-
-QString readFailure(const Date &date, int err)
-{
-    const QString reason = err == kNotAFile ? QStringLiteral("Not a regular file")
-                                            : QString::fromLocal8Bit(std::strerror(err));
-    return QStringLiteral("Cannot read %1: %2")
-        .arg(store::NoteStore::GetFileName(date.day, date.month, date.year), reason);
-}
-
 // The name the note store gives a date, without "data/".
 int fileNameOf(const Date &date, char *out, std::size_t size)
 {
@@ -53,47 +43,27 @@ bool newerFirst(const Date &a, const Date &b)
 enum class Read { Note, Missing, Failed };
 
 // Reads the note of `date` from the notes folder `dirfd` to the end of
-// `text` (from `filled` on, growing it as needed). knownFile: the folder
-// listing said it is a regular file. On failure err holds the reason.
-Read readNote(int dirfd, const Date &date, bool knownFile, QByteArray &text, qsizetype &filled, int &err)
+// `text` (from `filled` on, growing it as needed), as the store reads a
+// note: nothing of a file above the size limit. On failure `error` says
+// why, as the store would.
+Read readNote(int dirfd, const Date &date, QByteArray &text, qsizetype &filled, QString &error)
 {
-    char name[48];
+    char name[store::kNoteNameSize];
     fileNameOf(date, name, sizeof name);
-    // O_NONBLOCK: a fifo at the note's path must not hang the reading.
-    const int fd = ::openat(dirfd, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        err = errno;
-        return err == ENOENT || err == ENOTDIR ? Read::Missing : Read::Failed;
+    const store::NoteFile file = store::NoteFile::open(dirfd, name);
+    if (file.state() == store::NoteFile::State::NoNote)
+        return Read::Missing;
+    int err = file.error();
+    if (file.isNote()) {
+        const qsizetype need = filled + qsizetype(file.size()) + 1;
+        if (text.size() < need)
+            text.resize(std::max(need, text.size() * 2));
+        err = store::readNote(file, text, filled);
     }
-    if (!knownFile) {
-        struct stat st;
-        err = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : !S_ISREG(st.st_mode) ? kNotAFile : 0;
-        if (err != 0) {
-            ::close(fd);
-            return Read::Failed;
-        }
+    if (err != 0) {
+        error = store::readFailure(date.day, date.month, date.year, err, file.size());
+        return Read::Failed;
     }
-    const qsizetype start = filled;
-    for (;;) {
-        if (text.size() - filled < 4096)
-            text.resize(std::max(filled + 4096, text.size() * 2));
-        const qsizetype room = text.size() - filled;
-        const ssize_t n = ::read(fd, text.data() + filled, std::size_t(room));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            err = errno;
-            ::close(fd);
-            filled = start;
-            return Read::Failed;
-        }
-        filled += n;
-        // A regular file reads short only at its end: that spares the read
-        // that would return nothing.
-        if (n < room)
-            break;
-    }
-    ::close(fd);
     return Read::Note;
 }
 
@@ -105,7 +75,7 @@ void keep(Block &block, const Date &date, Read read, const QString &error, qsize
         return;
     KeptNote note;
     note.date = date;
-    note.offset = quint32(start);
+    note.offset = start;
     if (read == Read::Failed) {
         note.error = qint32(block.errors.size());
         block.errors.push_back(error);
@@ -128,38 +98,13 @@ void finish(Block &block, qsizetype filled)
 
 } // namespace
 
-Date dateOfFileName(const char *name)
-{
-    // "<year>-MM-DD.txt", the year without leading zeros.
-    int year = 0;
-    int i = 0;
-    for (; name[i] >= '0' && name[i] <= '9' && i < 5; ++i)
-        year = year * 10 + (name[i] - '0');
-    if (i == 0 || name[0] == '0' || year > 9999 || name[i] != '-')
-        return {};
-    const char *rest = name + i + 1;
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (!digit(rest[0]) || !digit(rest[1]) || rest[2] != '-' || !digit(rest[3]) || !digit(rest[4])
-        || std::strcmp(rest + 5, ".txt") != 0)
-        return {};
-    const int month = (rest[0] - '0') * 10 + (rest[1] - '0');
-    const int day = (rest[3] - '0') * 10 + (rest[4] - '0');
-    if (!QDate::isValid(year, month, day))
-        return {};
-    return Date{qint16(day), qint16(month), qint16(year)};
-}
-
 // ---------------------------------------------------------------- the search
 
 // One reading of the folder, shared by the threads that read its blocks.
 struct NoteSearch::Load {
-    struct Entry {
-        Date date;
-        unsigned char type = DT_UNKNOWN;
-    };
     QByteArray folder;
     int dirfd = -1;
-    std::vector<Entry> entries;   // newest first
+    std::vector<Date> entries;   // newest first
     std::atomic<bool> cancelled{false};
 
     ~Load()
@@ -177,18 +122,10 @@ struct NoteSearch::Load {
         block->text.resize(64 * 1024);
         qsizetype filled = 0;
         for (std::size_t i = from; i < to; ++i) {
-            const Entry &entry = entries[i];
             const qsizetype start = filled;
-            int err = 0;
-            Read read = Read::Failed;
-            if (entry.type == DT_DIR)
-                err = EISDIR;
-            else if (entry.type != DT_REG && entry.type != DT_LNK && entry.type != DT_UNKNOWN)
-                err = kNotAFile;
-            else
-                read = readNote(dirfd, entry.date, entry.type == DT_REG, block->text, filled, err);
-            keep(*block, entry.date, read, read == Read::Failed ? readFailure(entry.date, err) : QString(), start,
-                 filled);
+            QString error;
+            const Read read = readNote(dirfd, entries[i], block->text, filled, error);
+            keep(*block, entries[i], read, error, start, filled);
         }
         finish(*block, filled);
         return block;
@@ -235,42 +172,84 @@ void NoteSearch::startLoad()
     auto load = std::make_shared<Load>();
     load->folder = m_folder;
     m_reading = load;
-    m_readers.start([this, load, id] {
-        int blocks = 0;
-        QString error;
-        bool keepIt = true;
-        load->dirfd = ::open(load->folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        DIR *dir = load->dirfd >= 0 ? ::opendir(load->folder.constData()) : nullptr;
-        if (!dir) {
-            // No notes folder yet: nothing to find, and nothing kept, so
-            // that the first note is found once it is written.
-            keepIt = false;
-            if (errno != ENOENT)
-                error = QStringLiteral("Cannot read data: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-        } else {
-            while (const dirent *e = ::readdir(dir)) {
-                const Date date = dateOfFileName(e->d_name);
-                if (date.day != 0)
-                    load->entries.push_back(Load::Entry{date, e->d_type});
+    // A task that runs out of memory gives up what it was doing and says
+    // so; an exception that left it would end the program.
+    const auto outOfMemory = [this, id] {
+        QMetaObject::invokeMethod(this, [this, id] {
+            if (id == m_load)
+                giveUp();
+        }, Qt::QueuedConnection);
+    };
+    m_readers.start([this, load, id, outOfMemory] {
+        try {
+            int blocks = 0;
+            QString error;
+            bool keepIt = true;
+            load->dirfd = ::open(load->folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            DIR *dir = load->dirfd >= 0 ? ::opendir(load->folder.constData()) : nullptr;
+            if (!dir) {
+                // No notes folder yet: nothing to find, and nothing kept, so
+                // that the first note is found once it is written.
+                keepIt = false;
+                if (errno != ENOENT)
+                    error = QStringLiteral("Cannot read data: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+            } else {
+                const auto closing = qScopeGuard([dir] { ::closedir(dir); });
+                while (const dirent *e = ::readdir(dir)) {
+                    const Date date = store::dateOfNoteName(e->d_name);
+                    if (date.day != 0)
+                        load->entries.push_back(date);
+                }
+                std::sort(load->entries.begin(), load->entries.end(), newerFirst);
+                blocks = int((load->entries.size() + kBlockNotes - 1) / kBlockNotes);
             }
-            ::closedir(dir);
-            std::sort(load->entries.begin(), load->entries.end(),
-                      [](const Load::Entry &a, const Load::Entry &b) { return newerFirst(a.date, b.date); });
-            blocks = int((load->entries.size() + kBlockNotes - 1) / kBlockNotes);
-        }
-        QMetaObject::invokeMethod(
-            this, [this, id, blocks, error, keepIt] { listed(id, keepIt ? blocks : -1, error); },
-            Qt::QueuedConnection);
-        for (int i = 0; i < blocks; ++i) {
-            m_readers.start([this, load, id, i] {
-                if (load->cancelled)
-                    return;
-                std::shared_ptr<const Block> block = load->read(std::size_t(i));
-                QMetaObject::invokeMethod(
-                    this, [this, id, i, block] { blockRead(id, i, block); }, Qt::QueuedConnection);
-            });
+            QMetaObject::invokeMethod(
+                this, [this, id, blocks, error, keepIt] { listed(id, keepIt ? blocks : -1, error); },
+                Qt::QueuedConnection);
+            for (int i = 0; i < blocks; ++i) {
+                m_readers.start([this, load, id, i, outOfMemory] {
+                    if (load->cancelled)
+                        return;
+                    try {
+                        std::shared_ptr<const Block> block = load->read(std::size_t(i));
+                        QMetaObject::invokeMethod(
+                            this, [this, id, i, block] { blockRead(id, i, block); }, Qt::QueuedConnection);
+                    } catch (const std::bad_alloc &) {
+                        load->cancelled = true;
+                        outOfMemory();
+                    }
+                });
+            }
+        } catch (const std::bad_alloc &) {
+            load->cancelled = true;
+            outOfMemory();
         }
     });
+}
+
+// Memory ran out while the notes were read or searched: what is kept goes,
+// which gives the memory back, and the search ends with the reason. The
+// next search reads the folder anew.
+void NoteSearch::giveUp()
+{
+    if (m_reading)
+        m_reading->cancelled = true;
+    m_reading.reset();
+    ++m_load;
+    m_generation.fetch_add(1);
+    m_state = State::Unread;
+    m_blocks = {};
+    m_early.clear();
+    m_done.clear();
+    m_changed.clear();
+    m_readAll = false;
+    m_blockCount = -1;
+    m_matchedBlocks = 0;
+    m_folderError = QStringLiteral("Not enough memory to search every note.");
+    if (m_running) {
+        m_running = false;
+        emit finished();
+    }
 }
 
 // blocks: -1 when nothing is kept.
@@ -372,9 +351,9 @@ void NoteSearch::readChanged()
         };
         const auto readNew = [&](const Date &date) {
             const qsizetype start = filled;
-            int err = 0;
-            const Read read = readNote(dirfd, date, false, block->text, filled, err);
-            keep(*block, date, read, read == Read::Failed ? readFailure(date, err) : QString(), start, filled);
+            QString error;
+            const Read read = readNote(dirfd, date, block->text, filled, error);
+            keep(*block, date, read, error, start, filled);
         };
         for (const KeptNote &note : old.notes) {
             while (changed != dates.end() && note.date < *changed)
@@ -406,10 +385,16 @@ void NoteSearch::start(const QString &text)
         return;
     }
     m_running = true;
-    if (m_state == State::Unread)
+    if (m_state == State::Unread) {
         startLoad();
-    else if (m_state == State::Read && (m_readAll || !m_changed.empty()))
-        readChanged();
+    } else if (m_state == State::Read && (m_readAll || !m_changed.empty())) {
+        try {
+            readChanged();
+        } catch (const std::bad_alloc &) {
+            giveUp();
+            return;
+        }
+    }
     pump();
 }
 
@@ -446,14 +431,22 @@ void NoteSearch::pump()
                                                          m_blocks.begin() + qsizetype(to));
         const int id = m_launched++;
         m_matchers.start([this, generation, id, blocks = std::move(blocks), pattern = m_pattern] {
-            auto batches = std::make_shared<std::vector<Batch>>();
-            for (const auto &block : blocks) {
-                if (m_generation.load() != generation)
-                    return;
-                batches->push_back(findInBlock(block, *pattern));
+            try {
+                auto batches = std::make_shared<std::vector<Batch>>();
+                for (const auto &block : blocks) {
+                    if (m_generation.load() != generation)
+                        return;
+                    batches->push_back(findInBlock(block, *pattern));
+                }
+                QMetaObject::invokeMethod(
+                    this, [this, generation, id, batches] { matched(generation, id, batches); },
+                    Qt::QueuedConnection);
+            } catch (const std::bad_alloc &) {
+                QMetaObject::invokeMethod(this, [this, generation] {
+                    if (generation == m_generation.load())
+                        giveUp();
+                }, Qt::QueuedConnection);
             }
-            QMetaObject::invokeMethod(
-                this, [this, generation, id, batches] { matched(generation, id, batches); }, Qt::QueuedConnection);
         });
         from = to;
     }
@@ -487,6 +480,13 @@ void NoteSearch::finishIfDone()
         return;
     m_running = false;
     emit finished();
+}
+
+void followWatch(NoteSearch &search, const NoteWatch &watch)
+{
+    QObject::connect(&watch, &NoteWatch::changed, &search, [&search](const QSet<Date> &dates, bool everything) {
+        search.notesChanged(std::vector<Date>(dates.cbegin(), dates.cend()), everything);
+    });
 }
 
 qsizetype NoteSearch::keptBytes() const

@@ -48,12 +48,13 @@ private:
 };
 
 // One note as kept: where its bytes lie in its block's text, or why it
-// could not be read.
+// could not be read. A block's text may pass 4 GiB (notes of up to 4 MiB
+// each, and the changed ones that join it), a note's own bytes never do.
 struct KeptNote {
-    Date date;
-    qint32 error = -1;    // index into Block::errors; -1: read
-    quint32 offset = 0;
+    qint64 offset = 0;
     quint32 size = 0;
+    qint32 error = -1;    // index into Block::errors; -1: read
+    Date date;
 };
 
 // Notes of consecutive dates, newest first; each note's bytes in `text`

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keptnotes.h"
+#include "matching.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -19,10 +19,7 @@
 // over what is kept, brought up to date by the dates reported as changed.
 namespace notesearch {
 
-// The date a note file's name stands for: exactly the name the note store
-// gives that date ("2006-03-14.txt"), for a date of the calendar. Day 0 for
-// any other name.
-Date dateOfFileName(const char *name);
+class NoteWatch;
 
 // The search over one notes folder. Nothing is read before the first
 // prepare() or start(); then the folder is listed and every note read on a
@@ -57,8 +54,9 @@ public:
 
     // Bytes that the kept notes take in memory.
     qsizetype keptBytes() const;
-    // Why the notes folder could not be listed at the last reading; empty
-    // when it could, or when it does not exist.
+    // Why the notes could not be read at the last reading: the folder could
+    // not be listed, or memory ran out. Empty when they could, or when the
+    // folder does not exist.
     QString folderError() const { return m_folderError; }
 
 signals:
@@ -76,6 +74,7 @@ private:
     void pump();
     void matched(quint64 generation, int job, std::shared_ptr<std::vector<Batch>> batches);
     void finishIfDone();
+    void giveUp();
 
     QByteArray m_folder;
     int m_threads;
@@ -102,5 +101,10 @@ private:
     int m_nextJob = 0;                          // the next whose hits go out
     std::map<int, std::shared_ptr<std::vector<Batch>>> m_done;
 };
+
+// Keeps a search current through a watch of its notes folder: each date it
+// reports is read again before the next search, and a report of
+// everything reads the folder anew.
+void followWatch(NoteSearch &search, const NoteWatch &watch);
 
 } // namespace notesearch

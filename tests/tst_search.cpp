@@ -1,5 +1,6 @@
 #include "codepage.h"
 #include "notesearch.h"
+#include "notewatch.h"
 #include "store.h"
 
 #include <QDir>
@@ -26,6 +27,13 @@ void write(const QString &root, const QString &rel, const QByteArray &bytes)
     QFile f(root + QLatin1Char('/') + rel);
     QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(),
              qPrintable(rel));
+}
+
+// A file of `size` zeros that takes no room on the disk.
+bool makeSparse(const QString &path, qint64 size)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.resize(size);
 }
 
 // Every hit of a search as "2006-03-14|the line|position of the match".
@@ -77,7 +85,7 @@ QStringList naiveSearch(const std::map<QDate, QByteArray> &notes, const QString 
 
 } // namespace
 
-class tst_notesearch : public QObject
+class tst_search : public QObject
 {
     Q_OBJECT
 
@@ -88,6 +96,8 @@ private slots:
     void agreesWithNaiveSearch();
     void keptCurrent_data();
     void keptCurrent();
+    void watch_data();
+    void watch();
 
 private:
     // 1,300 notes of seeded random letters, with and without their other
@@ -101,7 +111,7 @@ private:
 
 const QByteArray kAlphabet("aAbBeE \xe9\xc9\x8a\x9a\x9f\xff\xdf\xb5\x80.\r\n\r\n");
 
-void tst_notesearch::initTestCase()
+void tst_search::initTestCase()
 {
     QRandomGenerator random(20060314);
     QDir(m_dir.path()).mkpath(QStringLiteral("data"));
@@ -117,9 +127,10 @@ void tst_notesearch::initTestCase()
         write(m_dir.path(), nameOf(day), note);
     }
 }
-// notes: "name=bytes" pairs, where a name ending in / is a folder. In
-// rows, <reason> stands for what the store says of the unreadable note.
-void tst_notesearch::matching_data()
+// notes: "name=bytes" pairs, where a name ending in / is a folder, and
+// "name#size" for a file of that many zeros (sparse). In rows, <reason>
+// stands for what the store says of the row's unreadable note.
+void tst_search::matching_data()
 {
     QTest::addColumn<QByteArrayList>("notes");
     QTest::addColumn<QString>("text");
@@ -145,6 +156,9 @@ void tst_notesearch::matching_data()
     QTest::newRow("a note that cannot be read is listed with its reason")
         << QByteArrayList{"2006-03-14.txt/=", "2006-03-13.txt=tea"} << "tea"
         << QStringList{"2006-03-14|<reason>|-1", "2006-03-13|tea|0"};
+    QTest::newRow("notes above the size limit are listed with the store's reason, never read")
+        << QByteArrayList{"2006-03-14.txt#4194305", "2006-03-13.txt#67108864", "2006-03-12.txt=tea"} << "tea"
+        << QStringList{"2006-03-14|<reason>|-1", "2006-03-13|<reason>|-1", "2006-03-12|tea|0"};
     QTest::newRow("files of no date are no notes")
         << QByteArrayList{"2006-3-14.txt=tea", "02006-03-14.txt=tea", "2006-02-30.txt=tea", "tea.txt=tea",
                        "2006-03-14.txt~=tea"}
@@ -152,7 +166,7 @@ void tst_notesearch::matching_data()
     QTest::newRow("empty text finds nothing") << QByteArrayList{"2006-03-14.txt=tea"} << "" << QStringList{};
 }
 
-void tst_notesearch::matching()
+void tst_search::matching()
 {
     QFETCH(QByteArrayList, notes);
     QFETCH(QString, text);
@@ -160,21 +174,32 @@ void tst_notesearch::matching()
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("data"));
     for (const QByteArray &note : std::as_const(notes)) {
-        const QString name = QString::fromLatin1(note.left(note.indexOf('=')));
+        const qsizetype sparse = note.indexOf('#');
+        const QString name = QString::fromLatin1(note.left(sparse > 0 ? sparse : note.indexOf('=')));
+        const QString path = dir.filePath(QStringLiteral("data/") + name);
         if (name.endsWith('/'))
-            QDir(dir.path()).mkpath(QStringLiteral("data/") + name);
+            QDir().mkpath(path);
+        else if (sparse > 0)
+            QVERIFY(makeSparse(path, note.mid(sparse + 1).toLongLong()));
         else
             write(dir.path(), QStringLiteral("data/") + name, note.mid(note.indexOf('=') + 1));
     }
-    const QString reason = store::NoteStore(dir.path()).GetData(14, 3, 2006).error;
-    rows.replaceInStrings(QStringLiteral("<reason>"), reason);
+    for (QString &row : rows) {
+        if (!row.contains(QLatin1String("<reason>")))
+            continue;
+        const QDate d = QDate::fromString(row.left(10), QStringLiteral("yyyy-MM-dd"));
+        const store::Note n =
+            store::NoteStore(dir.path()).GetData(qint16(d.day()), qint16(d.month()), qint16(d.year()));
+        QVERIFY(!n.ok());
+        row.replace(QLatin1String("<reason>"), n.error);
+    }
     NoteSearch s(dir.filePath(QStringLiteral("data")));
     QCOMPARE(search(s, text), rows);
 }
 
 // Random texts searched by two threads: the same rows as the obvious
 // search, in the same order.
-void tst_notesearch::agreesWithNaiveSearch()
+void tst_search::agreesWithNaiveSearch()
 {
     QRandomGenerator random(1900);
     NoteSearch s(data(), 2);
@@ -197,9 +222,10 @@ void tst_notesearch::agreesWithNaiveSearch()
 // note by its index, oldest first, and a day after (+1) or before (-1)
 // it, where there is none. The newest 512 notes are the first block, the
 // next 512 the second.
-void tst_notesearch::keptCurrent_data()
+void tst_search::keptCurrent_data()
 {
-    QTest::addColumn<QStringList>("changes");   // "index[+-1]=bytes"; <none> deletes, <folder> makes one
+    QTest::addColumn<QStringList>("changes");   // "index[+-1]=bytes"; <none> deletes, <folder> makes one,
+                                                // <huge> makes a sparse file above the size limit
     QTest::addColumn<bool>("everything");       // reported as "everything changed"
     QTest::newRow("a note changed") << QStringList{"700=now with tea"} << false;
     QTest::newRow("a note deleted") << QStringList{"699=<none>"} << false;
@@ -209,9 +235,10 @@ void tst_notesearch::keptCurrent_data()
         << QStringList{"1200=tea", "1000+1=TEA", "500=<none>", "100=x tea", "3=<none>"} << false;
     QTest::newRow("everything reported") << QStringList{"700=tea", "3=<none>"} << true;
     QTest::newRow("a note now unreadable") << QStringList{"700=<folder>"} << false;
+    QTest::newRow("a note now above the size limit") << QStringList{"700=<huge>"} << false;
 }
 
-void tst_notesearch::keptCurrent()
+void tst_search::keptCurrent()
 {
     QFETCH(QStringList, changes);
     QFETCH(bool, everything);
@@ -240,6 +267,8 @@ void tst_notesearch::keptCurrent()
         QFile::remove(path);
         if (bytes == QLatin1String("<folder>"))
             QVERIFY(QDir().mkdir(path));
+        else if (bytes == QLatin1String("<huge>"))
+            QVERIFY(makeSparse(path, store::kMaxNoteSize + 1));
         else if (bytes != QLatin1String("<none>"))
             write(m_dir.path(), nameOf(d), bytes.toLatin1());
         changed.push_back(d);
@@ -254,5 +283,96 @@ void tst_notesearch::keptCurrent()
     QVERIFY(s.keptBytes() < 2 * fresh.keptBytes());
 }
 
-QTEST_GUILESS_MAIN(tst_notesearch)
-#include "tst_notesearch.moc"
+// The watch of data/ tells of every note that changes, by its date, and of
+// everything when data/ itself came, went or was replaced, or when the
+// kernel dropped events; it never takes its own work for news.
+void tst_search::watch_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("reported");   // the dates, then "everything" when reported
+    QTest::newRow("a note written") << "write" << "2006-03-14";
+    QTest::newRow("a note deleted") << "delete" << "2006-03-14";
+    QTest::newRow("a note replaced by a rename") << "rename" << "2006-03-14";
+    QTest::newRow("names that are no note's: 31 February, a year with a leading zero, a kept copy")
+        << "no notes" << "2006-03-15";
+    QTest::newRow("data/ replaced, then a note arrives") << "replace data/" << "2006-03-14 everything";
+    QTest::newRow("data/ created after the watch began, then a note arrives")
+        << "create data/" << "2006-03-14 everything";
+    QTest::newRow("more changes at once than the kernel queues: everything, once") << "overflow" << "everything";
+}
+
+void tst_search::watch()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, reported);
+    QTemporaryDir dir;
+    QDir root(dir.path());
+    if (how != QLatin1String("create data/"))
+        QVERIFY(root.mkdir(QStringLiteral("data")));
+    const QString note = QStringLiteral("data/2006-03-14.txt");
+    if (how == QLatin1String("delete"))
+        write(dir.path(), note, "old");
+
+    notesearch::NoteWatch watch(root.filePath(QStringLiteral("data")));
+    QSignalSpy changes(&watch, &notesearch::NoteWatch::changed);
+    const auto told = [&changes] {
+        QStringList dates;
+        bool everything = false;
+        for (const QList<QVariant> &report : std::as_const(changes)) {
+            for (const store::NoteDate &d : report.at(0).value<QSet<store::NoteDate>>())
+                dates << QString::asprintf("%04d-%02d-%02d", d.year, d.month, d.day);
+            everything = everything || report.at(1).toBool();
+        }
+        dates.sort();
+        dates.removeDuplicates();
+        if (everything)
+            dates << QStringLiteral("everything");
+        return dates.join(QLatin1Char(' '));
+    };
+
+    if (how == QLatin1String("write")) {
+        write(dir.path(), note, "new");
+    } else if (how == QLatin1String("delete")) {
+        QVERIFY(QFile::remove(dir.filePath(note)));
+    } else if (how == QLatin1String("rename")) {
+        write(dir.path(), QStringLiteral("data/.new"), "new");
+        QVERIFY(root.rename(QStringLiteral("data/.new"), note));
+    } else if (how == QLatin1String("no notes")) {
+        for (const char *name :
+             {"2006-02-31.txt", "0999-01-01.txt", "2006-03-14 (changed outside 2026-12-08 10.31.02).txt"})
+            write(dir.path(), QStringLiteral("data/") + QLatin1String(name), "x");
+        write(dir.path(), QStringLiteral("data/2006-03-15.txt"), "x");
+    } else if (how == QLatin1String("replace data/") || how == QLatin1String("create data/")) {
+        // Each step is told of before the next: the note must be seen by
+        // the watch of the new folder, not only by a reading of everything.
+        if (how == QLatin1String("replace data/")) {
+            QVERIFY(root.rename(QStringLiteral("data"), QStringLiteral("data.old")));
+            QTRY_COMPARE(changes.size(), 1);
+        }
+        const qsizetype before = changes.size();
+        QVERIFY(root.mkdir(QStringLiteral("data")));
+        QTRY_COMPARE(changes.size(), before + 1);
+        write(dir.path(), note, "new");
+    } else if (how == QLatin1String("overflow")) {
+        // Two events a file (created; written and closed), none read before
+        // the event loop runs.
+        QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
+        QVERIFY(limit.open(QIODevice::ReadOnly));
+        const int files = limit.readAll().trimmed().toInt() / 2 + 10;
+        if (files > 100000)
+            QSKIP("the kernel queues too many events here to make it overflow cheaply");
+        for (int i = 0; i < files; ++i)
+            write(dir.path(), QStringLiteral("data/other-%1").arg(i), {});
+    }
+    QTRY_COMPARE(told(), reported);
+    // Nothing more comes: a watch that took its own work for news would go
+    // on reporting without end.
+    const qsizetype reports = changes.size();
+    QTest::qWait(200);
+    QCOMPARE(changes.size(), reports);
+    if (how == QLatin1String("overflow"))
+        QCOMPARE(reports, 1);
+}
+
+QTEST_GUILESS_MAIN(tst_search)
+#include "tst_search.moc"
