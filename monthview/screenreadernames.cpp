@@ -1,18 +1,12 @@
 #include "screenreadernames.h"
 
-#include "calendar.h"
+#include "datecaptions.h"
 #include "form1.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace monthview {
-
-QString spokenDate(const NoteDate &date)
-{
-    return calendar::GetWkd(date.day, date.month, date.year) + QLatin1Char(' ') + QString::number(date.day)
-        + QLatin1Char(' ') + calendar::MonthName(date.month) + QLatin1Char(' ') + QString::number(date.year);
-}
 
 ScreenReaderNames::ScreenReaderNames(Form1 &form)
     : QObject(&form)
@@ -49,7 +43,7 @@ void ScreenReaderNames::nameCells()
         QPushButton *day = m_form.Command4(k);
         if (!box || !day || box->date().day == 0)
             continue;
-        const QString name = spokenDate(box->date());
+        const QString name = calendar::SpokenDate(box->date().day, box->date().month, box->date().year);
         if (box->accessibleName() != name) {
             box->setAccessibleName(name);
             day->setAccessibleName(name);

@@ -10,15 +10,10 @@ class Form1;
 
 namespace monthview {
 
-// "Tuesday 14 March 2006": a date as a screen reader says it, the weekday
-// in English and the month in the user's language, as the report and the
-// reminder write them.
-QString spokenDate(const NoteDate &date);
-
 // Names that screen readers say for the month view's controls: the top
 // bar's buttons say what they do (their tooltips, which name their keys,
 // are their descriptions); each shown note box and day-number button says
-// its date, and a box whose note cannot be read says so in its
+// its date ("Tuesday 14 March 2006", calendar::SpokenDate), and a box whose note cannot be read says so in its
 // description. The month title is its own text. The cells' names cost
 // nothing while no assistive technology listens: they are given when one
 // starts, and then whenever the cells change.
