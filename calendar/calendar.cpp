@@ -94,6 +94,13 @@ QString GetWkd(qint16 day, qint16 month, qint16 year)
     return weekdayNames()[WeekdayOf(day, month, year) - 1];
 }
 
+QString WeekdayName(int weekday)
+{
+    if (weekday < 1 || weekday > 7)
+        return {};
+    return weekdayNames()[weekday - 1];
+}
+
 QString ColumnHeading(int column)
 {
     static const std::array<QString, 7> headings = {

@@ -31,6 +31,10 @@ qint16 GetDay(qint16 index, qint16 month, qint16 year);
 // English weekday name ("Sunday" ... "Saturday") of the carried date.
 QString GetWkd(qint16 day, qint16 month, qint16 year);
 
+// English name of weekday 1 = Sunday ... 7 = Saturday; empty outside that
+// range.
+QString WeekdayName(int weekday);
+
 // Column heading of column 1 ... 7 ("Sun", "Mon", "Tue", "Wed", "Thurs",
 // "Fri", "Sat"); empty outside that range.
 QString ColumnHeading(int column);

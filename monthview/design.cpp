@@ -2,6 +2,7 @@
 
 #include "calendar.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -33,6 +34,26 @@ LayoutSizes designSizes()
     s.prevYearWidth = kCommand10.place.width;
     s.dayButtonWidth = dayButton(1).place.width;
     return s;
+}
+
+QList<QKeySequence> keysOf(const Control &control)
+{
+    QList<QKeySequence> keys;
+    for (const QKeyCombination key : control.keys) {
+        if (key.key() != Qt::Key_unknown)
+            keys << QKeySequence(key);
+    }
+    return keys;
+}
+
+QString toolTip(const Control &control)
+{
+    if (!control.tip)
+        return {};
+    const QList<QKeySequence> keys = keysOf(control);
+    if (keys.isEmpty())
+        return QLatin1String(control.tip);
+    return QStringLiteral("%1 (%2)").arg(QLatin1String(control.tip), keys.front().toString(QKeySequence::NativeText));
 }
 
 QFont makeFont(const Font &font)
@@ -71,6 +92,10 @@ QPushButton *makeButton(const Control &control, QWidget *parent)
     // note before the click is handled. Tab passes the day numbers by and
     // goes from note to note.
     button->setFocusPolicy(control.kind == Kind::DayButton ? Qt::ClickFocus : Qt::StrongFocus);
+    if (control.spoken)
+        button->setAccessibleName(QLatin1String(control.spoken));
+    if (control.tip)
+        button->setToolTip(toolTip(control));
     placeTwips(button, control.place);
     if (control.hidden)
         button->hide();

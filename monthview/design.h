@@ -3,7 +3,10 @@
 #include "monthlayout.h"
 
 #include <QFont>
+#include <QKeySequence>
+#include <QList>
 #include <QRgb>
+#include <QString>
 
 #include <array>
 
@@ -44,6 +47,13 @@ enum class Kind {
     DayButton,   // a day number: takes the focus on click only
 };
 
+// Where the keyboard focus is after a control's key, pressed while typing
+// in a note box.
+enum class KeyFocus {
+    Control,     // the focus stays on the control, as after a click
+    NoteBox,     // the focus goes back to the note box it came from
+};
+
 struct Control {
     const char *name;        // objectName; of an array member with "_<index>"
     int index = -1;          // member of a control array, or -1
@@ -52,6 +62,12 @@ struct Control {
     TwipRect place;
     Font font;
     bool hidden = false;     // not shown until the month view shows it
+    const char *spoken = nullptr;   // what screen readers say; none: its caption
+    const char *tip = nullptr;      // what it does, the start of its tooltip
+    // The keys that press it, anywhere in the window; the first is named in
+    // the tooltip. Key_unknown: none.
+    std::array<QKeyCombination, 2> keys{};
+    KeyFocus keyFocus = KeyFocus::Control;
 };
 
 // The window: Form1, client area 11910 x 8520 twips.
@@ -61,18 +77,31 @@ inline constexpr double kClientWidth = 11910;
 inline constexpr double kClientHeight = 8520;
 
 // The top bar, left to right as the form creates them; the layout pass
-// moves all but "Print". Every one is 255 twips high at the top edge.
-inline constexpr Control kCommand3{"Command3", -1, Kind::Button, "Print", {0, 0, 495, 255}, kStandardFont};
-inline constexpr Control kCommand2{"Command2", -1, Kind::Button, "< Prev Month", {3960, 0, 1215, 255}, kStandardFont};
+// moves all but "Print". Every one is 255 twips high at the top edge. Each
+// button says what it does, and its tooltip names its key; the keys work
+// while a note box is being typed in, too. Ctrl+= is Ctrl+Plus without
+// Shift on many keyboard layouts.
+inline constexpr Control kCommand3{"Command3", -1, Kind::Button, "Print", {0, 0, 495, 255}, kStandardFont, false,
+                                   "Print", "Print this month's notes", {Qt::CTRL | Qt::Key_P}};
+inline constexpr Control kCommand2{"Command2", -1, Kind::Button, "< Prev Month", {3960, 0, 1215, 255}, kStandardFont,
+                                   false, "Previous month", "One month back", {Qt::CTRL | Qt::Key_PageUp}};
 inline constexpr Control kLabel1{"Label1", -1, Kind::Label, "", {5040, 0, 1935, 255},
                                  {"Arial", QFont::SansSerif, 9, true}};
-inline constexpr Control kCommand1{"Command1", -1, Kind::Button, "Next Month >", {6600, 0, 1215, 255}, kStandardFont};
-inline constexpr Control kCommand10{"Command10", -1, Kind::Button, "< Yr", {8280, 0, 495, 255}, kStandardFont};
-inline constexpr Control kCommand11{"Command11", -1, Kind::Button, "Yr >", {8880, 0, 495, 255}, kStandardFont};
-inline constexpr Control kCommand7{"Command7", -1, Kind::Button, "+", {9120, 0, 255, 255}, kStandardFont};
+inline constexpr Control kCommand1{"Command1", -1, Kind::Button, "Next Month >", {6600, 0, 1215, 255}, kStandardFont,
+                                   false, "Next month", "One month forward", {Qt::CTRL | Qt::Key_PageDown}};
+inline constexpr Control kCommand10{"Command10", -1, Kind::Button, "< Yr", {8280, 0, 495, 255}, kStandardFont, false,
+                                    "Previous year", "One year back", {Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp}};
+inline constexpr Control kCommand11{"Command11", -1, Kind::Button, "Yr >", {8880, 0, 495, 255}, kStandardFont, false,
+                                    "Next year", "One year forward", {Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown}};
+inline constexpr Control kCommand7{"Command7", -1, Kind::Button, "+", {9120, 0, 255, 255}, kStandardFont, false,
+                                   "Larger note text", "Larger note text",
+                                   {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, KeyFocus::NoteBox};
 inline constexpr Control kCommand8{"Command8", -1, Kind::Button, "-", {9360, 0, 255, 255},
-                                   {"Courier New", QFont::TypeWriter, 8.25}};
-inline constexpr Control kCommand9{"Command9", -1, Kind::Button, "About", {9600, 0, 735, 255}, kStandardFont};
+                                   {"Courier New", QFont::TypeWriter, 8.25}, false,
+                                   "Smaller note text", "Smaller note text", {Qt::CTRL | Qt::Key_Minus},
+                                   KeyFocus::NoteBox};
+inline constexpr Control kCommand9{"Command9", -1, Kind::Button, "About", {9600, 0, 735, 255}, kStandardFont, false,
+                                   "About Kalivo"};
 
 inline constexpr std::array<const Control *, 9> kTopBar{&kCommand3, &kCommand2, &kLabel1,  &kCommand1, &kCommand10,
                                                         &kCommand11, &kCommand7, &kCommand8, &kCommand9};
@@ -120,6 +149,14 @@ constexpr Control dayButton(int k)
 // The sizes the layout pass reads from the controls, as the design has them.
 LayoutSizes designSizes();
 
+// The control's keys as key sequences, the one named in its tooltip first;
+// empty for a control without keys.
+QList<QKeySequence> keysOf(const Control &control);
+
+// "One month forward (Ctrl+PgDown)": what the control does and its key;
+// empty for a control without a tip.
+QString toolTip(const Control &control);
+
 // Builders: each control made the same way wherever it is made.
 
 QFont makeFont(const Font &font);
@@ -130,7 +167,8 @@ void placeTwips(QWidget *widget, const TwipRect &place);
 // The window's name, title and client size.
 void setUpWindow(QWidget *window);
 
-// A top-bar button (Kind::Button) or a day-number button (Kind::DayButton).
+// A top-bar button (Kind::Button), with its spoken name and tooltip, or a
+// day-number button (Kind::DayButton).
 QPushButton *makeButton(const Control &control, QWidget *parent);
 
 // The title (Kind::Label) or a column heading (Kind::Heading; the caption of

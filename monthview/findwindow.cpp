@@ -1,7 +1,7 @@
 #include "findwindow.h"
 
+#include "datecaptions.h"
 #include "notewatch.h"
-#include "remindertext.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -46,7 +46,7 @@ QVariant FindResults::data(const QModelIndex &index, int role) const
             + (from + kShownLine < line.size() ? QStringLiteral("\u2026") : QString());
     }
     line.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    return reminder::ReminderCaption(d.day, d.month, d.year) + QStringLiteral(":  ") + line;
+    return calendar::DayHeading(d.day, d.month, d.year) + QStringLiteral(":  ") + line;
 }
 
 void FindResults::clear()

@@ -15,8 +15,8 @@ class QListView;
 namespace monthview {
 
 // The hits of a search, one row each: the date as the reminder and the
-// report write it ("14-March-2006 Tuesday") and the line that matches, or
-// why the note cannot be read.
+// report write it ("14-March-2006 Tuesday", calendar::DayHeading) and the
+// line that matches, or why the note cannot be read.
 class FindResults : public QAbstractListModel
 {
     Q_OBJECT

@@ -2,9 +2,13 @@
 
 #include "calendar.h"
 #include "design.h"
+#include "findwindow.h"
 #include "frmabout.h"
 #include "leftoversweep.h"
+#include "messages.h"
+#include "monthgrid.h"
 #include "monthkeys.h"
+#include "noteediting.h"
 #include "report.h"
 #include "screenreadernames.h"
 
@@ -12,17 +16,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFocusEvent>
-#include <QFont>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
-#include <exception>
 #include <optional>
 #include <utility>
+#include <vector>
 
 using namespace monthview;
 
@@ -36,10 +38,9 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_notes(platform.workingFolder)
-    , m_unsaved(m_notes, [this](const QString &text) { tellUser(text); })
     , m_messages(new Messages(
           [this](const QString &text) {
-              guarded([&] {
+              m_messages->guard([&] {
                   if (m_platform.showMessage)
                       m_platform.showMessage(isVisible() ? this : nullptr, kProgramTitle, text);
               });
@@ -47,62 +48,29 @@ Form1::Form1(const Platform &platform, QWidget *parent)
           this))
 {
     m_windows.add(this);
-    buildDesign();
-}
-
-Form1::~Form1()
-{
-    // The window's destruction hides the boxes, which takes the focus from
-    // one of them after this window's own members are gone.
-    for (NoteBox *box : m_text1) {
-        if (box)
-            box->disconnect(this);
-    }
-}
-
-void Form1::buildDesign()
-{
     design::setUpWindow(this);
     setWindowIcon(appIcon());
+
     // Each control gets its font of the design on its own: a font for the
     // whole window would be set up for every control's inner parts as well.
+    m_topBar = TopBar(this);
+    m_grid = new MonthGrid(this, m_topBar.bottom());
+    m_editing = new NoteEditing(m_notes, *m_grid, *m_messages, this);
 
-    // The top bar, left to right in the design; the layout pass moves all
-    // but "Print".
-    m_command3 = design::makeButton(design::kCommand3, this);
-    m_command2 = design::makeButton(design::kCommand2, this);
-    m_label1 = design::makeLabel(design::kLabel1, this);
-    m_command1 = design::makeButton(design::kCommand1, this);
-    m_command10 = design::makeButton(design::kCommand10, this);
-    m_command11 = design::makeButton(design::kCommand11, this);
-    m_command7 = design::makeButton(design::kCommand7, this);
-    m_command8 = design::makeButton(design::kCommand8, this);
-    m_command9 = design::makeButton(design::kCommand9, this);
-
-    const std::pair<QPushButton *, void (Form1::*)()> clicks[] = {
-        {m_command1, &Form1::Command1_Click},   {m_command2, &Form1::Command2_Click},
-        {m_command3, &Form1::Command3_Click},   {m_command7, &Form1::Command7_Click},
-        {m_command8, &Form1::Command8_Click},   {m_command9, &Form1::Command9_Click},
-        {m_command10, &Form1::Command10_Click}, {m_command11, &Form1::Command11_Click}};
-    for (const auto &[button, handler] : clicks) {
-        connect(button, &QPushButton::clicked, this, [this, handler = handler] {
-            guarded([&] { (this->*handler)(); });
+    const std::pair<const design::Control *, void (Form1::*)()> clicks[] = {
+        {&design::kCommand1, &Form1::Command1_Click},   {&design::kCommand2, &Form1::Command2_Click},
+        {&design::kCommand3, &Form1::Command3_Click},   {&design::kCommand7, &Form1::Command7_Click},
+        {&design::kCommand8, &Form1::Command8_Click},   {&design::kCommand9, &Form1::Command9_Click},
+        {&design::kCommand10, &Form1::Command10_Click}, {&design::kCommand11, &Form1::Command11_Click}};
+    for (const auto &[control, handler] : clicks) {
+        connect(m_topBar.button(*control), &QPushButton::clicked, this, [this, handler = handler] {
+            m_messages->guard([&] { (this->*handler)(); });
         });
     }
-
-    // Templates of the grid; start-up copies the heading and the note box.
-    m_label3[0] = design::makeLabel(design::kLabel3Template, this);
-    m_text1[0] = new NoteBox(0, &m_fills, this);
-    for (int k = 0; k <= 35; ++k)
-        m_command4[k] = design::makeButton(design::dayButton(k), this);
-
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(65535);
-    // A coarse timer would round the period to whole seconds.
-    m_timer1->setTimerType(Qt::PreciseTimer);
-    connect(m_timer1, &QTimer::timeout, this, [this] { guarded([this] { Timer1_Timer(); }); });
-    m_timer1->start();
+    connect(m_editing->timer(), &QTimer::timeout, this, [this] { m_messages->guard([this] { Timer1_Timer(); }); });
+    connect(m_grid, &MonthGrid::focusEntered, this, &Form1::noteFocusIn);
+    connect(m_grid, &MonthGrid::focusLeft, this, &Form1::noteFocusOut);
+    connect(m_grid, &MonthGrid::charactersReplaced, m_messages, &Messages::charactersReplaced);
 
     // Centred on the screen.
     if (const QScreen *s = screen()) {
@@ -111,19 +79,51 @@ void Form1::buildDesign()
     }
 }
 
+Form1::~Form1()
+{
+    // The window's destruction hides the boxes, which takes the focus from
+    // one of them after this window's own members are gone.
+    m_grid->disconnect();
+}
+
 QLabel *Form1::Label3(int k) const
 {
-    return k >= 0 && k <= 7 ? m_label3[k] : nullptr;
+    return m_grid->heading(k);
 }
 
 QPlainTextEdit *Form1::Text1(int k) const
 {
-    return k >= 0 && k <= 35 ? m_text1[k] : nullptr;
+    return m_grid->box(k);
 }
 
 QPushButton *Form1::Command4(int k) const
 {
-    return k >= 0 && k <= 35 ? m_command4[k] : nullptr;
+    return m_grid->dayButton(k);
+}
+
+QTimer *Form1::Timer1() const
+{
+    return m_editing->timer();
+}
+
+notesearch::NoteWatch *Form1::noteWatch() const
+{
+    return m_editing->watch();
+}
+
+qint16 Form1::focusIndex() const
+{
+    return m_editing->focusIndex();
+}
+
+qint16 Form1::focusDay() const
+{
+    return m_editing->focusDay();
+}
+
+QStringList Form1::unsavedNotes() const
+{
+    return m_editing->unsaved().list();
 }
 
 // ---------------------------------------------------------------- start-up
@@ -151,47 +151,38 @@ void Form1::Form_Load()
     if (m_platform.seedRandom)
         m_platform.seedRandom();
 
-    FocusIndex = 0;
-    BaseFontSize = static_cast<qint16>(qRound(m_command4[0]->font().pointSizeF()));   // 8.25 -> 8
+    const QDate today = m_platform.today;
+    y = static_cast<qint16>(today.year());
+    M = static_cast<qint16>(today.month());
 
-    m_today = m_platform.today;
-    FocusDay = static_cast<qint16>(m_today.day());
-    y = static_cast<qint16>(m_today.year());
-    M = static_cast<qint16>(m_today.month());
-
-    createHeadings();
-    createNoteBoxes();
-    m_watch = new notesearch::NoteWatch(m_platform.workingFolder + QLatin1String("/data"), this);
-    connect(m_watch, &notesearch::NoteWatch::changed, this, &Form1::notesChangedOutside);
-    m_names = new ScreenReaderNames(*this);
+    m_grid->createCells();
+    m_editing->start(m_platform.workingFolder + QLatin1String("/data"), static_cast<qint16>(today.day()));
+    new ScreenReaderNames(m_grid);
     // The keys are of no use before the window shows: they come with the
     // first turn of the event loop, off the way to the first picture.
-    QTimer::singleShot(0, this, [this] { installMonthKeys(*this); });
+    QTimer::singleShot(0, this, [this] { installKeys(); });
     new LeftoverSweep(m_notes, this);
     m_loaded = true;
 }
 
-void Form1::createHeadings()
+// The keys of the window: those of the top bar's buttons, as the design
+// table gives them; Ctrl+Home, today's month with the text cursor at the end
+// of today's note; Ctrl+F, "Find in notes". In a note box they are the
+// window's too.
+void Form1::installKeys()
 {
-    for (int i = 1; i <= 7; ++i)
-        m_label3[i] = design::makeLabel(design::heading(i), this);
-}
-
-void Form1::createNoteBoxes()
-{
-    for (int k = 1; k <= 35; ++k) {
-        auto *box = new NoteBox(k, &m_fills, this);
-        connect(box, &NoteBox::focusArriving, this, [this](int index, Qt::FocusReason reason) {
-            if (reason != Qt::PopupFocusReason)
-                guarded([&] { refreshBox(index); });
-        });
-        connect(box, &NoteBox::focusEntered, this, &Form1::noteFocusIn);
-        connect(box, &NoteBox::focusLeft, this, &Form1::noteFocusOut);
-        connect(box, &NoteBox::charactersReplaced, m_messages, &Messages::charactersReplaced);
-        m_text1[k] = box;
-        // The day number lies over its box and stays clickable.
-        m_command4[k]->raise();
+    std::vector<KeyAction> actions;
+    for (const design::Control *control : design::kTopBar) {
+        if (QPushButton *button = m_topBar.button(*control); button && !design::keysOf(*control).isEmpty())
+            actions.push_back(buttonKeys(button, *control));
     }
+    const QDate today = m_platform.today;
+    const NoteDate todaysNote{qint16(today.day()), qint16(today.month()), qint16(today.year())};
+    actions.push_back({{kTodayKey}, [this, todaysNote] { m_messages->guard([&] { goToNote(todaysNote, -1); }); }});
+    actions.push_back({{kFindKey}, [this] { m_messages->guard([this] { find(); }); }});
+    auto *keys = new MonthKeys(this, actions);
+    for (int k = 1; k <= 35; ++k)
+        keys->takeFrom(m_grid->box(k));
 }
 
 // ---------------------------------------------------------------- rendering
@@ -203,162 +194,42 @@ void Form1::ShowMonth(qint16 month, qint16 year)
 
     // Edited boxes go to disk under the dates they show before the boxes
     // show other dates.
-    saveEditedBoxes(month, year, true);
+    m_editing->saveEditedBoxes({month, year}, true);
     M = month;
     y = year;
 
-    const MonthPlan plan = planMonth(month, year, m_today,
-                                     [&](qint16 day) { return noteOf(NoteDate{day, month, year}); });
-
-    // Cells without a day go first; they keep whatever they showed.
-    for (int k = 1; k <= 35; ++k) {
-        if (plan.cells[k].day != 0)
-            continue;
-        if (!m_text1[k]->isHidden())
-            m_text1[k]->hide();
-        if (!m_command4[k]->isHidden())
-            m_command4[k]->hide();
-    }
-
-    for (qint16 d = 1; d <= plan.days; ++d) {
-        const int k = calendar::GetIndex(d, month, year);
-        const CellPlan &cell = plan.cells[k];
-        m_text1[k]->showNote(NoteDate{d, month, year}, cell.note, FocusIndex == k);
-        if (m_command4[k]->text() != cell.caption)
-            m_command4[k]->setText(cell.caption);
-        m_text1[k]->setColour(cell.colour);
-        if (m_text1[k]->isHidden())
-            m_text1[k]->show();
-        if (m_command4[k]->isHidden())
-            m_command4[k]->show();
-    }
+    const MonthPlan plan = planMonth(month, year, m_platform.today, [&](qint16 day) {
+        return m_editing->noteOf(NoteDate{day, month, year});
+    });
+    m_grid->showMonth(plan, month, year, m_editing->focusIndex());
 
     const QString title = calendar::MonthTitle(month, year);
-    if (m_label1->text() != title)
-        m_label1->setText(title);
-    m_names->cellsChanged();
-}
-
-// A note that could not be saved shows as the user left it.
-store::Note Form1::noteOf(const NoteDate &date) const
-{
-    if (const QString *kept = m_unsaved.textOf(date))
-        return store::Note{*kept, QString(), store::Stamp()};
-    return m_notes.GetData(date.day, date.month, date.year);
-}
-
-// A box the user has not edited shows its note as it is on disk now.
-void Form1::refreshBox(int k)
-{
-    NoteBox *box = m_text1[k];
-    if (!m_loaded || m_unloaded || box->isEdited() || box->date().day == 0)
-        return;
-    box->showNote(box->date(), noteOf(box->date()), FocusIndex == k);
-    m_names->cellsChanged();
-}
-
-void Form1::notesChangedOutside(const QSet<NoteDate> &dates, bool everything)
-{
-    for (int k = 1; k <= 35; ++k) {
-        const NoteBox *box = m_text1[k];
-        if (!box->isHidden() && (everything || dates.contains(box->date())))
-            guarded([&] { refreshBox(k); });
-    }
+    if (Label1()->text() != title)
+        Label1()->setText(title);
 }
 
 // ---------------------------------------------------------------- editing and saving
 
 bool Form1::UpdateDay(qint16 Index, qint16 month, qint16 year)
 {
-    if (!m_loaded)
-        return false;
-    const qint16 day = calendar::GetDay(Index, month, year);
-    if (day == 0)
-        return false;
-    NoteBox *box = m_text1[Index];
-    const NoteDate date{day, month, year};
-    // A box holds the note of the date it shows and of no other; a file that
-    // could not be read is never overwritten from its cell.
-    if (box->date() != date || box->isUnreadable())
-        return false;
-    if (!box->isEdited())
-        return true;
-
-    return saveNote(box, box->noteText());
-}
-
-bool Form1::saveNote(NoteBox *box, const QString &text)
-{
-    const UnsavedNotes::Outcome outcome = m_unsaved.save(box->date(), text, box->origin());
-    // Saved or kept for a later try: either way the box now matches it.
-    box->markSaved(text, outcome.stamp);
-    // The first note of a fresh working folder made its notes folder.
-    if (outcome.saved && m_watch && !m_watch->isWatching())
-        m_watch->rewatch();
-    if (!outcome.tell.isEmpty())
-        tellUser(outcome.tell);
-    return outcome.saved;
-}
-
-// Saves every box that was edited, under the date it shows. With
-// keepFocusedDate, the focused box is left alone when it goes on showing
-// the same date of month/year: it keeps its text and is saved by its own
-// focus handling.
-void Form1::saveEditedBoxes(qint16 month, qint16 year, bool keepFocusedDate)
-{
-    for (NoteBox *box : m_text1) {
-        if (!box || box->index() == 0 || !box->isEdited() || box->isUnreadable() || box->date().day == 0)
-            continue;
-        const int k = box->index();
-        if (keepFocusedDate && k == FocusIndex
-            && box->date() == NoteDate{calendar::GetDay(static_cast<qint16>(k), month, year), month, year})
-            continue;
-        saveNote(box, box->noteText());
-    }
-}
-
-void Form1::setDayEmphasis(int k, bool emphasised)
-{
-    QFont font = m_command4[k]->font();
-    font.setBold(emphasised);
-    font.setPointSizeF(emphasised ? BaseFontSize + 1 : BaseFontSize);
-    m_command4[k]->setFont(font);
+    return m_loaded && m_editing->UpdateDay(Index, month, year);
 }
 
 void Form1::Text1_GotFocus(int Index)
 {
-    if (Index < 1 || Index > 35)
-        return;
-    FocusIndex = static_cast<qint16>(Index);
-    FocusDay = calendar::GetDay(FocusIndex, M, y);
-    setDayEmphasis(Index, true);
-    // Text dropped into another box since the last save point.
-    saveEditedBoxes(M, y, true);
+    if (Index >= 1 && Index <= 35)
+        m_editing->entered(Index, shown());
 }
 
 void Form1::Text1_LostFocus(int Index)
 {
-    if (Index < 1 || Index > 35)
-        return;
-    // Save first, so that the note lands under the month still displayed.
-    UpdateDay(static_cast<qint16>(Index), M, y);
-    saveEditedBoxes(M, y, false);
-    m_unsaved.retry();
-    FocusIndex = 0;
-    FocusDay = 0;
-    setDayEmphasis(Index, false);
-    m_messages->tellReplacedCharacters();
+    if (Index >= 1 && Index <= 35)
+        m_editing->left(Index, shown());
 }
 
 void Form1::Timer1_Timer()
 {
-    if (FocusIndex != 0)
-        UpdateDay(FocusIndex, M, y);
-    // Boxes changed without the focus: text dropped into them.
-    saveEditedBoxes(M, y, false);
-    m_unsaved.retry();
-    if (FocusIndex == 0)
-        m_messages->tellReplacedCharacters();
+    m_editing->tick(shown());
 }
 
 // A note box counts as entered or left on every focus change but two. Its
@@ -371,7 +242,7 @@ void Form1::noteFocusIn(int index, Qt::FocusReason reason)
 {
     if (!m_loaded || m_unloaded || reason == Qt::PopupFocusReason)
         return;
-    guarded([&] { Text1_GotFocus(index); });
+    m_messages->guard([&] { Text1_GotFocus(index); });
 }
 
 void Form1::noteFocusOut(int index, Qt::FocusReason reason)
@@ -379,9 +250,9 @@ void Form1::noteFocusOut(int index, Qt::FocusReason reason)
     if (!m_loaded || m_unloaded || reason == Qt::PopupFocusReason)
         return;
     if (reason == Qt::ActiveWindowFocusReason)
-        guarded([this] { Timer1_Timer(); });
+        m_messages->guard([this] { Timer1_Timer(); });
     else
-        guarded([&] { Text1_LostFocus(index); });
+        m_messages->guard([&] { Text1_LostFocus(index); });
 }
 
 void Form1::tellUser(const QString &text)
@@ -389,31 +260,63 @@ void Form1::tellUser(const QString &text)
     m_messages->tell(text);
 }
 
-// ---------------------------------------------------------------- navigation
-
-void Form1::showMonthOf(MonthYear shown)
+// Shows the month of `date` with the keyboard focus in that day's note box
+// and the text cursor before character `position` of its note (-1: at its
+// end). The box being left saves its note first, under the month it
+// showed.
+void Form1::goToNote(const NoteDate &date, qsizetype position)
 {
-    ShowMonth(shown.month, shown.year);
+    // In the active window the box being left loses the focus and saves;
+    // in another, no focus event comes, and it is left all the same.
+    if (QWidget *focused = focusWidget())
+        focused->clearFocus();
+    if (focusIndex() != 0)
+        Text1_LostFocus(focusIndex());
+    ShowMonth(date.month, date.year);
+    NoteBox *box = m_grid->box(calendar::GetIndex(date.day, date.month, date.year));
+    if (!box || box->isHidden())
+        return;
+    // In a window that is not active yet the box gets the focus, with its
+    // emphasis, when the window does.
+    box->setFocus(Qt::OtherFocusReason);
+    box->placeCaret(position);
 }
+
+void Form1::find()
+{
+    // The note being typed goes to disk first, so that the search finds it.
+    Timer1_Timer();
+    if (!m_find) {
+        m_find = new FindWindow(m_notes.root() + QLatin1String("/data"), noteWatch(),
+                                [this](const NoteDate &date, qsizetype position) {
+                                    activateWindow();
+                                    goToNote(date, position);
+                                },
+                                this);
+    }
+    m_find->showFind();
+}
+
+// ---------------------------------------------------------------- buttons
 
 void Form1::Command1_Click()
 {
-    showMonthOf(nextMonth({M, y}));
+    showMonthOf(nextMonth(shown()));
 }
 
 void Form1::Command2_Click()
 {
-    showMonthOf(previousMonth({M, y}));
+    showMonthOf(previousMonth(shown()));
 }
 
 void Form1::Command10_Click()
 {
-    showMonthOf(stepYear({M, y}, -1));
+    showMonthOf(stepYear(shown(), -1));
 }
 
 void Form1::Command11_Click()
 {
-    showMonthOf(stepYear({M, y}, +1));
+    showMonthOf(stepYear(shown(), +1));
 }
 
 void Form1::Command3_Click()
@@ -427,7 +330,7 @@ void Form1::Command3_Click()
     // The page is made from the note files: a note kept after a failed
     // save is not on it.
     const QString month = calendar::MonthTitle(M, y);
-    if (const QStringList left = m_unsaved.datesIn(M, y); !left.isEmpty()) {
+    if (const QStringList left = m_editing->unsaved().datesIn(M, y); !left.isEmpty()) {
         tellUser(QStringLiteral("The page of %1 leaves out the notes that could not be saved: %2.")
                      .arg(month, left.join(QStringLiteral(", "))));
     }
@@ -438,7 +341,7 @@ void Form1::Command3_Click()
     m_platform.openInViewer(w.path, [self, page, month](const QString &why) {
         if (!self || self->m_unloaded)
             return;
-        self->guarded([&] {
+        self->m_messages->guard([&] {
             self->tellUser(QStringLiteral("No web viewer could be started to show the page of %1 (%2).\n\n"
                                           "The page was written to\n%3\n"
                                           "Open it in a web browser to print it. Kalivo deletes it when its "
@@ -448,39 +351,21 @@ void Form1::Command3_Click()
     });
 }
 
-void Form1::Command9_Click()
-{
-    about::ShowAbout(this, windows());
-}
-
-// ---------------------------------------------------------------- font zoom
-
-void Form1::zoomNotes(int points)
-{
-    // 1 ... 72 points; a step that would leave that range leaves the box as it is.
-    for (int k = 1; k <= 35; ++k) {
-        QFont font = m_text1[k]->font();
-        const double size = font.pointSizeF() + points;
-        if (size < 1 || size > 72)
-            continue;
-        font.setPointSizeF(size);
-        m_text1[k]->setNoteFont(font);
-    }
-    // A smaller font shows more lines.
-    for (int k = 1; k <= 35; ++k)
-        m_text1[k]->fillAgainIfShort();
-}
-
 void Form1::Command7_Click()
 {
     if (m_loaded)
-        zoomNotes(+1);
+        m_grid->zoom(+1);
 }
 
 void Form1::Command8_Click()
 {
     if (m_loaded)
-        zoomNotes(-1);
+        m_grid->zoom(-1);
+}
+
+void Form1::Command9_Click()
+{
+    about::ShowAbout(this, windows());
 }
 
 // ---------------------------------------------------------------- shutdown
@@ -512,43 +397,29 @@ bool Form1::unload(const std::function<bool()> &mayInteract)
         return *interactive;
     };
 
-    // What an input method is still composing is part of the note, also
-    // in a window that is not active.
-    if (m_loaded) {
-        for (int k = 1; k <= 35; ++k) {
-            if (m_text1[k]->hasFocus() || k == FocusIndex)
-                m_text1[k]->commitComposition();
-        }
-    }
-    if (FocusIndex != 0)
-        Text1_LostFocus(FocusIndex);
-    if (m_loaded) {
-        saveEditedBoxes(M, y, false);
-        m_unsaved.retry();
-    }
+    if (m_loaded)
+        m_editing->finish(shown());
 
-    if (!m_unsaved.isEmpty()) {
+    if (const UnsavedNotes &unsaved = m_editing->unsaved(); !unsaved.isEmpty()) {
         // The question names every failure; the pending messages would only repeat them.
         m_messages->clear();
         if (!canInteract()) {
             tellUser(QStringLiteral("These notes could not be saved and are lost:\n%1")
-                         .arg(m_unsaved.list().join(QLatin1Char('\n'))));
-        } else if (m_platform.confirm && !m_platform.confirm(this, kProgramTitle, m_unsaved.closeQuestion())) {
+                         .arg(unsaved.list().join(QLatin1Char('\n'))));
+        } else if (m_platform.confirm && !m_platform.confirm(this, kProgramTitle, unsaved.closeQuestion())) {
             // A signal may have ended the run while the question was open.
             if (m_unloaded)
                 return true;
             // The window stays: the box that still has the focus is being
             // edited again.
-            for (int k = 1; k <= 35; ++k) {
-                if (m_text1[k] && m_text1[k]->hasFocus())
-                    Text1_GotFocus(k);
-            }
+            if (const NoteBox *box = m_grid->focusedBox())
+                Text1_GotFocus(box->index());
             return false;
         }
     }
 
     m_unloaded = true;
-    m_timer1->stop();
+    m_editing->stop();
     // The last saves' names reach the disk before the program ends.
     if (const store::Result synced = m_notes.waitForDisk(); !synced.ok())
         tellUser(QStringLiteral("The last notes saved may not have reached the disk.\n\n%1").arg(synced.error));
@@ -575,7 +446,7 @@ bool Form1::unload(const std::function<bool()> &mayInteract)
 void Form1::closeEvent(QCloseEvent *event)
 {
     bool close = true;
-    guarded([&] { close = Form_Unload(); });
+    m_messages->guard([&] { close = Form_Unload(); });
     if (close)
         event->accept();
     else

@@ -1,14 +1,11 @@
 #pragma once
 
-#include "messages.h"
-#include "monthlayout.h"
-#include "navigation.h"
-#include "notebox.h"
 #include "celldate.h"
+#include "navigation.h"
 #include "notewatch.h"
 #include "platform.h"
 #include "store.h"
-#include "unsavednotes.h"
+#include "topbar.h"
 #include "windowlist.h"
 
 #include <QDate>
@@ -16,20 +13,29 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <array>
-#include <exception>
 #include <functional>
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
-namespace monthview { class ScreenReaderNames; }
+
+namespace monthview {
+class FindWindow;
+class Messages;
+class MonthGrid;
+class NoteEditing;
+}
 
 // The month view: a month as 5 x 7 day cells, each a note box Text1(k) with
 // its day-number button Command4(k) on the top-right corner, under a top bar
 // of navigation, zoom, "Print" and "About" buttons. Notes are saved when a
 // box loses the focus, on every tick of Timer1 and when the window closes.
+//
+// The window puts its parts together: the top bar, the grid of cells
+// (monthview::MonthGrid), the editing of the notes with their save points
+// (monthview::NoteEditing), the keys, the names for screen readers and the
+// find window. Its handlers are each a call into the parts.
 //
 // Every control carries its name as objectName: "Command1", "Label1",
 // "Text1_14", "Command4_3", "Label3_5", "Timer1".
@@ -95,25 +101,25 @@ public:
 
     WindowList &windows() { return m_windows; }
     const store::NoteStore &notes() const { return m_notes; }
-    notesearch::NoteWatch *noteWatch() const { return m_watch; }   // nullptr before Form_Load
+    notesearch::NoteWatch *noteWatch() const;   // nullptr before Form_Load
 
     // View state.
-    QDate today() const { return m_today; }             // the start-up date
+    QDate today() const { return m_platform.today; }   // the start-up date
     qint16 displayedMonth() const { return M; }
     qint16 displayedYear() const { return y; }
-    qint16 focusIndex() const { return FocusIndex; }   // cell being edited; 0: none
-    qint16 focusDay() const { return FocusDay; }
+    qint16 focusIndex() const;   // cell being edited; 0: none
+    qint16 focusDay() const;
 
-    // Controls of the arrays; nullptr for a member that does not exist (yet).
-    QLabel *Label1() const { return m_label1; }
+    // Controls; nullptr for a member of an array that does not exist (yet).
+    QLabel *Label1() const { return m_topBar.title(); }
     QLabel *Label3(int k) const;
     QPlainTextEdit *Text1(int k) const;
     QPushButton *Command4(int k) const;
-    QTimer *Timer1() const { return m_timer1; }
+    QTimer *Timer1() const;
 
     // Dates whose note could not be saved yet, with the reason; their text
     // is kept and shown in their cell until a save works.
-    QStringList unsavedNotes() const { return m_unsaved.list(); }
+    QStringList unsavedNotes() const;
 
 signals:
     // The shutdown has run; the program is about to end.
@@ -126,85 +132,33 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildDesign();
-    QPushButton *addButton(const QString &name, const QString &caption, int leftTwips, int widthTwips);
-    void createHeadings();
-    void createNoteBoxes();
-
-    monthview::LayoutSizes currentSizes() const;
-    void applyLayout(const monthview::Layout &layout);
-    void layoutIfOuterSizeChanged();
-
-    store::Note noteOf(const monthview::NoteDate &date) const;
-    void refreshBox(int k);
-    void notesChangedOutside(const QSet<monthview::NoteDate> &dates, bool everything);
-    void saveEditedBoxes(qint16 month, qint16 year, bool keepFocusedDate);
-    bool saveNote(monthview::NoteBox *box, const QString &text);
-    void setDayEmphasis(int k, bool emphasised);
-    void zoomNotes(int points);
-    void showMonthOf(monthview::MonthYear shown);
+    monthview::MonthYear shown() const { return {M, y}; }
+    void showMonthOf(monthview::MonthYear month) { ShowMonth(month.month, month.year); }
+    void installKeys();
+    void goToNote(const monthview::NoteDate &date, qsizetype position);
+    void find();
 
     void noteFocusIn(int index, Qt::FocusReason reason);
     void noteFocusOut(int index, Qt::FocusReason reason);
 
+    void layoutIfOuterSizeChanged();
     bool unload(const std::function<bool()> &mayInteract);
-
     void tellUser(const QString &text);
-
-    template <typename Handler>
-    void guarded(Handler &&handler) noexcept;
 
     Platform m_platform;
     store::NoteStore m_notes;
-    monthview::UnsavedNotes m_unsaved;
-    monthview::Messages *m_messages;   // told to the user, a turn of the event loop later
     WindowList m_windows;
+    monthview::Messages *m_messages;    // told to the user, a turn of the event loop later
+    monthview::TopBar m_topBar;
+    monthview::MonthGrid *m_grid = nullptr;
+    monthview::NoteEditing *m_editing = nullptr;
+    monthview::FindWindow *m_find = nullptr;   // made at the first Ctrl+F
 
-    QPushButton *m_command1 = nullptr;
-    QPushButton *m_command2 = nullptr;
-    QPushButton *m_command3 = nullptr;
-    QPushButton *m_command7 = nullptr;
-    QPushButton *m_command8 = nullptr;
-    QPushButton *m_command9 = nullptr;
-    QPushButton *m_command10 = nullptr;
-    QPushButton *m_command11 = nullptr;
-    QLabel *m_label1 = nullptr;
-    std::array<QLabel *, 8> m_label3{};
-    std::array<monthview::NoteBox *, 36> m_text1{};
-    std::array<QPushButton *, 36> m_command4{};
-    QTimer *m_timer1 = nullptr;
-    monthview::FillMeasure m_fills;
-    notesearch::NoteWatch *m_watch = nullptr;
-    monthview::ScreenReaderNames *m_names = nullptr;
-
-    // View state. Zero until Form_Load sets it.
-    qint16 M = 0;               // displayed month, 1 ... 12
-    qint16 y = 0;               // displayed year
-    qint16 FocusIndex = 0;      // cell whose note box has the focus; 0: none
-    qint16 FocusDay = 0;        // day shown in that cell; 0: none
-    QDate m_today;              // the start-up date; not renewed at midnight
-    qint16 BaseFontSize = 0;    // day-number size in points when not focused
+    // The displayed month. Zero until Form_Load sets it.
+    qint16 M = 0;               // 1 ... 12
+    qint16 y = 0;
 
     bool m_loaded = false;      // Form_Load created the grid
     bool m_unloaded = false;
     QSize m_laidOutFor;         // outer size of the last layout pass
 };
-
-// Qt must never see an exception leave one of its callbacks.
-template <typename Handler>
-void Form1::guarded(Handler &&handler) noexcept
-{
-    try {
-        handler();
-    } catch (const std::exception &e) {
-        try {
-            tellUser(QStringLiteral("Something went wrong: %1").arg(QString::fromLocal8Bit(e.what())));
-        } catch (...) {
-        }
-    } catch (...) {
-        try {
-            tellUser(QStringLiteral("Something went wrong."));
-        } catch (...) {
-        }
-    }
-}

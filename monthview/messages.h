@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <exception>
 #include <functional>
 #include <utility>
 
@@ -31,6 +32,11 @@ public:
     void clear() { m_waiting.clear(); }
     bool isEmpty() const { return m_waiting.isEmpty(); }
 
+    // Runs a handler that Qt calls: Qt must never see an exception leave one
+    // of its callbacks. What went wrong is told instead.
+    template <typename Handler>
+    void guard(Handler &&handler) noexcept;
+
     // Characters that came into a note as '?': told once a run, and only
     // when told to (when no box is being typed in: a message box in the
     // middle of a word would take the next keystrokes away from the note).
@@ -43,5 +49,23 @@ private:
     QStringList m_replaced;         // not told yet
     bool m_codePageTold = false;    // once per run
 };
+
+template <typename Handler>
+void Messages::guard(Handler &&handler) noexcept
+{
+    try {
+        handler();
+    } catch (const std::exception &e) {
+        try {
+            tell(QStringLiteral("Something went wrong: %1").arg(QString::fromLocal8Bit(e.what())));
+        } catch (...) {
+        }
+    } catch (...) {
+        try {
+            tell(QStringLiteral("Something went wrong."));
+        } catch (...) {
+        }
+    }
+}
 
 } // namespace monthview

@@ -1,32 +1,51 @@
 #pragma once
 
-#include "celldate.h"
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
 
-#include <QtGlobal>
+#include <functional>
+#include <vector>
 
-class Form1;
+class QPushButton;
+class QWidget;
 
 namespace monthview {
 
-// The month view's keys, anywhere in its window and also while typing in a
-// note box. Each key of a button does what a click on it does: the button
-// takes the focus, so that the note box being left saves its note first,
-// and is clicked.
-//   Ctrl+Page Down, Ctrl+Page Up             "Next Month >", "< Prev Month"
-//   Ctrl+Shift+Page Down, Ctrl+Shift+Page Up "Yr >", "< Yr"
-//   Ctrl+P                                   "Print"
-//   Ctrl+Plus (or Ctrl+=), Ctrl+Minus        "+", "-"; the focus goes back
-//                                            to the note box it came from
-//   Ctrl+Home                                today's month, in today's box
-//   Ctrl+F                                   "Find in notes"
-// Each button's tooltip names its key. To be installed once the note boxes
-// exist.
-void installMonthKeys(Form1 &form);
+namespace design { struct Control; }
 
-// Shows the month of `date` with the keyboard focus in that day's note box
-// and the text cursor before character `position` of its note (-1: at its
-// end). The box being left saves its note first, under the month it
-// showed.
-void goToNote(Form1 &form, const NoteDate &date, qsizetype position);
+// A key of the month view and what it does.
+struct KeyAction {
+    QList<QKeySequence> keys;
+    std::function<void()> run;
+};
+
+// The keys that are not a button's.
+inline constexpr QKeyCombination kTodayKey = Qt::CTRL | Qt::Key_Home;   // today's note
+inline constexpr QKeyCombination kFindKey = Qt::CTRL | Qt::Key_F;       // "Find in notes"
+
+// A button's keys (design::Control::keys) do what a click on it does: the
+// button takes the focus, so that the note box being left saves its note
+// first, and is clicked. With KeyFocus::NoteBox the focus then goes back to
+// the note box it came from.
+KeyAction buttonKeys(QPushButton *button, const design::Control &control);
+
+// The keys of a window, a table of actions: they work anywhere in the
+// window, also while a note box is being typed in.
+class MonthKeys : public QObject
+{
+public:
+    MonthKeys(QWidget *window, const std::vector<KeyAction> &actions);
+
+    // A text editor keeps some of these keys for itself (Ctrl+Home: the
+    // start of its text); in `editor` they are the window's.
+    void takeFrom(QWidget *editor);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QList<QKeySequence> m_sequences;
+};
 
 } // namespace monthview

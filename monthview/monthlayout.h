@@ -66,6 +66,12 @@ double keepTwips(double twips);
 using twips::pixelTwips;
 using twips::twipsToPixels;
 
+// The twips of a size in whole pixels, as a control reports it.
+inline double pixelsToTwips(int pixels)
+{
+    return pixels * double(twips::kPerPixel);
+}
+
 // One layout pass for the outer window size W x H (frame and title bar
 // included). Where a step builds on a control placed by an earlier step it
 // uses that control's value as `settle` gives it back, so each day button

@@ -1,32 +1,18 @@
 #include "screenreadernames.h"
 
-#include "calendar.h"
-#include "form1.h"
+#include "datecaptions.h"
+#include "monthgrid.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace monthview {
 
-QString spokenDate(const NoteDate &date)
-{
-    return calendar::GetWkd(date.day, date.month, date.year) + QLatin1Char(' ') + QString::number(date.day)
-        + QLatin1Char(' ') + calendar::MonthName(date.month) + QLatin1Char(' ') + QString::number(date.year);
-}
-
-ScreenReaderNames::ScreenReaderNames(Form1 &form)
-    : QObject(&form)
-    , m_form(form)
+ScreenReaderNames::ScreenReaderNames(MonthGrid *grid)
+    : QObject(grid)
+    , m_grid(grid)
     , m_active(QAccessible::isActive())
 {
-    const std::pair<const char *, const char *> buttons[] = {
-        {"Command1", "Next month"},      {"Command2", "Previous month"},    {"Command10", "Previous year"},
-        {"Command11", "Next year"},      {"Command3", "Print"},             {"Command7", "Larger note text"},
-        {"Command8", "Smaller note text"}, {"Command9", "About Kalivo"}};
-    for (const auto &[name, spoken] : buttons) {
-        if (auto *button = m_form.findChild<QPushButton *>(QLatin1String(name)))
-            button->setAccessibleName(QLatin1String(spoken));
-    }
+    connect(grid, &MonthGrid::cellsChanged, this, &ScreenReaderNames::cellsChanged);
     QAccessible::installActivationObserver(this);
     cellsChanged();
 }
@@ -45,11 +31,12 @@ void ScreenReaderNames::accessibilityActiveChanged(bool active)
 void ScreenReaderNames::nameCells()
 {
     for (int k = 1; k <= 35; ++k) {
-        auto *box = qobject_cast<NoteBox *>(m_form.Text1(k));
-        QPushButton *day = m_form.Command4(k);
+        NoteBox *box = m_grid->box(k);
+        QPushButton *day = m_grid->dayButton(k);
         if (!box || !day || box->date().day == 0)
             continue;
-        const QString name = spokenDate(box->date());
+        const NoteDate &date = box->date();
+        const QString name = calendar::SpokenDate(date.day, date.month, date.year);
         if (box->accessibleName() != name) {
             box->setAccessibleName(name);
             day->setAccessibleName(name);

@@ -1,16 +1,17 @@
 #include "unsavednotes.h"
 
-#include "calendar.h"
+#include "datecaptions.h"
 #include "store.h"
 
 namespace monthview {
 
+namespace {
+
+// "14 March 2006".
 QString describe(const NoteDate &date)
 {
-    return QStringLiteral("%1 %2 %3").arg(date.day).arg(calendar::MonthName(date.month)).arg(date.year);
+    return calendar::MessageDate(date.day, date.month, date.year);
 }
-
-namespace {
 
 QString keptCopyMessage(const NoteDate &date, const QString &copy)
 {

@@ -1,5 +1,6 @@
 #include "reminderstart.h"
 
+#include "datecaptions.h"
 #include "form3.h"
 #include "remindertext.h"
 #include "store.h"
@@ -26,7 +27,7 @@ Form3 *ReminderStart(const QDate &today, const store::NoteStore &notes, WindowLi
         monthView->hide();
     auto *form = new Form3(windows, monthView);
     windows.add(form);
-    form->setReminder(ReminderCaption(day, month, year), text);
+    form->setReminder(calendar::DayHeading(day, month, year), text);
     form->show();
     return form;
 }

@@ -19,7 +19,4 @@ namespace reminder {
 QString ReminderText(qint16 day, qint16 month, qint16 todayYear,
                      const std::function<store::Note(qint16 year)> &noteOf);
 
-// The reminder window's caption, such as "7-December-2006 Thursday".
-QString ReminderCaption(qint16 day, qint16 month, qint16 year);
-
 } // namespace reminder

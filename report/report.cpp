@@ -2,6 +2,7 @@
 
 #include "calendar.h"
 #include "codepage.h"
+#include "datecaptions.h"
 #include "fileio.h"
 #include "store.h"
 
@@ -168,11 +169,6 @@ void buildPage(QByteArray &page, qint16 month, qint16 year,
     static constexpr char kHead[] = "<html><head></head><body>";
     static constexpr char kTail[] = "</body></html>";
 
-    // "-March-2004 " is the same in every heading of the page.
-    QByteArray monthYear("-");
-    codepage::appendFromUnicode(monthYear, calendar::MonthName(month));
-    monthYear.append('-').append(QByteArray::number(year)).append(' ');
-
     // One note at a time: a note's buffer is given back before the next
     // one is read.
     PageWriter writer(page);
@@ -183,9 +179,7 @@ void buildPage(QByteArray &page, qint16 month, qint16 year,
         if (note.isEmpty())
             continue;
         writer.append("<hr><b>", 7);
-        writer.append(QByteArray::number(day));
-        writer.append(monthYear);
-        writer.appendText(calendar::GetWkd(static_cast<qint16>(day), month, year));
+        writer.appendText(calendar::DayHeading(day, month, year));
         writer.append("</b><br>", 8);
         writer.appendEscaped(note);
     }

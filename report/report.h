@@ -18,11 +18,11 @@ namespace report {
 qint32 Rand(const std::function<float()> &nextRandom, qint32 Low, qint32 High);
 
 // The page's bytes: "<html><head></head><body>", then for every day of the
-// month with a note a heading ("<hr><b>5-March-2004 Friday</b><br>", month
-// name from the default locale, weekday in English) and the escaped note,
-// then "</body></html>". noteBytes(day) gives a note's bytes as stored
-// (Windows-1252); empty means "no note" and leaves the day out. It is asked
-// once per day of the month, in ascending order.
+// month with a note a heading ("<hr><b>5-March-2004 Friday</b><br>", the
+// day's calendar::DayHeading) and the escaped note, then "</body></html>".
+// noteBytes(day) gives a note's bytes as stored (Windows-1252); empty means
+// "no note" and leaves the day out. It is asked once per day of the month,
+// in ascending order.
 QByteArray BuildPage(qint16 month, qint16 year,
                      const std::function<QByteArray(qint16 day)> &noteBytes);
 

@@ -1,4 +1,5 @@
 #include "calendar.h"
+#include "datecaptions.h"
 
 #include <QDate>
 #include <QLocale>
@@ -31,6 +32,8 @@ private slots:
     void pointsTheSweepMisses_data();
     void pointsTheSweepMisses();
     void headingsAndTitle();
+    void dateCaptions_data();
+    void dateCaptions();
 
     void everyDayBothWays_data();
     void everyDayBothWays();
@@ -113,6 +116,42 @@ void TestCalendar::headingsAndTitle()
     QCOMPARE(headings.join('|'), QStringLiteral("|Sun|Mon|Tue|Wed|Thurs|Fri|Sat|"));
     QCOMPARE(MonthTitle(10, 2005), QStringLiteral("October-2005"));
     QCOMPARE(MonthTitle(1, 1900), QStringLiteral("January-1900"));
+}
+
+// The three ways a date is written, with the standard words and with a
+// language's own: every caption takes both its month and its weekday from
+// the words it is given.
+void TestCalendar::dateCaptions_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<bool>("ownWords");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("standard") << 14 << 3 << 2006 << false << "14-March-2006 Tuesday" << "Tuesday 14 March 2006"
+                              << "14 March 2006";
+    QTest::newRow("standard, a 29 February carried into March")
+        << 29 << 2 << 1900 << false << "29-February-1900 Thursday" << "Thursday 29 February 1900" << "29 February 1900";
+    QTest::newRow("own words") << 14 << 3 << 2006 << true << "14-m3-2006 w3" << "w3 14 m3 2006" << "14 m3 2006";
+}
+
+void TestCalendar::dateCaptions()
+{
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(bool, ownWords);
+    DateWords words;
+    if (ownWords) {
+        words.month = [](int m) { return QStringLiteral("m%1").arg(m); };
+        words.weekday = [](int w) { return QStringLiteral("w%1").arg(w); };
+    }
+    QTEST(DayHeading(day, month, year, words), "heading");
+    QTEST(SpokenDate(day, month, year, words), "spoken");
+    QTEST(MessageDate(day, month, year, words), "message");
 }
 
 void TestCalendar::everyDayBothWays_data()

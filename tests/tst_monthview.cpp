@@ -669,9 +669,15 @@ void tst_monthview::dayButtonsOnCorners()
         QVERIFY(day.width() < box.width());
     }
     QCOMPARE(visible, 31);
-    // Day numbers lie over their boxes, so a click reaches them.
+    // Day numbers lie over their boxes, and the top bar's buttons over the
+    // grid, so a click reaches them.
     const QPlainTextEdit *b = s.box(7);
     QCOMPARE(s.form->childAt(s.day(7)->geometry().center()), s.day(7));
+    for (const char *name : {"Command3", "Command2", "Command1", "Command10", "Command11", "Command7", "Command8",
+                             "Command9"}) {
+        const QPushButton *button = s.button(QLatin1String(name));
+        QCOMPARE(s.form->childAt(button->geometry().center()), button);
+    }
     QVERIFY(b->isVisible());
 }
 
