@@ -108,10 +108,13 @@ QString outcome(const NoteStore &notes, const QString &op, qint16 day = kDay)
             return QStringLiteral("note: ") + n.text;
         return n.text.isEmpty() ? n.error : n.error + QStringLiteral(" (but text came too)");
     }
+    // Three bytes a character in UTF-8: fewer than 4 Mi characters, more than 4 MiB.
+    const auto hugeText = [] { return QString(store::kMaxNoteSize / 3 + 1, QChar(0x6771)); };
     const store::Result r = op == QLatin1String("write") ? notes.UpdateData(day, kMonth, kYear, kNew)
         : op == QLatin1String("same")                    ? notes.UpdateBytes(day, kMonth, kYear, kOld)
         : op == QLatin1String("huge") ? notes.UpdateBytes(day, kMonth, kYear, QByteArray(store::kMaxNoteSize + 1, 'h'))
-                                      : notes.DeleteData(day, kMonth, kYear);
+        : op == QLatin1String("huge text") ? notes.UpdateData(day, kMonth, kYear, hugeText())
+                                           : notes.DeleteData(day, kMonth, kYear);
     return r.ok() ? QStringLiteral("ok") : r.error;
 }
 
@@ -604,6 +607,8 @@ void TestStore::obstacleAtThePath_data()
         << "4 MiB + 1" << "read" << cannot("read", "too large to show (4.0 MiB; a note has at most 4 MiB)");
     QTest::newRow("a note above 4 MiB is never written")
         << "1 TiB" << "huge" << cannot("write", "too large for a note (4.0 MiB; a note has at most 4 MiB)");
+    QTest::newRow("a note above 4 MiB in UTF-8, in fewer characters, is never written")
+        << "1 TiB" << "huge text" << cannot("write", "too large for a note (4.0 MiB; a note has at most 4 MiB)");
 }
 
 namespace {
