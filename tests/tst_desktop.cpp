@@ -59,7 +59,9 @@ bool leaveStaleSocket(const QString &path)
 // shutdown wired as the program's. What it does before it says "ready" on
 // stdout is argv[3]: "type" types a note into the 14th and keeps the focus
 // there, "compose" leaves an input method composition after the note,
-// "greet" stops at the first start's greeting.
+// "greet" stops at the first start's greeting. argv[4] lists the signals
+// that arrive once the shutdown has begun, by number ("1,2"); "hang" among
+// them stops the shutdown there for good, as a disk that stopped would.
 int childMain(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -70,6 +72,17 @@ int childMain(int argc, char **argv)
     const QByteArray mode = argv[3];
     ShutdownSignals caught;
     Form1 form(p);
+    const QList<QByteArray> later = QByteArray(argv[4]).split(',');
+    QObject::connect(&caught, &ShutdownSignals::received, [later] {
+        for (const QByteArray &s : later) {
+            if (s == "hang") {
+                for (;;)
+                    ::pause();
+            }
+            if (!s.isEmpty())
+                ::raise(s.toInt());
+        }
+    });
     shutDownOnRequest(form, caught);
     const auto ready = [] {
         std::puts("ready");
@@ -195,12 +208,23 @@ void TestDesktop::signalEndsRun_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<bool>("dataWritable");
     QTest::addColumn<QByteArray>("saved");
-    QTest::newRow("SIGTERM: logout, shutdown") << SIGTERM << "type" << true << QByteArray("typed");
-    QTest::newRow("SIGHUP: terminal closed") << SIGHUP << "type" << true << QByteArray("typed");
-    QTest::newRow("SIGINT: Ctrl+C") << SIGINT << "type" << true << QByteArray("typed");
-    QTest::newRow("composition committed first") << SIGTERM << "compose" << true << QByteArray("typed\xe9t\xe9");
-    QTest::newRow("note that cannot be saved is told on stderr") << SIGTERM << "type" << false << QByteArray();
-    QTest::newRow("during the greeting's message box") << SIGTERM << "greet" << true << QByteArray("<no file>");
+    QTest::addColumn<QByteArray>("later");   // signals during the shutdown, see childMain
+    const QByteArray interrupt = QByteArray::number(SIGINT);
+    QTest::newRow("SIGTERM: logout, shutdown") << SIGTERM << "type" << true << QByteArray("typed") << QByteArray();
+    QTest::newRow("SIGHUP: terminal closed") << SIGHUP << "type" << true << QByteArray("typed") << QByteArray();
+    QTest::newRow("SIGINT: Ctrl+C") << SIGINT << "type" << true << QByteArray("typed") << QByteArray();
+    QTest::newRow("composition committed first") << SIGTERM << "compose" << true << QByteArray("typed\xe9t\xe9")
+                                                 << QByteArray();
+    QTest::newRow("note that cannot be saved is told on stderr") << SIGTERM << "type" << false << QByteArray()
+                                                                 << QByteArray();
+    QTest::newRow("during the greeting's message box") << SIGTERM << "greet" << true << QByteArray("<no file>")
+                                                       << QByteArray();
+    QTest::newRow("SIGTERM, then SIGHUP during the shutdown") << SIGTERM << "type" << true << QByteArray("typed")
+                                                             << QByteArray::number(SIGHUP);
+    QTest::newRow("Ctrl+C twice") << SIGINT << "type" << true << QByteArray("typed") << interrupt;
+    // A shutdown that hangs is ended without the note: nothing else can end it.
+    QTest::newRow("Ctrl+C three times ends a shutdown that hangs") << SIGINT << "type" << true << QByteArray("<no file>")
+                                                                   << interrupt + ',' + interrupt + ",hang";
 }
 
 void TestDesktop::signalEndsRun()
@@ -209,6 +233,7 @@ void TestDesktop::signalEndsRun()
     QFETCH(QString, mode);
     QFETCH(bool, dataWritable);
     QFETCH(QByteArray, saved);
+    QFETCH(QByteArray, later);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("temp")));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("temp/report-ABC.htm")), "page"));
@@ -223,14 +248,21 @@ void TestDesktop::signalEndsRun()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), dir.path(), mode});
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--child"), dir.path(), mode, QString::fromLatin1(later)});
     QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine() || child.state() == QProcess::NotRunning, 20000);
     QCOMPARE(child.readLine(), QByteArray("ready\n"));
 
     ::kill(pid_t(child.processId()), signalNumber);
     QVERIFY(child.waitForFinished(10000));
     const QByteArray err = child.readAllStandardError();
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    if (later.endsWith("hang")) {
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(child.exitCode(), SIGINT);
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("data/2006-03-14.txt"))), saved);
+        return;
+    }
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit, err.constData());
     QCOMPARE(child.exitCode(), 0);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temp/report-ABC.htm"))));
     if (dataWritable) {
@@ -242,7 +274,7 @@ void TestDesktop::signalEndsRun()
 
 int main(int argc, char **argv)
 {
-    if (argc == 4 && std::strcmp(argv[1], "--child") == 0)
+    if (argc == 5 && std::strcmp(argv[1], "--child") == 0)
         return childMain(argc, argv);
     QCoreApplication app(argc, argv);
     TestDesktop test;
