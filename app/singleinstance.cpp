@@ -6,11 +6,14 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -51,6 +54,40 @@ private:
     int m_fd = -1;
 };
 
+// The value of an environment variable that names an absolute path; empty
+// otherwise.
+QByteArray absoluteFromEnvironment(const char *name)
+{
+    const QByteArray value = qgetenv(name);
+    return value.startsWith('/') ? value : QByteArray();
+}
+
+QByteArray home()
+{
+    QByteArray path = absoluteFromEnvironment("HOME");
+    if (path.isEmpty()) {
+        if (const passwd *user = ::getpwuid(::geteuid()))
+            path = user->pw_dir;
+    }
+    return path;
+}
+
+// Why nobody but the user may create names in `path`; empty when so. It is
+// a folder of the user's, not a link to one, with no rights for others.
+QString notPrivate(const QByteArray &path)
+{
+    struct stat st = {};
+    if (::lstat(path.constData(), &st) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("is not a folder");
+    if (st.st_uid != ::geteuid())
+        return QStringLiteral("belongs to another user");
+    if (st.st_mode & 077)
+        return QStringLiteral("is open to other users");
+    return {};
+}
+
 int remainingMs(const QDeadlineTimer &deadline)
 {
     return int(std::max<qint64>(deadline.remainingTime(), 0));
@@ -60,8 +97,10 @@ int remainingMs(const QDeadlineTimer &deadline)
 
 SingleInstance::SingleInstance(const QString &workingFolder, QObject *parent)
     : QObject(parent)
-    , m_path(socketPath(workingFolder))
 {
+    const Place where = place(workingFolder);
+    m_path = where.socket;
+    m_error = where.error;
 }
 
 SingleInstance::~SingleInstance()
@@ -69,25 +108,59 @@ SingleInstance::~SingleInstance()
     stop();
 }
 
-QString SingleInstance::socketPath(const QString &workingFolder)
+SingleInstance::Place SingleInstance::place(const QString &workingFolder)
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        return {};
+    Place where;
     QString folder = QFileInfo(workingFolder).canonicalFilePath();
     if (folder.isEmpty())
         folder = QDir::cleanPath(QDir(workingFolder).absolutePath());
+    QByteArray key = QFile::encodeName(folder);
+
+    const QByteArray runtime = absoluteFromEnvironment("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && notPrivate(runtime).isEmpty()) {
+        where.folder = QFile::decodeName(runtime);
+    } else {
+        // Without a runtime folder of the user's own: a folder in the
+        // user's cache, where nobody else can create anything. The home
+        // may be shared with other machines; each has sockets of its own.
+        QByteArray cache = absoluteFromEnvironment("XDG_CACHE_HOME");
+        if (cache.isEmpty())
+            cache = home() + "/.cache";
+        QDir().mkpath(QFile::decodeName(cache));
+        const QByteArray own = cache + "/kalivo";
+        if (::mkdir(own.constData(), 0700) != 0 && errno != EEXIST) {
+            where.error = QStringLiteral("cannot create %1: %2")
+                              .arg(QFile::decodeName(own), QString::fromLocal8Bit(std::strerror(errno)));
+            return where;
+        }
+        if (const QString unsafe = notPrivate(own); !unsafe.isEmpty()) {
+            where.error = QStringLiteral("%1 %2").arg(QFile::decodeName(own), unsafe);
+            return where;
+        }
+        where.folder = QFile::decodeName(own);
+        char host[256] = {};
+        ::gethostname(host, sizeof host - 1);
+        key = QByteArray(host) + '\n' + key;
+    }
     // A hash keeps the name short: a socket's path has room for 107 bytes.
-    const QByteArray digest = QCryptographicHash::hash(QFile::encodeName(folder), QCryptographicHash::Sha256);
-    return runtime + QLatin1String("/kalivo-") + QString::fromLatin1(digest.toHex().left(32));
+    const QByteArray digest = QCryptographicHash::hash(key, QCryptographicHash::Sha256);
+    where.socket = where.folder + QLatin1String("/kalivo-") + QString::fromLatin1(digest.toHex().left(32));
+    if (QFile::encodeName(where.socket).size() > 107) {
+        where.error = QStringLiteral("the path %1 is too long for a socket").arg(where.socket);
+        where.socket.clear();
+    }
+    return where;
+}
+
+QString SingleInstance::socketPath(const QString &workingFolder)
+{
+    return place(workingFolder).socket;
 }
 
 SingleInstance::Start SingleInstance::start(bool bringUp, std::chrono::milliseconds patience)
 {
-    if (m_path.isEmpty()) {
-        m_error = QStringLiteral("there is no runtime folder for the user");
+    if (m_path.isEmpty())
         return Start::First;
-    }
     const QDeadlineTimer deadline(patience);
     for (;;) {
         {

@@ -48,7 +48,10 @@ public:
     QString error() const { return m_error; }
 
     // The socket's path: <runtime folder>/kalivo-<32 hex digits>, the digits
-    // from the canonical path of the folder. Empty without a runtime folder.
+    // from the canonical path of the folder. Without a runtime folder that
+    // is the user's alone, <cache folder>/kalivo/kalivo-<32 hex digits>,
+    // the digits from the machine's name and the folder's path. Empty when
+    // neither can be had.
     static QString socketPath(const QString &workingFolder);
 
 signals:
@@ -56,6 +59,13 @@ signals:
     void bringUpRequested();
 
 private:
+    struct Place {
+        QString folder;
+        QString socket;
+        QString error;   // why there is no socket
+    };
+    static Place place(const QString &workingFolder);
+
     enum class Ask { Answered, Nobody, Silent };
     Ask ask(bool bringUp, std::chrono::milliseconds patience);
     bool listen();

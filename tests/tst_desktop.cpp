@@ -15,6 +15,7 @@
 #include <QInputMethodEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,7 +24,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <pwd.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -117,6 +120,7 @@ class TestDesktop : public QObject
     Q_OBJECT
 
     QTemporaryDir m_runtime;
+    QTemporaryDir m_cache;
 
     // The real program in `folder`, without a display; started, not waited for.
     static void startKalivo(QProcess &process, const QString &folder, const QStringList &arguments = {})
@@ -131,9 +135,11 @@ class TestDesktop : public QObject
 private slots:
     void initTestCase()
     {
-        // The sockets go into a runtime folder of the test's own.
-        QVERIFY(m_runtime.isValid());
+        // The sockets go into a runtime folder of the test's own, or into
+        // a cache folder of its own when there is none.
+        QVERIFY(m_runtime.isValid() && m_cache.isValid());
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache.path()));
     }
 
     void secondStart_data();
@@ -145,11 +151,14 @@ private slots:
 void TestDesktop::secondStart_data()
 {
     QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("runtime");   // the runtime folder: the user's, none, open to others
     QTest::addColumn<bool>("handsOver");
-    QTest::newRow("same folder") << "same" << true;
-    QTest::newRow("same folder through a link") << "link" << true;
-    QTest::newRow("a socket left by a crash") << "stale" << true;
-    QTest::newRow("another folder") << "other" << false;
+    QTest::newRow("same folder") << "same" << "own" << true;
+    QTest::newRow("same folder through a link") << "link" << "own" << true;
+    QTest::newRow("a socket left by a crash") << "stale" << "own" << true;
+    QTest::newRow("another folder") << "other" << "own" << false;
+    QTest::newRow("no runtime folder, the fallback taken by another user") << "same" << "none" << true;
+    QTest::newRow("a runtime folder open to others") << "same" << "open" << true;
 }
 
 // The first program is this test, holding the folder; the second start is
@@ -157,6 +166,7 @@ void TestDesktop::secondStart_data()
 void TestDesktop::secondStart()
 {
     QFETCH(QString, how);
+    QFETCH(QString, runtime);
     QFETCH(bool, handsOver);
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("work"));
@@ -166,8 +176,30 @@ void TestDesktop::secondStart()
         QVERIFY(QDir().mkpath(f + QLatin1String("/temp")));
     }
     QVERIFY(QFile::link(folder, dir.filePath(QStringLiteral("link"))));
+
+    const auto restore = qScopeGuard([this] {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+        qunsetenv("TMPDIR");
+    });
+    if (runtime == QLatin1String("none")) {
+        // Without XDG_RUNTIME_DIR, Qt falls back to $TMPDIR/runtime-<user>,
+        // which anybody may create first.
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QByteArray taken = QFile::encodeName(dir.path()) + "/runtime-" + ::getpwuid(::geteuid())->pw_name;
+        QVERIFY(::mkdir(taken.constData(), 0700) == 0);
+        if (::geteuid() == 0)
+            QVERIFY(::chown(taken.constData(), 65534, 65534) == 0);
+        else
+            QVERIFY(::chmod(taken.constData(), 0777) == 0);
+        qputenv("TMPDIR", QFile::encodeName(dir.path()));
+    } else if (runtime == QLatin1String("open")) {
+        const QString open = dir.filePath(QStringLiteral("open"));
+        QVERIFY(QDir().mkdir(open) && ::chmod(QFile::encodeName(open).constData(), 01777) == 0);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(open));
+    }
     const QString path = SingleInstance::socketPath(folder);
-    QVERIFY(path.startsWith(m_runtime.path()));
+    QVERIFY(path.startsWith(runtime == QLatin1String("own") ? m_runtime.path() + QLatin1String("/kalivo-")
+                                                            : m_cache.path() + QLatin1String("/kalivo/kalivo-")));
     QCOMPARE(SingleInstance::socketPath(dir.filePath(QStringLiteral("link"))), path);
     QVERIFY(SingleInstance::socketPath(other) != path);
     if (how == QLatin1String("stale"))
