@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -21,10 +22,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -144,6 +148,7 @@ private slots:
 
     void secondStart_data();
     void secondStart();
+    void racingStarts();
     void signalEndsRun_data();
     void signalEndsRun();
 };
@@ -151,23 +156,25 @@ private slots:
 void TestDesktop::secondStart_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("runtime");   // the runtime folder: the user's, none, open to others
-    QTest::addColumn<bool>("handsOver");
-    QTest::newRow("same folder") << "same" << "own" << true;
-    QTest::newRow("same folder through a link") << "link" << "own" << true;
-    QTest::newRow("a socket left by a crash") << "stale" << "own" << true;
-    QTest::newRow("another folder") << "other" << "own" << false;
-    QTest::newRow("no runtime folder, the fallback taken by another user") << "same" << "none" << true;
-    QTest::newRow("a runtime folder open to others") << "same" << "open" << true;
+    QTest::addColumn<QString>("runtime");    // the runtime folder: the user's, none, open to others, far down
+    QTest::addColumn<QString>("outcome");    // of the second start
+    QTest::newRow("same folder") << "same" << "own" << "hands over";
+    QTest::newRow("same folder through a link") << "link" << "own" << "hands over";
+    QTest::newRow("a socket left by a crash") << "stale" << "own" << "hands over";
+    QTest::newRow("another folder") << "other" << "own" << "first";
+    QTest::newRow("a first that does not answer") << "same" << "own" << "no answer";
+    QTest::newRow("no runtime folder, the fallback taken by another user") << "same" << "none" << "hands over";
+    QTest::newRow("a runtime folder open to others") << "same" << "open" << "hands over";
+    QTest::newRow("a socket path longer than an address holds") << "same" << "long" << "hands over";
 }
 
 // The first program is this test, holding the folder; the second start is
-// the real program.
+// the real program, or in this test when it does not hand over.
 void TestDesktop::secondStart()
 {
     QFETCH(QString, how);
     QFETCH(QString, runtime);
-    QFETCH(bool, handsOver);
+    QFETCH(QString, outcome);
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("work"));
     const QString other = dir.filePath(QStringLiteral("other"));
@@ -181,6 +188,7 @@ void TestDesktop::secondStart()
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
         qunsetenv("TMPDIR");
     });
+    QString expectedFolder = m_runtime.path();
     if (runtime == QLatin1String("none")) {
         // Without XDG_RUNTIME_DIR, Qt falls back to $TMPDIR/runtime-<user>,
         // which anybody may create first.
@@ -192,14 +200,20 @@ void TestDesktop::secondStart()
         else
             QVERIFY(::chmod(taken.constData(), 0777) == 0);
         qputenv("TMPDIR", QFile::encodeName(dir.path()));
+        expectedFolder = m_cache.path() + QLatin1String("/kalivo");
     } else if (runtime == QLatin1String("open")) {
         const QString open = dir.filePath(QStringLiteral("open"));
         QVERIFY(QDir().mkdir(open) && ::chmod(QFile::encodeName(open).constData(), 01777) == 0);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(open));
+        expectedFolder = m_cache.path() + QLatin1String("/kalivo");
+    } else if (runtime == QLatin1String("long")) {
+        expectedFolder = dir.filePath(QString(100, QLatin1Char('r')));
+        QVERIFY(::mkdir(QFile::encodeName(expectedFolder).constData(), 0700) == 0);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(expectedFolder));
     }
     const QString path = SingleInstance::socketPath(folder);
-    QVERIFY(path.startsWith(runtime == QLatin1String("own") ? m_runtime.path() + QLatin1String("/kalivo-")
-                                                            : m_cache.path() + QLatin1String("/kalivo/kalivo-")));
+    QVERIFY2(path.startsWith(expectedFolder + QLatin1String("/kalivo-")), qPrintable(path));
+    QVERIFY(runtime != QLatin1String("long") || QFile::encodeName(path).size() > 107);
     QCOMPARE(SingleInstance::socketPath(dir.filePath(QStringLiteral("link"))), path);
     QVERIFY(SingleInstance::socketPath(other) != path);
     if (how == QLatin1String("stale"))
@@ -208,12 +222,13 @@ void TestDesktop::secondStart()
     SingleInstance first(folder);
     QCOMPARE(first.start(true), SingleInstance::Start::First);
     QCOMPARE(first.error(), QString());
+    QVERIFY(QFileInfo::exists(path));
     QSignalSpy requests(&first, &SingleInstance::bringUpRequested);
 
     const QString startIn = how == QLatin1String("link") ? dir.filePath(QStringLiteral("link"))
                           : how == QLatin1String("other") ? other
                                                           : folder;
-    if (handsOver) {
+    if (outcome == QLatin1String("hands over")) {
         QProcess second;
         startKalivo(second, startIn);
         QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 10000);
@@ -221,9 +236,12 @@ void TestDesktop::secondStart()
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(requests.size(), 1);
     } else {
-        // Another folder is free; the X server test runs both programs.
+        // Another folder is free; the X server test runs both programs. A
+        // first whose event loop does not turn, as this test's while it
+        // waits, answers nobody: the program then says so and ends with 1.
         SingleInstance second(startIn);
-        QCOMPARE(second.start(true), SingleInstance::Start::First);
+        QCOMPARE(second.start(true, std::chrono::milliseconds(300)),
+                 outcome == QLatin1String("first") ? SingleInstance::Start::First : SingleInstance::Start::NoAnswer);
         QVERIFY(requests.isEmpty());
     }
 
@@ -232,6 +250,49 @@ void TestDesktop::secondStart()
     QVERIFY(!QFile::exists(path));
     SingleInstance next(folder);
     QCOMPARE(next.start(true), SingleInstance::Start::First);
+}
+
+// Whether the process has the file open.
+bool hasOpen(const QProcess &process, const QString &path)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
+    const QStringList names = QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    return std::any_of(names.cbegin(), names.cend(), [&](const QString &fd) {
+        return QFile::symLinkTarget(fds + QLatin1Char('/') + fd) == path;
+    });
+}
+
+// Two starts at the same moment in a free folder: one opens the month view,
+// the other hands over to it. The test holds the starts' lock until both
+// wait for it, so that they race with nothing between them.
+void TestDesktop::racingStarts()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("data")) && QDir(dir.path()).mkpath(QStringLiteral("temp")));
+    const QString path = SingleInstance::socketPath(dir.path());
+    const QString lockPath = path + QLatin1String(".lock");
+    const int lock = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX) == 0);
+    QProcess starts[2];
+    for (QProcess &start : starts)
+        startKalivo(start, dir.path());
+    QTRY_VERIFY_WITH_TIMEOUT(hasOpen(starts[0], lockPath) && hasOpen(starts[1], lockPath), 10000);
+    ::close(lock);
+
+    QTRY_VERIFY_WITH_TIMEOUT(starts[0].state() == QProcess::NotRunning || starts[1].state() == QProcess::NotRunning,
+                             10000);
+    const bool firstEnded = starts[0].state() == QProcess::NotRunning;
+    QProcess &handedOver = starts[firstEnded ? 0 : 1];
+    QProcess &holds = starts[firstEnded ? 1 : 0];
+    QCOMPARE(handedOver.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(handedOver.exitCode(), 0);
+    QCOMPARE(holds.state(), QProcess::Running);
+    QVERIFY(QFileInfo(path).exists());
+
+    ::kill(pid_t(holds.processId()), SIGTERM);
+    QVERIFY(holds.waitForFinished(10000));
+    QCOMPARE(holds.exitCode(), 0);
+    QVERIFY(!QFileInfo(path).exists());
 }
 
 void TestDesktop::signalEndsRun_data()
