@@ -24,7 +24,7 @@ const ShutdownSignals *catching = nullptr;
 // any thread, so they are exchanged atomically.
 std::atomic<std::int64_t> lastInterrupt{-10'000};
 std::atomic<std::int64_t> interruptBefore{-10'000};
-std::atomic_flag endingAfterInterrupts = ATOMIC_FLAG_INIT;
+std::atomic_flag endingAfterInterrupts;
 
 // The handler runs with the three blocked, unless `alone`.
 void setAction(int signalNumber, void (*handler)(int), bool alone = false)
