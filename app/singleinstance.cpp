@@ -7,9 +7,9 @@
 #include <QSocketNotifier>
 
 #include <algorithm>
-#include <utility>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 #include <fcntl.h>
 #include <poll.h>
 #include <pwd.h>
@@ -58,30 +58,18 @@ class FolderLock
 {
 public:
     FolderLock(const QString &path, const QDeadlineTimer &deadline)
+        : m_file(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
     {
-        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (m_fd < 0)
-            return;
         // Another start holds it for a connect or a listen, no longer.
-        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK || deadline.hasExpired()) {
-                ::close(m_fd);
-                m_fd = -1;
+        while (m_file.fd >= 0 && ::flock(m_file.fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK || deadline.hasExpired())
                 return;
-            }
             sleepMs(5);
         }
     }
-    ~FolderLock()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FolderLock(const FolderLock &) = delete;
-    FolderLock &operator=(const FolderLock &) = delete;
 
 private:
-    int m_fd = -1;
+    Descriptor m_file;
 };
 
 // The value of an environment variable that names an absolute path; empty

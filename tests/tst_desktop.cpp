@@ -62,6 +62,16 @@ bool leaveStaleSocket(const QString &path)
     return bound && QFile::exists(path);
 }
 
+// Whether the process has the file open.
+bool hasOpen(const QProcess &process, const QString &path)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
+    const QStringList names = QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    return std::any_of(names.cbegin(), names.cend(), [&](const QString &fd) {
+        return QFile::symLinkTarget(fds + QLatin1Char('/') + fd) == path;
+    });
+}
+
 // The child: a month view on 14 March 2006 in the folder argv[2], its
 // shutdown wired as the program's. What it does before it says "ready" on
 // stdout is argv[3]: "type" types a note into the 14th and keeps the focus
@@ -250,16 +260,6 @@ void TestDesktop::secondStart()
     QVERIFY(!QFile::exists(path));
     SingleInstance next(folder);
     QCOMPARE(next.start(true), SingleInstance::Start::First);
-}
-
-// Whether the process has the file open.
-bool hasOpen(const QProcess &process, const QString &path)
-{
-    const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
-    const QStringList names = QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
-    return std::any_of(names.cbegin(), names.cend(), [&](const QString &fd) {
-        return QFile::symLinkTarget(fds + QLatin1Char('/') + fd) == path;
-    });
 }
 
 // Two starts at the same moment in a free folder: one opens the month view,
