@@ -23,6 +23,10 @@ echo "X server on $DISPLAY"
 # The program as a person starts it: on the X server, English names.
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8
 unset XDG_DATA_HOME
+# The programs' sockets go into a runtime folder of the test's own.
+runtime=$tmp/runtime
+mkdir -m 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
 
 # Closes a window the way its close box does: the window manager asks the
 # program to close it, and the program's own close handling runs.
@@ -164,9 +168,6 @@ check "notes unchanged by the reminder" note_is "$today" 'Dentist at 9:30\r\nbri
 
 # --- One month view per working folder ------------------------------------
 # The month view of $work, and one of another folder in front of it.
-runtime=$tmp/runtime
-mkdir -m 700 "$runtime"
-export XDG_RUNTIME_DIR=$runtime
 other=$tmp/other
 mkdir -p "$other/data" "$other/temp"
 
