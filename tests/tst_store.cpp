@@ -138,7 +138,7 @@ int flushWhileChangedOutside(int fd)
 {
     if (const auto change = std::exchange(g_duringFlush, nullptr))
         change();
-    return store::syncFile(fd);
+    return g_fileSyncsFail ? EIO : store::syncFile(fd);
 }
 
 // The bytes of a note above the size limit; the file is sparse.
@@ -998,6 +998,9 @@ void TestStore::changedOutsideKeepsBothVersions_data()
     QTest::newRow("replaced outside during the flush, on a file system without the exchange: kept as a copy")
         << QByteArray("old") << "rename during the flush, without the exchange" << QByteArray("outside") << "typed"
         << 0 << QStringList{copy.arg("", "outside"), note.arg("typed")} << QString();
+    QTest::newRow("replaced outside, and the copy cannot reach the disk: the save fails, the note stays")
+        << QByteArray("old") << "rename, then flushes fail" << QByteArray("outside") << "typed" << 0
+        << QStringList{note.arg("outside")} << "Cannot write data/2006-03-14.txt: Input/output error";
     QTest::newRow("deleted outside during the flush: the typed text saved")
         << QByteArray("old") << "delete during the flush" << QByteArray() << "typed" << 0
         << QStringList{note.arg("typed")} << QString();
@@ -1059,12 +1062,14 @@ void TestStore::changedOutsideKeepsBothVersions()
     const auto noFlushChange = qScopeGuard([] {
         g_duringFlush = nullptr;
         g_noExchange = false;
+        g_fileSyncsFail = false;
     });
     g_noExchange = change.endsWith(QLatin1String("without the exchange"));
     if (change.contains(QLatin1String("during the flush")))
         g_duringFlush = changeOutside;
     else
         changeOutside();
+    g_fileSyncsFail = change.endsWith(QLatin1String("flushes fail"));
     for (int i = 1; i <= taken; ++i) {
         QVERIFY(writeFile(dataDir() + QStringLiteral("/2006-03-14 (changed outside 2026-12-08 10.31.02)%1.txt")
                                .arg(i > 1 ? QStringLiteral(" %1").arg(i) : QString()),
