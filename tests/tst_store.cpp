@@ -96,7 +96,9 @@ QString outcome(const NoteStore &notes, const QString &op, qint16 day = kDay)
             return QStringLiteral("note: ") + n.text;
         return n.text.isEmpty() ? n.error : n.error + QStringLiteral(" (but text came too)");
     }
+    const store::Origin noNote;   // "created outside": the edit began on a day without a note
     const store::Result r = op == QLatin1String("write") ? notes.UpdateData(day, kMonth, kYear, kNew)
+        : op == QLatin1String("created outside")         ? notes.UpdateData(day, kMonth, kYear, kNew, &noNote)
         : op == QLatin1String("same")                    ? notes.UpdateBytes(day, kMonth, kYear, kOld)
         : op == QLatin1String("huge") ? notes.UpdateBytes(day, kMonth, kYear, QByteArray(store::kMaxNoteSize + 1, 'h'))
                                       : notes.DeleteData(day, kMonth, kYear);
@@ -523,6 +525,9 @@ void TestStore::obstacleAtThePath_data()
         << "1 TiB" << "read" << cannot("read", "too large to show (1 TiB; a note has at most 4 MiB)");
     QTest::newRow("one byte above 4 MiB: read refused, its size not rounded up")
         << "4 MiB + 1" << "read" << cannot("read", "too large to show (4.0 MiB; a note has at most 4 MiB)");
+    QTest::newRow("one byte above 4 MiB, created outside while typed: no copy of it is made")
+        << "4 MiB + 1" << "created outside"
+        << cannot("write", "it was changed outside Kalivo into a file too large to keep a copy of (4.0 MiB)");
     QTest::newRow("a note above 4 MiB is never written")
         << "1 TiB" << "huge" << cannot("write", "too large for a note (4.0 MiB; a note has at most 4 MiB)");
 }
