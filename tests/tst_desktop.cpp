@@ -8,6 +8,7 @@
 #include "programstart.h"
 #include "shutdownsignals.h"
 #include "singleinstance.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,17 +37,8 @@
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no file>");
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 // A socket file whose program is gone, as a crash leaves it.
 bool leaveStaleSocket(const QString &path)
@@ -82,10 +74,11 @@ bool hasOpen(const QProcess &process, const QString &path)
 int childMain(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    Platform p = systemPlatform();
-    p.today = QDate(2006, 3, 14);
-    p.workingFolder = QString::fromLocal8Bit(argv[2]);
-    p.openInViewer = [](const QString &, const Platform::ViewerFailed &) {};
+    testsupport::Recorder asked;
+    Platform p = testsupport::fakePlatform(QDate(2006, 3, 14), QString::fromLocal8Bit(argv[2]), asked);
+    // The real message boxes: a signal may come while one is up.
+    p.showMessage = systemPlatform().showMessage;
+    p.confirm = systemPlatform().confirm;
     const QByteArray mode = argv[3];
     ShutdownSignals caught;
     Form1 form(p);
