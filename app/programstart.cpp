@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
-#include <QPushButton>
 #include <QSessionManager>
 
 #include <cstdio>
@@ -57,8 +56,7 @@ int remindBesideRunning(const Platform &platform, SingleInstance &instance)
         QCoreApplication::exit(0);
     });
     // Form3 hides itself first; it has no month view of its own to show.
-    auto *bringUp = reminder->findChild<QPushButton *>(QStringLiteral("Command1"));
-    QObject::connect(bringUp, &QPushButton::clicked, reminder, [&] {
+    QObject::connect(reminder, &Form3::bringUpChosen, reminder, [&] {
         int status = 0;
         if (!instance.askToBringUp()) {
             switch (instance.start(true)) {

@@ -4,19 +4,52 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QStandardPaths>
-#include <QThread>
+#include <QSocketNotifier>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <utility>
 #include <fcntl.h>
+#include <poll.h>
+#include <pwd.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
-const QByteArray kBringUp = "bring-up\n";
-const QByteArray kDone = "done\n";
+const QByteArray kBringUp = "bring-up";
+const QByteArray kDone = "done";
+// The longest line either side reads, with room for what a later version
+// may add after the first word.
+constexpr int kLongestLine = 1024;
+
+void sleepMs(int ms)
+{
+    ::usleep(useconds_t(ms) * 1000);
+}
+
+int remainingMs(const QDeadlineTimer &deadline)
+{
+    return int(std::max<qint64>(deadline.remainingTime(), 0));
+}
+
+// A file descriptor, closed with the object.
+struct Descriptor {
+    int fd = -1;
+    Descriptor() = default;
+    explicit Descriptor(int f) : fd(f) {}
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+};
 
 // An exclusive lock on a file, held for the object's life. Starts in one
 // folder take their turns through it; the kernel lets go of it when a
@@ -25,86 +58,223 @@ class FolderLock
 {
 public:
     FolderLock(const QString &path, const QDeadlineTimer &deadline)
+        : m_file(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
     {
-        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (m_fd < 0)
-            return;
         // Another start holds it for a connect or a listen, no longer.
-        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK || deadline.hasExpired()) {
-                ::close(m_fd);
-                m_fd = -1;
+        while (m_file.fd >= 0 && ::flock(m_file.fd, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK || deadline.hasExpired())
                 return;
-            }
-            QThread::msleep(5);
+            sleepMs(5);
         }
     }
-    ~FolderLock()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FolderLock(const FolderLock &) = delete;
-    FolderLock &operator=(const FolderLock &) = delete;
 
 private:
-    int m_fd = -1;
+    Descriptor m_file;
 };
 
-int remainingMs(const QDeadlineTimer &deadline)
+// The value of an environment variable that names an absolute path; empty
+// otherwise.
+QByteArray absoluteFromEnvironment(const char *name)
 {
-    return int(std::max<qint64>(deadline.remainingTime(), 0));
+    const QByteArray value = qgetenv(name);
+    return value.startsWith('/') ? value : QByteArray();
+}
+
+QByteArray home()
+{
+    QByteArray path = absoluteFromEnvironment("HOME");
+    if (path.isEmpty()) {
+        if (const passwd *user = ::getpwuid(::geteuid()))
+            path = user->pw_dir;
+    }
+    return path;
+}
+
+// Why nobody but the user may create names in `path`; empty when so. It is
+// a folder of the user's, not a link to one, with no rights for others.
+QString notPrivate(const QByteArray &path)
+{
+    struct stat st = {};
+    if (::lstat(path.constData(), &st) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("is not a folder");
+    if (st.st_uid != ::geteuid())
+        return QStringLiteral("belongs to another user");
+    if (st.st_mode & 077)
+        return QStringLiteral("is open to other users");
+    return {};
+}
+
+// Short enough by construction: see m_address.
+sockaddr_un socketAddress(const QByteArray &address)
+{
+    sockaddr_un a = {};
+    a.sun_family = AF_UNIX;
+    std::memcpy(a.sun_path, address.constData(), std::min(sizeof a.sun_path - 1, size_t(address.size())));
+    return a;
+}
+
+// The first word of a line of the exchange.
+QByteArray firstWord(const QByteArray &line)
+{
+    qsizetype end = 0;
+    while (end < line.size() && line[end] != ' ' && line[end] != '\n')
+        ++end;
+    return line.left(end);
+}
+
+enum class Reach {
+    Connected,
+    Nobody,   // nothing listens there: no socket, or one left by a program that died
+    Busy,     // a program listens, but took no connection before the deadline
+};
+
+Reach reach(const QByteArray &address, Descriptor &connection, const QDeadlineTimer &deadline)
+{
+    connection.fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (connection.fd < 0)
+        return Reach::Nobody;
+    const sockaddr_un a = socketAddress(address);
+    for (;;) {
+        if (::connect(connection.fd, reinterpret_cast<const sockaddr *>(&a), sizeof a) == 0)
+            return Reach::Connected;
+        // EAGAIN: as many connections wait as the program lets wait.
+        if (errno != EAGAIN && errno != EINTR)
+            return Reach::Nobody;
+        if (deadline.hasExpired())
+            return Reach::Busy;
+        sleepMs(5);
+    }
+}
+
+enum class Ask { Answered, Nobody, Silent };
+
+// Asks the program at the other end of `connection` for its month view.
+// Nobody: it closed the connection unanswered, as a program that is ending
+// does.
+Ask ask(int connection, const QDeadlineTimer &deadline)
+{
+    const QByteArray request = kBringUp + '\n';
+    if (::send(connection, request.constData(), size_t(request.size()), MSG_NOSIGNAL) != request.size())
+        return Ask::Nobody;
+    QByteArray line;
+    while (!line.contains('\n')) {
+        pollfd readable{connection, POLLIN, 0};
+        const int ready = ::poll(&readable, 1, remainingMs(deadline));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            return Ask::Silent;
+        char bytes[256];
+        const ssize_t n = ::read(connection, bytes, sizeof bytes);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            continue;
+        if (n <= 0 || line.size() > kLongestLine)
+            return Ask::Nobody;
+        line.append(bytes, n);
+    }
+    return firstWord(line) == kDone ? Ask::Answered : Ask::Nobody;
 }
 
 } // namespace
 
 SingleInstance::SingleInstance(const QString &workingFolder, QObject *parent)
     : QObject(parent)
-    , m_path(socketPath(workingFolder))
 {
+    const Place where = place(workingFolder);
+    m_path = where.socket;
+    m_error = where.error;
+    if (m_path.isEmpty())
+        return;
+    m_address = QFile::encodeName(m_path);
+    // A socket's address holds 107 bytes of path.
+    if (m_address.size() < qsizetype(sizeof sockaddr_un::sun_path))
+        return;
+    m_openFolder = ::open(QFile::encodeName(where.folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (m_openFolder < 0) {
+        m_error = QStringLiteral("cannot open %1: %2").arg(where.folder, QString::fromLocal8Bit(std::strerror(errno)));
+        m_address.clear();
+        return;
+    }
+    m_address = "/proc/self/fd/" + QByteArray::number(m_openFolder) + '/'
+        + QFile::encodeName(QFileInfo(m_path).fileName());
 }
 
 SingleInstance::~SingleInstance()
 {
     stop();
+    if (m_openFolder >= 0)
+        ::close(m_openFolder);
+}
+
+SingleInstance::Place SingleInstance::place(const QString &workingFolder)
+{
+    Place where;
+    QString folder = QFileInfo(workingFolder).canonicalFilePath();
+    if (folder.isEmpty())
+        folder = QDir::cleanPath(QDir(workingFolder).absolutePath());
+    QByteArray key = QFile::encodeName(folder);
+
+    const QByteArray runtime = absoluteFromEnvironment("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && notPrivate(runtime).isEmpty()) {
+        where.folder = QFile::decodeName(runtime);
+    } else {
+        // Without a runtime folder of the user's own: a folder in the
+        // user's cache, where nobody else can create anything. The home
+        // may be shared with other machines; each has sockets of its own.
+        QByteArray cache = absoluteFromEnvironment("XDG_CACHE_HOME");
+        if (cache.isEmpty())
+            cache = home() + "/.cache";
+        QDir().mkpath(QFile::decodeName(cache));
+        const QByteArray own = cache + "/kalivo";
+        if (::mkdir(own.constData(), 0700) != 0 && errno != EEXIST) {
+            where.error = QStringLiteral("cannot create %1: %2")
+                              .arg(QFile::decodeName(own), QString::fromLocal8Bit(std::strerror(errno)));
+            return where;
+        }
+        if (const QString unsafe = notPrivate(own); !unsafe.isEmpty()) {
+            where.error = QStringLiteral("%1 %2").arg(QFile::decodeName(own), unsafe);
+            return where;
+        }
+        where.folder = QFile::decodeName(own);
+        char host[256] = {};
+        ::gethostname(host, sizeof host - 1);
+        key = QByteArray(host) + '\n' + key;
+    }
+    // A hash keeps the name short, and the same for every path.
+    const QByteArray digest = QCryptographicHash::hash(key, QCryptographicHash::Sha256);
+    where.socket = where.folder + QLatin1String("/kalivo-") + QString::fromLatin1(digest.toHex().left(32));
+    return where;
 }
 
 QString SingleInstance::socketPath(const QString &workingFolder)
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        return {};
-    QString folder = QFileInfo(workingFolder).canonicalFilePath();
-    if (folder.isEmpty())
-        folder = QDir::cleanPath(QDir(workingFolder).absolutePath());
-    // A hash keeps the name short: a socket's path has room for 107 bytes.
-    const QByteArray digest = QCryptographicHash::hash(QFile::encodeName(folder), QCryptographicHash::Sha256);
-    return runtime + QLatin1String("/kalivo-") + QString::fromLatin1(digest.toHex().left(32));
+    return place(workingFolder).socket;
 }
 
 SingleInstance::Start SingleInstance::start(bool bringUp, std::chrono::milliseconds patience)
 {
-    if (m_path.isEmpty()) {
-        m_error = QStringLiteral("there is no runtime folder for the user");
+    if (m_address.isEmpty())
         return Start::First;
-    }
     const QDeadlineTimer deadline(patience);
     for (;;) {
+        Descriptor connection;
         {
             const FolderLock lock(m_path + QLatin1String(".lock"), deadline);
-            QLocalSocket probe;
-            probe.connectToServer(m_path);
-            if (!probe.waitForConnected(remainingMs(deadline))) {
-                if (probe.error() == QLocalSocket::SocketTimeoutError)
-                    return Start::NoAnswer;
-                // Nobody listens, or only a socket of a program that died.
+            switch (reach(m_address, connection, deadline)) {
+            case Reach::Busy:
+                return Start::NoAnswer;
+            case Reach::Nobody:
                 listen();
                 return Start::First;
+            case Reach::Connected:
+                break;
             }
-            if (!bringUp)
-                return Start::Running;
         }
-        switch (ask(bringUp, std::chrono::milliseconds(remainingMs(deadline)))) {
+        if (!bringUp)
+            return Start::Running;
+        switch (ask(connection.fd, deadline)) {
         case Ask::Answered:
             return Start::Running;
         case Ask::Silent:
@@ -114,7 +284,7 @@ SingleInstance::Start SingleInstance::start(bool bringUp, std::chrono::milliseco
             // start that took it meanwhile.
             if (deadline.hasExpired())
                 return Start::NoAnswer;
-            QThread::msleep(20);
+            sleepMs(20);
             break;
         }
     }
@@ -122,72 +292,100 @@ SingleInstance::Start SingleInstance::start(bool bringUp, std::chrono::milliseco
 
 bool SingleInstance::askToBringUp(std::chrono::milliseconds patience)
 {
-    return !m_path.isEmpty() && ask(true, patience) == Ask::Answered;
-}
-
-SingleInstance::Ask SingleInstance::ask(bool bringUp, std::chrono::milliseconds patience)
-{
+    if (m_address.isEmpty())
+        return false;
     const QDeadlineTimer deadline(patience);
-    QLocalSocket socket;
-    socket.connectToServer(m_path);
-    if (!socket.waitForConnected(remainingMs(deadline)))
-        return socket.error() == QLocalSocket::SocketTimeoutError ? Ask::Silent : Ask::Nobody;
-    if (!bringUp)
-        return Ask::Answered;
-    socket.write(kBringUp);
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(remainingMs(deadline)))
-            return socket.state() == QLocalSocket::UnconnectedState ? Ask::Nobody : Ask::Silent;
-    }
-    return socket.readLine() == kDone ? Ask::Answered : Ask::Nobody;
+    Descriptor connection;
+    return reach(m_address, connection, deadline) == Reach::Connected
+        && ask(connection.fd, deadline) == Ask::Answered;
 }
 
 bool SingleInstance::listen()
 {
-    // The runtime folder is the user's alone (0700), which guards the
-    // socket; asking Qt for owner-only access on top costs a temporary
-    // folder and a rename at every start.
-    auto *server = new QLocalServer(this);
+    const QByteArray path = QFile::encodeName(m_path);
     // Under the lock, with nobody answering: whatever stands at the path
     // is left over.
-    QLocalServer::removeServer(m_path);
-    if (!server->listen(m_path)) {
-        m_error = QStringLiteral("cannot listen at %1: %2").arg(m_path, server->errorString());
-        delete server;
+    ::unlink(path.constData());
+    Descriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    // The folder is the user's alone (0700), which guards the socket.
+    const sockaddr_un a = socketAddress(m_address);
+    if (listener.fd < 0 || ::bind(listener.fd, reinterpret_cast<const sockaddr *>(&a), sizeof a) != 0
+        || ::listen(listener.fd, 16) != 0) {
+        m_error = QStringLiteral("cannot listen at %1: %2").arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
-    m_server = server;
+    struct stat made = {};
+    if (::stat(path.constData(), &made) == 0) {
+        m_device = made.st_dev;
+        m_inode = made.st_ino;
+    }
+    m_listener = std::exchange(listener.fd, -1);
+    m_listening = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(m_listening, &QSocketNotifier::activated, this, &SingleInstance::serve);
     m_error.clear();
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::serve);
     return true;
 }
 
 void SingleInstance::serve()
 {
-    while (QLocalSocket *client = m_server ? m_server->nextPendingConnection() : nullptr) {
-        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        const auto answer = [this, client] {
-            if (!client->canReadLine())
-                return;
-            const QByteArray request = client->readLine();
-            if (request == kBringUp && m_server) {
-                emit bringUpRequested();
-                client->write(kDone);
-            }
-            client->disconnectFromServer();
-        };
-        connect(client, &QLocalSocket::readyRead, this, answer);
-        // The request may be in already.
-        answer();
+    for (;;) {
+        const int client = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (client < 0)
+            return;
+        auto *readable = new QSocketNotifier(client, QSocketNotifier::Read, this);
+        connect(readable, &QSocketNotifier::activated, this, [this, client] { answer(client); });
+        m_clients[client].readable = readable;
     }
+}
+
+void SingleInstance::answer(int client)
+{
+    const auto found = m_clients.find(client);
+    if (found == m_clients.end())
+        return;
+    char bytes[256];
+    const ssize_t n = ::read(client, bytes, sizeof bytes);
+    if (n < 0 && (errno == EAGAIN || errno == EINTR))
+        return;
+    QByteArray &line = found->second.received;
+    if (n > 0)
+        line.append(bytes, n);
+    const bool complete = line.contains('\n');
+    if (!complete && n > 0 && line.size() <= kLongestLine)
+        return;
+
+    // One request a connection: the line, or nothing when the other side
+    // ended first or sent too much.
+    const QByteArray request = complete ? firstWord(line) : QByteArray();
+    found->second.readable->setEnabled(false);
+    found->second.readable->deleteLater();
+    m_clients.erase(found);
+    if (request == kBringUp && m_listener >= 0) {
+        emit bringUpRequested();
+        const QByteArray done = kDone + '\n';
+        ::send(client, done.constData(), size_t(done.size()), MSG_NOSIGNAL);
+    }
+    ::close(client);
 }
 
 void SingleInstance::stop()
 {
-    if (!m_server)
+    if (m_listener < 0)
         return;
-    // Closing removes the socket, and connections not yet taken go.
-    m_server->close();
-    delete m_server;
-    m_server = nullptr;
+    delete m_listening;
+    m_listening = nullptr;
+    // The socket goes only when it is still this program's: a start that
+    // found it gone may have made one of its own meanwhile.
+    const QByteArray path = QFile::encodeName(m_path);
+    struct stat found = {};
+    if (::stat(path.constData(), &found) == 0 && found.st_dev == m_device && found.st_ino == m_inode)
+        ::unlink(path.constData());
+    ::close(m_listener);
+    m_listener = -1;
+    // Starts whose requests were not read yet find the folder free.
+    for (auto &[client, waiting] : m_clients) {
+        delete waiting.readable;
+        ::close(client);
+    }
+    m_clients.clear();
 }

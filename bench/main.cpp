@@ -576,7 +576,7 @@ void measureStartup(const Settings &settings, const Fixture &f, std::vector<benc
     bench::Row time{QStringLiteral("start-up: exec to window shown"), QStringLiteral("ms"), {}, {},
                     {bench::Budget::TimesFloor, 1.1}, {}};
     bench::Row memory{QStringLiteral("resident memory after first rendering"), QStringLiteral("MB"), {}, {},
-                      {bench::Budget::FloorPlus, 5}, {}};
+                      {bench::Budget::FloorPlus, 2}, {}};
     if (settings.display.isEmpty()) {
         time.error = memory.error = QStringLiteral("no X server to start the programs on");
         rows.push_back(time);

@@ -106,6 +106,7 @@ void Form3::Command1_Click()
         m_monthView->show();
         m_monthView->activateWindow();
     }
+    emit bringUpChosen();
 }
 
 void Form3::Command2_Click()

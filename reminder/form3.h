@@ -24,6 +24,10 @@ public:
     // "Close".
     void Command2_Click();
 
+signals:
+    // "Bring up the Kalivo" was chosen, after the window hid itself.
+    void bringUpChosen();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -85,6 +85,31 @@ wait_program() {
     program_pid=
 }
 
+# wait_for SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds,
+# for SECONDS at most; returns 1 when it never did.
+wait_for() {
+    local ticks=$(($1 * 20))
+    shift
+    until "$@"; do
+        [ "$ticks" -gt 0 ] || return 1
+        ticks=$((ticks - 1))
+        sleep 0.05
+    done
+}
+
+# wait_idle PID: waits until process PID has used no processor time for
+# 0.2 s, 10 seconds at most: it has handled all the input it was sent.
+wait_idle() {
+    local last now same=0 ticks=200
+    last=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | awk '{ print $12 + $13 }')
+    while [ "$same" -lt 4 ] && [ "$ticks" -gt 0 ]; do
+        sleep 0.05
+        now=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | awk '{ print $12 + $13 }')
+        if [ "$now" = "$last" ]; then same=$((same + 1)); else same=0; fi
+        last=$now ticks=$((ticks - 1))
+    done
+}
+
 # --- An X session ------------------------------------------------------------
 
 # Whether the window manager on $DISPLAY has announced itself on the root

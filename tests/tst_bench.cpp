@@ -10,6 +10,7 @@
 #include "design.h"
 #include "form1.h"
 #include "store.h"
+#include "testsupport.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -304,10 +305,8 @@ void tst_Bench::floorWindowControlsAreTheMonthViews()
     QFETCH(QString, name);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    Platform p;
-    p.today = QDate(2026, 3, 14);
-    p.workingFolder = folder.path();
-    p.showMessage = [](QWidget *, const QString &, const QString &) {};
+    testsupport::Recorder asked;
+    const Platform p = testsupport::fakePlatform(QDate(2026, 3, 14), folder.path(), asked);
     // Before the first layout pass: the controls as the form draws them.
     Form1 form(p);
     form.Form_Load();

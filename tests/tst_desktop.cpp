@@ -8,38 +8,37 @@
 #include "programstart.h"
 #include "shutdownsignals.h"
 #include "singleinstance.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no file>");
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 // A socket file whose program is gone, as a crash leaves it.
 bool leaveStaleSocket(const QString &path)
@@ -55,21 +54,45 @@ bool leaveStaleSocket(const QString &path)
     return bound && QFile::exists(path);
 }
 
+// Whether the process has the file open.
+bool hasOpen(const QProcess &process, const QString &path)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
+    const QStringList names = QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    return std::any_of(names.cbegin(), names.cend(), [&](const QString &fd) {
+        return QFile::symLinkTarget(fds + QLatin1Char('/') + fd) == path;
+    });
+}
+
 // The child: a month view on 14 March 2006 in the folder argv[2], its
 // shutdown wired as the program's. What it does before it says "ready" on
 // stdout is argv[3]: "type" types a note into the 14th and keeps the focus
 // there, "compose" leaves an input method composition after the note,
-// "greet" stops at the first start's greeting.
+// "greet" stops at the first start's greeting. argv[4] lists the signals
+// that arrive once the shutdown has begun, by number ("1,2"); "hang" among
+// them stops the shutdown there for good, as a disk that stopped would.
 int childMain(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    Platform p = systemPlatform();
-    p.today = QDate(2006, 3, 14);
-    p.workingFolder = QString::fromLocal8Bit(argv[2]);
-    p.openInViewer = [](const QString &, const Platform::ViewerFailed &) {};
+    testsupport::Recorder asked;
+    Platform p = testsupport::fakePlatform(QDate(2006, 3, 14), QString::fromLocal8Bit(argv[2]), asked);
+    // The real message boxes: a signal may come while one is up.
+    p.showMessage = systemPlatform().showMessage;
+    p.confirm = systemPlatform().confirm;
     const QByteArray mode = argv[3];
     ShutdownSignals caught;
     Form1 form(p);
+    const QList<QByteArray> later = QByteArray(argv[4]).split(',');
+    QObject::connect(&caught, &ShutdownSignals::received, [later] {
+        for (const QByteArray &s : later) {
+            if (s == "hang") {
+                for (;;)
+                    ::pause();
+            }
+            if (!s.isEmpty())
+                ::raise(s.toInt());
+        }
+    });
     shutDownOnRequest(form, caught);
     const auto ready = [] {
         std::puts("ready");
@@ -104,6 +127,7 @@ class TestDesktop : public QObject
     Q_OBJECT
 
     QTemporaryDir m_runtime;
+    QTemporaryDir m_cache;
 
     // The real program in `folder`, without a display; started, not waited for.
     static void startKalivo(QProcess &process, const QString &folder, const QStringList &arguments = {})
@@ -118,13 +142,16 @@ class TestDesktop : public QObject
 private slots:
     void initTestCase()
     {
-        // The sockets go into a runtime folder of the test's own.
-        QVERIFY(m_runtime.isValid());
+        // The sockets go into a runtime folder of the test's own, or into
+        // a cache folder of its own when there is none.
+        QVERIFY(m_runtime.isValid() && m_cache.isValid());
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache.path()));
     }
 
     void secondStart_data();
     void secondStart();
+    void racingStarts();
     void signalEndsRun_data();
     void signalEndsRun();
 };
@@ -132,19 +159,25 @@ private slots:
 void TestDesktop::secondStart_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::addColumn<bool>("handsOver");
-    QTest::newRow("same folder") << "same" << true;
-    QTest::newRow("same folder through a link") << "link" << true;
-    QTest::newRow("a socket left by a crash") << "stale" << true;
-    QTest::newRow("another folder") << "other" << false;
+    QTest::addColumn<QString>("runtime");    // the runtime folder: the user's, none, open to others, far down
+    QTest::addColumn<QString>("outcome");    // of the second start
+    QTest::newRow("same folder") << "same" << "own" << "hands over";
+    QTest::newRow("same folder through a link") << "link" << "own" << "hands over";
+    QTest::newRow("a socket left by a crash") << "stale" << "own" << "hands over";
+    QTest::newRow("another folder") << "other" << "own" << "first";
+    QTest::newRow("a first that does not answer") << "same" << "own" << "no answer";
+    QTest::newRow("no runtime folder, the fallback taken by another user") << "same" << "none" << "hands over";
+    QTest::newRow("a runtime folder open to others") << "same" << "open" << "hands over";
+    QTest::newRow("a socket path longer than an address holds") << "same" << "long" << "hands over";
 }
 
 // The first program is this test, holding the folder; the second start is
-// the real program.
+// the real program, or in this test when it does not hand over.
 void TestDesktop::secondStart()
 {
     QFETCH(QString, how);
-    QFETCH(bool, handsOver);
+    QFETCH(QString, runtime);
+    QFETCH(QString, outcome);
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("work"));
     const QString other = dir.filePath(QStringLiteral("other"));
@@ -153,8 +186,37 @@ void TestDesktop::secondStart()
         QVERIFY(QDir().mkpath(f + QLatin1String("/temp")));
     }
     QVERIFY(QFile::link(folder, dir.filePath(QStringLiteral("link"))));
+
+    const auto restore = qScopeGuard([this] {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+        qunsetenv("TMPDIR");
+    });
+    QString expectedFolder = m_runtime.path();
+    if (runtime == QLatin1String("none")) {
+        // Without XDG_RUNTIME_DIR, Qt falls back to $TMPDIR/runtime-<user>,
+        // which anybody may create first.
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QByteArray taken = QFile::encodeName(dir.path()) + "/runtime-" + ::getpwuid(::geteuid())->pw_name;
+        QVERIFY(::mkdir(taken.constData(), 0700) == 0);
+        if (::geteuid() == 0)
+            QVERIFY(::chown(taken.constData(), 65534, 65534) == 0);
+        else
+            QVERIFY(::chmod(taken.constData(), 0777) == 0);
+        qputenv("TMPDIR", QFile::encodeName(dir.path()));
+        expectedFolder = m_cache.path() + QLatin1String("/kalivo");
+    } else if (runtime == QLatin1String("open")) {
+        const QString open = dir.filePath(QStringLiteral("open"));
+        QVERIFY(QDir().mkdir(open) && ::chmod(QFile::encodeName(open).constData(), 01777) == 0);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(open));
+        expectedFolder = m_cache.path() + QLatin1String("/kalivo");
+    } else if (runtime == QLatin1String("long")) {
+        expectedFolder = dir.filePath(QString(100, QLatin1Char('r')));
+        QVERIFY(::mkdir(QFile::encodeName(expectedFolder).constData(), 0700) == 0);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(expectedFolder));
+    }
     const QString path = SingleInstance::socketPath(folder);
-    QVERIFY(path.startsWith(m_runtime.path()));
+    QVERIFY2(path.startsWith(expectedFolder + QLatin1String("/kalivo-")), qPrintable(path));
+    QVERIFY(runtime != QLatin1String("long") || QFile::encodeName(path).size() > 107);
     QCOMPARE(SingleInstance::socketPath(dir.filePath(QStringLiteral("link"))), path);
     QVERIFY(SingleInstance::socketPath(other) != path);
     if (how == QLatin1String("stale"))
@@ -163,12 +225,13 @@ void TestDesktop::secondStart()
     SingleInstance first(folder);
     QCOMPARE(first.start(true), SingleInstance::Start::First);
     QCOMPARE(first.error(), QString());
+    QVERIFY(QFileInfo::exists(path));
     QSignalSpy requests(&first, &SingleInstance::bringUpRequested);
 
     const QString startIn = how == QLatin1String("link") ? dir.filePath(QStringLiteral("link"))
                           : how == QLatin1String("other") ? other
                                                           : folder;
-    if (handsOver) {
+    if (outcome == QLatin1String("hands over")) {
         QProcess second;
         startKalivo(second, startIn);
         QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 10000);
@@ -176,9 +239,12 @@ void TestDesktop::secondStart()
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(requests.size(), 1);
     } else {
-        // Another folder is free; the X server test runs both programs.
+        // Another folder is free; the X server test runs both programs. A
+        // first whose event loop does not turn, as this test's while it
+        // waits, answers nobody: the program then says so and ends with 1.
         SingleInstance second(startIn);
-        QCOMPARE(second.start(true), SingleInstance::Start::First);
+        QCOMPARE(second.start(true, std::chrono::milliseconds(300)),
+                 outcome == QLatin1String("first") ? SingleInstance::Start::First : SingleInstance::Start::NoAnswer);
         QVERIFY(requests.isEmpty());
     }
 
@@ -189,18 +255,62 @@ void TestDesktop::secondStart()
     QCOMPARE(next.start(true), SingleInstance::Start::First);
 }
 
+// Two starts at the same moment in a free folder: one opens the month view,
+// the other hands over to it. The test holds the starts' lock until both
+// wait for it, so that they race with nothing between them.
+void TestDesktop::racingStarts()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("data")) && QDir(dir.path()).mkpath(QStringLiteral("temp")));
+    const QString path = SingleInstance::socketPath(dir.path());
+    const QString lockPath = path + QLatin1String(".lock");
+    const int lock = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX) == 0);
+    QProcess starts[2];
+    for (QProcess &start : starts)
+        startKalivo(start, dir.path());
+    QTRY_VERIFY_WITH_TIMEOUT(hasOpen(starts[0], lockPath) && hasOpen(starts[1], lockPath), 10000);
+    ::close(lock);
+
+    QTRY_VERIFY_WITH_TIMEOUT(starts[0].state() == QProcess::NotRunning || starts[1].state() == QProcess::NotRunning,
+                             10000);
+    const bool firstEnded = starts[0].state() == QProcess::NotRunning;
+    QProcess &handedOver = starts[firstEnded ? 0 : 1];
+    QProcess &holds = starts[firstEnded ? 1 : 0];
+    QCOMPARE(handedOver.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(handedOver.exitCode(), 0);
+    QCOMPARE(holds.state(), QProcess::Running);
+    QVERIFY(QFileInfo(path).exists());
+
+    ::kill(pid_t(holds.processId()), SIGTERM);
+    QVERIFY(holds.waitForFinished(10000));
+    QCOMPARE(holds.exitCode(), 0);
+    QVERIFY(!QFileInfo(path).exists());
+}
+
 void TestDesktop::signalEndsRun_data()
 {
     QTest::addColumn<int>("signalNumber");
     QTest::addColumn<QString>("mode");
     QTest::addColumn<bool>("dataWritable");
     QTest::addColumn<QByteArray>("saved");
-    QTest::newRow("SIGTERM: logout, shutdown") << SIGTERM << "type" << true << QByteArray("typed");
-    QTest::newRow("SIGHUP: terminal closed") << SIGHUP << "type" << true << QByteArray("typed");
-    QTest::newRow("SIGINT: Ctrl+C") << SIGINT << "type" << true << QByteArray("typed");
-    QTest::newRow("composition committed first") << SIGTERM << "compose" << true << QByteArray("typed\xe9t\xe9");
-    QTest::newRow("note that cannot be saved is told on stderr") << SIGTERM << "type" << false << QByteArray();
-    QTest::newRow("during the greeting's message box") << SIGTERM << "greet" << true << QByteArray("<no file>");
+    QTest::addColumn<QByteArray>("later");   // signals during the shutdown, see childMain
+    const QByteArray interrupt = QByteArray::number(SIGINT);
+    QTest::newRow("SIGTERM: logout, shutdown") << SIGTERM << "type" << true << QByteArray("typed") << QByteArray();
+    QTest::newRow("SIGHUP: terminal closed") << SIGHUP << "type" << true << QByteArray("typed") << QByteArray();
+    QTest::newRow("SIGINT: Ctrl+C") << SIGINT << "type" << true << QByteArray("typed") << QByteArray();
+    QTest::newRow("composition committed first") << SIGTERM << "compose" << true << QByteArray("typed\xe9t\xe9")
+                                                 << QByteArray();
+    QTest::newRow("note that cannot be saved is told on stderr") << SIGTERM << "type" << false << QByteArray()
+                                                                 << QByteArray();
+    QTest::newRow("during the greeting's message box") << SIGTERM << "greet" << true << QByteArray("<no file>")
+                                                       << QByteArray();
+    QTest::newRow("SIGTERM, then SIGHUP during the shutdown") << SIGTERM << "type" << true << QByteArray("typed")
+                                                             << QByteArray::number(SIGHUP);
+    QTest::newRow("Ctrl+C twice") << SIGINT << "type" << true << QByteArray("typed") << interrupt;
+    // A shutdown that hangs is ended without the note: nothing else can end it.
+    QTest::newRow("Ctrl+C three times ends a shutdown that hangs") << SIGINT << "type" << true << QByteArray("<no file>")
+                                                                   << interrupt + ',' + interrupt + ",hang";
 }
 
 void TestDesktop::signalEndsRun()
@@ -209,6 +319,7 @@ void TestDesktop::signalEndsRun()
     QFETCH(QString, mode);
     QFETCH(bool, dataWritable);
     QFETCH(QByteArray, saved);
+    QFETCH(QByteArray, later);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("temp")));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("temp/report-ABC.htm")), "page"));
@@ -223,14 +334,21 @@ void TestDesktop::signalEndsRun()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), dir.path(), mode});
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--child"), dir.path(), mode, QString::fromLatin1(later)});
     QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine() || child.state() == QProcess::NotRunning, 20000);
     QCOMPARE(child.readLine(), QByteArray("ready\n"));
 
     ::kill(pid_t(child.processId()), signalNumber);
     QVERIFY(child.waitForFinished(10000));
     const QByteArray err = child.readAllStandardError();
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    if (later.endsWith("hang")) {
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(child.exitCode(), SIGINT);
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("data/2006-03-14.txt"))), saved);
+        return;
+    }
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit, err.constData());
     QCOMPARE(child.exitCode(), 0);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temp/report-ABC.htm"))));
     if (dataWritable) {
@@ -242,7 +360,7 @@ void TestDesktop::signalEndsRun()
 
 int main(int argc, char **argv)
 {
-    if (argc == 4 && std::strcmp(argv[1], "--child") == 0)
+    if (argc == 5 && std::strcmp(argv[1], "--child") == 0)
         return childMain(argc, argv);
     QCoreApplication app(argc, argv);
     TestDesktop test;

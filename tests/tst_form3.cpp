@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "form3.h"
 #include "programstart.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -33,7 +34,7 @@ bool anyWindowVisible()
 // the command line "remind".
 struct Fixture {
     QTemporaryDir dir;
-    QStringList messages;
+    testsupport::Recorder rec;
     QPointer<Form1> monthView;
     QPointer<Form3> reminder;
 
@@ -48,25 +49,12 @@ struct Fixture {
         delete monthView;
     }
 
-    bool write(const QString &rel, const QByteArray &bytes) const
-    {
-        QFile f(dir.filePath(rel));
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    }
+    bool write(const QString &rel, const QByteArray &bytes) const { return testsupport::writeFile(dir.filePath(rel), bytes); }
 
     // True when a window shows: the reminder, today's month waiting behind it.
     bool start()
     {
-        Platform p;
-        p.today = QDate(2006, 12, 7);
-        p.workingFolder = dir.path();
-        p.seedRandom = [] {};
-        p.nextRandom = [] { return 0.5f; };
-        p.openInViewer = [](const QString &, const Platform::ViewerFailed &) {};
-        QStringList *m = &messages;
-        p.showMessage = [m](QWidget *, const QString &, const QString &text) { m->append(text); };
-        p.confirm = [](QWidget *, const QString &, const QString &) { return true; };
-        monthView = new Form1(p);
+        monthView = new Form1(testsupport::fakePlatform(QDate(2006, 12, 7), dir.path(), rec));
         const char *const argv[] = {"kalivo", "remind"};
         const bool shown = startProgram(*monthView, 2, argv);
         const QList<QWidget *> windows = monthView->windows().windows();
@@ -185,7 +173,7 @@ void TestForm3::closingEndsTheProgram()
     QTRY_VERIFY(!s.reminder);
     QVERIFY(!anyWindowVisible());
     QCOMPARE(QDir(s.dir.filePath("data")).entryList(QDir::Files | QDir::Hidden), QStringList{"2005-12-07.txt"});
-    QCOMPARE(s.messages, QStringList());
+    QCOMPARE(s.rec.messages, QStringList());
 }
 
 void TestForm3::bringUpShowsTodaysMonth()
@@ -219,10 +207,8 @@ void TestForm3::bringUpShowsTodaysMonth()
     s.monthView->close();
     QTRY_VERIFY(!s.reminder);
     QVERIFY(!anyWindowVisible());
-    QFile note(s.dir.filePath("data/2006-12-07.txt"));
-    QVERIFY(note.open(QIODevice::ReadOnly));
-    QCOMPARE(note.readAll(), QByteArray("note 1 and more"));
-    QCOMPARE(s.messages, QStringList());
+    QCOMPARE(testsupport::readFile(s.dir.filePath("data/2006-12-07.txt")), QByteArray("note 1 and more"));
+    QCOMPARE(s.rec.messages, QStringList());
 }
 
 QTEST_MAIN(TestForm3)

@@ -2,9 +2,11 @@
 #include "codepage.h"
 #include "findwindow.h"
 #include "form1.h"
+#include "frmabout.h"
 #include "monthlayout.h"
 #include "monthplan.h"
 #include "programstart.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -72,20 +75,10 @@ void dropText(QPlainTextEdit *b, const QString &text)
     QCoreApplication::sendEvent(b->viewport(), &drop);
 }
 
-// What the program asked of its surroundings.
-struct Recorder {
-    QStringList messages;    // "title|text"
-    QStringList questions;
-    bool answer = true;      // to "close without saving?"
-    int seeds = 0;
-    QStringList opened;      // pages handed to the viewer
-    QString viewerFails;     // the viewer's reason to fail; empty: it works
-};
-
 // One run of the month view in a fresh working folder.
 struct Run {
     QTemporaryDir dir;
-    Recorder rec;
+    testsupport::Recorder rec;
     std::unique_ptr<Form1> form;
     QStringList mounts;
 
@@ -102,28 +95,7 @@ struct Run {
             ::umount2(QFile::encodeName(m).constData(), MNT_DETACH);
     }
 
-    Platform platform(const QDate &today)
-    {
-        Platform p;
-        p.today = today;
-        p.workingFolder = dir.path();
-        Recorder *r = &rec;
-        p.seedRandom = [r] { ++r->seeds; };
-        p.nextRandom = [] { return 0.5f; };
-        p.openInViewer = [r](const QString &path, const Platform::ViewerFailed &failed) {
-            r->opened << path;
-            if (!r->viewerFails.isEmpty())
-                failed(r->viewerFails);
-        };
-        p.showMessage = [r](QWidget *, const QString &title, const QString &text) {
-            r->messages << title + QLatin1Char('|') + text;
-        };
-        p.confirm = [r](QWidget *, const QString &, const QString &text) {
-            r->questions << text;
-            return r->answer;
-        };
-        return p;
-    }
+    Platform platform(const QDate &today) { return testsupport::fakePlatform(today, dir.path(), rec); }
     void start(const QDate &today)
     {
         form = std::make_unique<Form1>(platform(today));
@@ -137,16 +109,8 @@ struct Run {
     }
 
     QString path(const QString &rel) const { return dir.filePath(rel); }
-    void write(const QString &rel, const QByteArray &bytes) const
-    {
-        QFile f(path(rel));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    }
-    QByteArray read(const QString &rel) const
-    {
-        QFile f(path(rel));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no file>");
-    }
+    void write(const QString &rel, const QByteArray &bytes) const { QVERIFY(testsupport::writeFile(path(rel), bytes)); }
+    QByteArray read(const QString &rel) const { return testsupport::readFile(path(rel)); }
 
     QPlainTextEdit *box(int k) const { return form->findChild<QPlainTextEdit *>(QStringLiteral("Text1_%1").arg(k)); }
     QPushButton *button(const QString &name) const { return form->findChild<QPushButton *>(name); }
@@ -279,6 +243,8 @@ private slots:
     void textComesInAsItIs();
     void printTellsWhatIsMissing_data();
     void printTellsWhatIsMissing();
+    void printTypedNote();
+    void aboutAtCornerClosedWithWindow();
     void keys_data();
     void keys();
     void todayKey();
@@ -1160,11 +1126,13 @@ void tst_monthview::changedOutside_data()
     QTest::addColumn<bool>("focused");   // the box has the focus when the file changes
     QTest::addColumn<QString>("typed");  // into the box before the file changes
     QTest::addColumn<QByteArray>("outside");
-    QTest::addColumn<QString>("how");    // "": the note is written; "overflow": see below
+    QTest::addColumn<QString>("how");    // "": the note is written; "left at once", "overflow": see below
     const QByteArray none("<none>");
     QTest::newRow("changed, then clicked in and out") << QByteArray("old") << false << "" << QByteArray("new") << "";
     QTest::newRow("changed while the box has the focus")
         << QByteArray("old") << true << "" << QByteArray("new") << "";
+    QTest::newRow("changed while the box has the focus, left before the watch tells")
+        << QByteArray("old") << true << "" << QByteArray("new") << "left at once";
     QTest::newRow("deleted, then clicked in and out") << QByteArray("old") << false << "" << none << "";
     QTest::newRow("deleted while the box has the focus") << QByteArray("old") << true << "" << none << "";
     QTest::newRow("created for an empty day") << none << false << "" << QByteArray("new") << "";
@@ -1217,6 +1185,10 @@ void tst_monthview::changedOutside()
         QVERIFY(QFile::remove(s.path(note)));
     else
         s.write(note, outside);
+    // A box left before the watch tells of the change, but never edited,
+    // writes nothing over it.
+    if (how == QLatin1String("left at once"))
+        QVERIFY(s.clickInto(15));
     const QByteArray kept = (stored == "<none>" ? QByteArray() : stored) + typed.toLatin1();
     const QString shown = !typed.isEmpty() ? editorText(kept) : outside == "<none>" ? QString() : editorText(outside);
     QTRY_VERIFY(!changes.isEmpty());
@@ -1341,6 +1313,47 @@ void tst_monthview::printTellsWhatIsMissing()
     s.rec.answer = true;
     QVERIFY(s.form->close());
     QVERIFY(!QFile::exists(page));
+}
+
+// The note typed last is saved by the click and is on the page; each press
+// makes its own page, the first one temp/ as well; closing the window takes
+// them all away.
+void tst_monthview::printTypedNote()
+{
+    Run s;
+    QVERIFY(QDir(s.path("temp")).removeRecursively());
+    QVERIFY(s.startShown(QDate(2006, 3, 14)));
+    QVERIFY(s.typeInto(14, QStringLiteral("Tea & cake")));
+    QTest::mouseClick(s.button(QStringLiteral("Command3")), Qt::LeftButton);
+    QTest::mouseClick(s.button(QStringLiteral("Command3")), Qt::LeftButton);
+
+    QCOMPARE(s.rec.messages, QStringList());
+    QCOMPARE(s.rec.opened.size(), 2);
+    QVERIFY(s.rec.opened.at(0) != s.rec.opened.at(1));
+    for (const QString &path : std::as_const(s.rec.opened)) {
+        QCOMPARE(testsupport::readFile(path), QByteArray("<html><head></head><body><hr><b>14-March-2006 Tuesday"
+                                                         "</b><br>Tea &amp; cake</body></html>"));
+    }
+    s.form->close();
+    QCOMPARE(QDir(s.path("temp")).entryList(QDir::Files), QStringList());
+}
+
+void tst_monthview::aboutAtCornerClosedWithWindow()
+{
+    Run s;
+    QVERIFY(s.startShown());
+    s.form->move(40, 30);
+    QTest::mouseClick(s.button(QStringLiteral("Command9")), Qt::LeftButton);
+    QTest::mouseClick(s.button(QStringLiteral("Command9")), Qt::LeftButton);
+    QList<QPointer<frmAbout>> open;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<frmAbout *>(w); box && box->isVisible())
+            open << box;
+    }
+    QCOMPARE(open.size(), 1);
+    QCOMPARE(open.at(0)->frameGeometry().topLeft(), s.form->frameGeometry().topLeft());
+    s.form->close();
+    QTRY_VERIFY(open.at(0).isNull());
 }
 
 // Each key while typing in the note of 14 March 2006, against a click on
@@ -1512,9 +1525,7 @@ void tst_monthview::screenReaderNames()
     QFETCH(bool, unreadable);
     Run s;
     QDir(s.path("data")).mkpath(QStringLiteral("2006-03-14.txt/inside"));
-    QFile large(s.path(QStringLiteral("data/2006-03-15.txt")));
-    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(qint64(5) << 20));   // sparse
-    large.close();
+    QVERIFY(testsupport::makeSparse(s.path(QStringLiteral("data/2006-03-15.txt")), qint64(5) << 20));
     QVERIFY(s.startShown(QDate(2006, 3, 14)));
     const auto cleanup = qScopeGuard([] { QAccessible::setActive(false); });
     const auto spoken = [](QWidget *w, QAccessible::Text text) {

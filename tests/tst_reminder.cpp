@@ -1,6 +1,7 @@
 #include "quickcheck.h"
 #include "remindertext.h"
 #include "store.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,8 +40,7 @@ bool build(const QString &root, const QStringList &entries)
         QDir().mkpath(QFileInfo(path).absolutePath());
         const QByteArray native = QFile::encodeName(path);
         if (kind == QLatin1String("file")) {
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly) || f.write(rest.toLatin1()) != rest.size())
+            if (!testsupport::writeFile(path, rest.toLatin1()))
                 return false;
         } else if (kind == QLatin1String("dir")) {
             if (!QDir().mkpath(path))
@@ -52,8 +52,7 @@ bool build(const QString &root, const QStringList &entries)
             if (::mkfifo(native.constData(), 0600) != 0)
                 return false;
         } else if (kind == QLatin1String("sparse")) {
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly) || !f.resize(rest.toLongLong()))
+            if (!testsupport::makeSparse(path, rest.toLongLong()))
                 return false;
         } else {
             return false;

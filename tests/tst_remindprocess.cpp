@@ -1,5 +1,7 @@
 // "kalivo remind" as a login script runs it: the real program in a working
 // folder of its own, without any display.
+#include "testsupport.h"
+
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -18,11 +20,7 @@ QString noteName(int year, const QDate &date)
         .arg(date.day(), 2, 10, QLatin1Char('0'));
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+using testsupport::writeFile;
 
 struct Run {
     bool finished = false;

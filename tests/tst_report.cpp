@@ -1,5 +1,6 @@
 #include "report.h"
 #include "store.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,18 +49,8 @@ std::function<float()> drawsFor(const QByteArray &letters)
     };
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 } // namespace
 
@@ -197,7 +188,7 @@ private slots:
         QVERIFY(QDir(dir.path()).mkpath("data"));
         const mode_t umask = ::umask(0);
         const auto restore = qScopeGuard([umask] { ::umask(umask); });
-        writeFile(dir.filePath("data/2006-03-14.txt"), "Dentist\r\n9 & 10");
+        QVERIFY(writeFile(dir.filePath("data/2006-03-14.txt"), "Dentist\r\n9 & 10"));
         const store::NoteStore notes(dir.path());
         const auto draws = drawsFor("ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUV"
                                     + QByteArray(32, 'Z'));
@@ -250,11 +241,11 @@ private slots:
         const QString taken = dir.filePath("temp/report-" + QString(32, 'A') + ".htm");
         const QString target = dir.filePath("precious.txt");
         if (kind == "file")
-            writeFile(taken, "old");
+            QVERIFY(writeFile(taken, "old"));
         else
             QVERIFY(QFile::link(target, taken));
         if (kind != "dangling")
-            writeFile(target, "precious");
+            QVERIFY(writeFile(target, "precious"));
 
         const report::Written w = report::WriteReport(dir.path(), 1, 2006, store::NoteStore(dir.path()),
                                                       drawsFor(QByteArray(32, 'A') + QByteArray(32, 'B')));
@@ -273,7 +264,7 @@ private slots:
     void unwritablePage()
     {
         QTemporaryDir dir;
-        writeFile(dir.filePath("temp"), "not a folder");
+        QVERIFY(writeFile(dir.filePath("temp"), "not a folder"));
         const report::Written w = report::WriteReport(dir.path(), 1, 2006, store::NoteStore(dir.path()),
                                                       drawsFor("C"));
         QCOMPARE(w.path, QString());
@@ -324,11 +315,11 @@ private slots:
             QVERIFY(QDir(dir.path()).mkpath("data/2006-03-14.txt"));
         } else {
             QVERIFY(QDir(dir.path()).mkpath("data"));
-            writeFile(dir.filePath("data/2006-03-14.txt"), "");
+            QVERIFY(writeFile(dir.filePath("data/2006-03-14.txt"), ""));
             QVERIFY(QFile::resize(dir.filePath("data/2006-03-14.txt"), qint64(1) << 40));
         }
         QVERIFY(QDir(dir.path()).mkpath("temp"));
-        writeFile(dir.filePath("data/2006-03-15.txt"), "fine");
+        QVERIFY(writeFile(dir.filePath("data/2006-03-15.txt"), "fine"));
         const report::Written w = report::WriteReport(dir.path(), 3, 2006, store::NoteStore(dir.path()),
                                                       drawsFor("E"));
         QCOMPARE(w.path, QString());
@@ -342,7 +333,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("elsewhere"));
         const QString theirs = "report-" + QString(32, 'A') + ".htm";
-        writeFile(dir.filePath("elsewhere/" + theirs), "someone else's");
+        QVERIFY(writeFile(dir.filePath("elsewhere/" + theirs), "someone else's"));
         QVERIFY(QFile::link(dir.filePath("elsewhere"), dir.filePath("temp")));
         const report::Written w = report::WriteReport(dir.path(), 3, 2006, store::NoteStore(dir.path()),
                                                       drawsFor("B"));
@@ -358,9 +349,9 @@ private slots:
         QTemporaryDir dir;
         QDir temp(dir.filePath("temp"));
         QVERIFY(temp.mkpath("report-folder.htm"));
-        writeFile(dir.filePath("keep.htm"), "target");
+        QVERIFY(writeFile(dir.filePath("keep.htm"), "target"));
         for (const char *name : {"report-ABC.htm", "report-.htm", "notes.htm", "report-A.txt", "REPORT-B.HTM"})
-            writeFile(temp.filePath(name), "x");
+            QVERIFY(writeFile(temp.filePath(name), "x"));
         QVERIFY(QFile::link(dir.filePath("keep.htm"), temp.filePath("report-link.htm")));
 
         QCOMPARE(report::DeleteReports(dir.path()), QStringList());

@@ -2,6 +2,7 @@
 #include "notesearch.h"
 #include "notewatch.h"
 #include "store.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,17 +25,10 @@ QString nameOf(const QDate &d)
 
 void write(const QString &root, const QString &rel, const QByteArray &bytes)
 {
-    QFile f(root + QLatin1Char('/') + rel);
-    QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(),
-             qPrintable(rel));
+    QVERIFY2(testsupport::writeFile(root + QLatin1Char('/') + rel, bytes), qPrintable(rel));
 }
 
-// A file of `size` zeros that takes no room on the disk.
-bool makeSparse(const QString &path, qint64 size)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.resize(size);
-}
+using testsupport::makeSparse;
 
 // Every hit of a search as "2006-03-14|the line|position of the match".
 QStringList search(NoteSearch &search, const QString &text)

@@ -1,6 +1,7 @@
 #include "codepage.h"
 #include "foldersync.h"
 #include "store.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,8 @@
 #include <unistd.h>
 
 using store::NoteStore;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
 
@@ -42,21 +45,6 @@ QByteArray allBytes()
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
     return all;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<unreadable: " + f.errorString().toUtf8() + '>';
-    return f.readAll();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size()
-        && f.flush();
 }
 
 // Every entry of a folder, hidden ones included, so that a temporary file
@@ -90,7 +78,7 @@ QStringList tree(const QString &root, const QString &under = QString())
             lines << tree(root, rel);
         } else {
             lines << QStringLiteral("%1 = %2 %3%4")
-                         .arg(rel, QString::fromLatin1(readBytes(QFile::decodeName(native))))
+                         .arg(rel, QString::fromLatin1(readFile(QFile::decodeName(native))))
                          .arg(st.st_mode & 07777, 4, 8, QLatin1Char('0'))
                          .arg(st.st_nlink > 1 ? QStringLiteral(" (%1 links)").arg(st.st_nlink) : QString());
         }
@@ -110,7 +98,9 @@ QString outcome(const NoteStore &notes, const QString &op, qint16 day = kDay)
     }
     // Three bytes a character in UTF-8: fewer than 4 Mi characters, more than 4 MiB.
     const auto hugeText = [] { return QString(store::kMaxNoteSize / 3 + 1, QChar(0x6771)); };
+    const store::Origin noNote;   // "created outside": the edit began on a day without a note
     const store::Result r = op == QLatin1String("write") ? notes.UpdateData(day, kMonth, kYear, kNew)
+        : op == QLatin1String("created outside")         ? notes.UpdateData(day, kMonth, kYear, kNew, &noNote)
         : op == QLatin1String("same")                    ? notes.UpdateBytes(day, kMonth, kYear, kOld)
         : op == QLatin1String("huge") ? notes.UpdateBytes(day, kMonth, kYear, QByteArray(store::kMaxNoteSize + 1, 'h'))
         : op == QLatin1String("huge text") ? notes.UpdateData(day, kMonth, kYear, hugeText())
@@ -153,7 +143,7 @@ int flushWhileChangedOutside(int fd)
 {
     if (const auto change = std::exchange(g_duringFlush, nullptr))
         change();
-    return store::syncFile(fd);
+    return g_fileSyncsFail ? EIO : store::syncFile(fd);
 }
 
 // The bytes of a note above the size limit; the file is sparse.
@@ -488,14 +478,14 @@ void TestStore::writeIsByteExact()
     const NoteStore notes(m_root);
     if (onDisk != "<none>") {
         QVERIFY(QDir().mkpath(dataDir()));
-        QVERIFY(writeBytes(notePath(), onDisk));
+        QVERIFY(writeFile(notePath(), onDisk));
     }
     QCOMPARE(outcome(notes, "read"), QStringLiteral("note: ") + shown);
     const store::Note read = notes.GetData(kDay, kMonth, kYear);
     const store::Origin origin{read.stamp, read.text, read.encoding};
     const store::Result r = notes.UpdateData(kDay, kMonth, kYear, text, onDisk != "<none>" ? &origin : nullptr);
     QVERIFY2(r.ok(), qPrintable(r.error));
-    QCOMPARE(readBytes(notePath()), bytes);
+    QCOMPARE(readFile(notePath()), bytes);
     QCOMPARE(entries(dataDir()), QStringList{kNoteName});
     const store::Note n = notes.GetData(kDay, kMonth, kYear);
     QVERIFY2(n.ok(), qPrintable(n.error));
@@ -524,11 +514,11 @@ void TestStore::replaceLeavesNoTail()
 
     const NoteStore notes(m_root);
     QVERIFY(QDir().mkpath(dataDir()));
-    QVERIFY(writeBytes(notePath(), before));
+    QVERIFY(writeFile(notePath(), before));
     QCOMPARE(outcome(notes, "read"), QStringLiteral("note: ") + QString::fromLatin1(before));
     const store::Result r = notes.UpdateData(kDay, kMonth, kYear, text);
     QVERIFY2(r.ok(), qPrintable(r.error));
-    QCOMPARE(readBytes(notePath()), text.toLatin1());
+    QCOMPARE(readFile(notePath()), text.toLatin1());
     QCOMPARE(entries(dataDir()), QStringList{kNoteName});
 }
 
@@ -560,20 +550,20 @@ void TestStore::firstNoteCreatesDataFolder()
     QCOMPARE(::stat(QFile::encodeName(dataDir()).constData(), &st), 0);
     QCOMPARE(int(st.st_mode & 07777), 0700);
     QCOMPARE(entries(dataDir()), QStringList{kNoteName});
-    QCOMPARE(readBytes(notePath()), kNew.toLatin1());
+    QCOMPARE(readFile(notePath()), kNew.toLatin1());
 }
 
 void TestStore::deleteRemovesOnlyTheNote()
 {
     const NoteStore notes(m_root);
     QVERIFY(QDir().mkpath(dataDir()));
-    QVERIFY(writeBytes(notePath(), kOld));
-    QVERIFY(writeBytes(notePath(kNeighbourName), "neighbour"));
+    QVERIFY(writeFile(notePath(), kOld));
+    QVERIFY(writeFile(notePath(kNeighbourName), "neighbour"));
     QCOMPARE(outcome(notes, "delete"), QStringLiteral("ok"));
     QCOMPARE(entries(dataDir()), QStringList{kNeighbourName});
     QCOMPARE(outcome(notes, "read"), QStringLiteral("note: "));
     QCOMPARE(outcome(notes, "delete"), QStringLiteral("ok"));
-    QCOMPARE(readBytes(notePath(kNeighbourName)), QByteArray("neighbour"));
+    QCOMPARE(readFile(notePath(kNeighbourName)), QByteArray("neighbour"));
 }
 
 void TestStore::obstacleAtThePath_data()
@@ -605,6 +595,9 @@ void TestStore::obstacleAtThePath_data()
         << "1 TiB" << "read" << cannot("read", "too large to show (1 TiB; a note has at most 4 MiB)");
     QTest::newRow("one byte above 4 MiB: read refused, its size not rounded up")
         << "4 MiB + 1" << "read" << cannot("read", "too large to show (4.0 MiB; a note has at most 4 MiB)");
+    QTest::newRow("one byte above 4 MiB, created outside while typed: no copy of it is made")
+        << "4 MiB + 1" << "created outside"
+        << cannot("write", "it was changed outside Kalivo into a file too large to keep a copy of (4.0 MiB)");
     QTest::newRow("a note above 4 MiB is never written")
         << "1 TiB" << "huge" << cannot("write", "too large for a note (4.0 MiB; a note has at most 4 MiB)");
     QTest::newRow("a note above 4 MiB in UTF-8, in fewer characters, is never written")
@@ -631,10 +624,10 @@ void TestStore::obstacleAtThePath()
 
     const QByteArray note = QFile::encodeName(notePath());
     if (obstacle == QLatin1String("data file")) {
-        QVERIFY(writeBytes(dataDir(), kOld));
+        QVERIFY(writeFile(dataDir(), kOld));
     } else {
         QVERIFY(QDir().mkpath(dataDir()));
-        QVERIFY(writeBytes(notePath(kNeighbourName), kOld));
+        QVERIFY(writeFile(notePath(kNeighbourName), kOld));
         if (obstacle == QLatin1String("folder"))
             QVERIFY(QDir().mkpath(notePath() + QStringLiteral("/inside")));
         else if (obstacle == QLatin1String("fifo"))
@@ -642,7 +635,7 @@ void TestStore::obstacleAtThePath()
         else if (obstacle == QLatin1String("loop"))
             QCOMPARE(::symlink(kNoteName, note.constData()), 0);
         else
-            QVERIFY(writeBytes(notePath(), {}) && ::truncate(note.constData(), sizeOf(obstacle)) == 0);
+            QVERIFY(writeFile(notePath(), {}) && ::truncate(note.constData(), sizeOf(obstacle)) == 0);
     }
     const QStringList before = obstacle == QLatin1String("data file") ? entries(m_root)
                                                                       : entries(dataDir());
@@ -656,11 +649,11 @@ void TestStore::obstacleAtThePath()
 
     if (obstacle == QLatin1String("data file")) {
         QCOMPARE(entries(m_root), before);
-        QCOMPARE(readBytes(dataDir()), kOld);
+        QCOMPARE(readFile(dataDir()), kOld);
         return;
     }
     QCOMPARE(entries(dataDir()), before);
-    QCOMPARE(readBytes(notePath(kNeighbourName)), kOld);
+    QCOMPARE(readFile(notePath(kNeighbourName)), kOld);
     struct stat st;
     QCOMPARE(::lstat(note.constData(), &st), 0);
     if (obstacle == QLatin1String("folder"))
@@ -710,7 +703,7 @@ void TestStore::ordinaryUserPermissions()
     QFETCH(QByteArray, after);
 
     QVERIFY(QDir().mkpath(dataDir()));
-    QVERIFY(writeBytes(notePath(), kOld));
+    QVERIFY(writeFile(notePath(), kOld));
     const QByteArray root = QFile::encodeName(m_root);
     const QByteArray data = QFile::encodeName(dataDir());
     const QByteArray note = QFile::encodeName(notePath());
@@ -736,7 +729,7 @@ void TestStore::ordinaryUserPermissions()
     QCOMPARE(::stat(note.constData(), &st), 0);
     QCOMPARE(int(st.st_mode & 07777), noteMode);
     QCOMPARE(::chmod(note.constData(), 0644), 0);
-    QCOMPARE(readBytes(notePath()), after);
+    QCOMPARE(readFile(notePath()), after);
 }
 
 void TestStore::failedSaveKeepsTheOldNote_data()
@@ -798,7 +791,7 @@ void TestStore::failedSaveKeepsTheOldNote()
     g_writesTakeNothing = false;
     ::alarm(0);
     QCOMPARE(r.error, error);
-    QCOMPARE(readBytes(notePath()), kOld);
+    QCOMPARE(readFile(notePath()), kOld);
     QCOMPARE(entries(dataDir()), before);
 
     // With room, or a working disk, again the same save goes through.
@@ -806,7 +799,7 @@ void TestStore::failedSaveKeepsTheOldNote()
         QVERIFY(QFile::remove(dataDir() + QStringLiteral("/filler")));
     g_fileSyncsFail = false;
     QCOMPARE(outcome(notes, "write"), QStringLiteral("ok"));
-    QCOMPARE(readBytes(notePath()), kNew.toLatin1());
+    QCOMPARE(readFile(notePath()), kNew.toLatin1());
     QCOMPARE(entries(dataDir()), QStringList{kNoteName});
 }
 
@@ -844,7 +837,7 @@ void TestStore::readOnlyFileSystem()
              std::strerror(errno));
 
     QCOMPARE(outcome(notes, op, qint16(day)), result);
-    QCOMPARE(readBytes(notePath()), kOld);
+    QCOMPARE(readFile(notePath()), kOld);
     QCOMPARE(entries(dataDir()), QStringList{kNoteName});
 }
 
@@ -865,7 +858,7 @@ void TestStore::sameBytesLeaveTheFileAlone()
 
     const NoteStore notes(m_root);
     QVERIFY(QDir().mkpath(dataDir()));
-    QVERIFY(writeBytes(notePath(), kOld));
+    QVERIFY(writeFile(notePath(), kOld));
     const QByteArray note = QFile::encodeName(notePath());
     const struct timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
     QCOMPARE(::utimensat(AT_FDCWD, note.constData(), old, 0), 0);
@@ -876,7 +869,7 @@ void TestStore::sameBytesLeaveTheFileAlone()
     QVERIFY2(r.ok(), qPrintable(r.error));
     struct stat after;
     QCOMPARE(::stat(note.constData(), &after), 0);
-    QCOMPARE(readBytes(notePath()), text.toLatin1());
+    QCOMPARE(readFile(notePath()), text.toLatin1());
     QCOMPARE(after.st_ino == before.st_ino && after.st_mtim.tv_sec == before.st_mtim.tv_sec, untouched);
 }
 
@@ -901,11 +894,11 @@ void TestStore::permissionsAreKept()
 
     const NoteStore notes(m_root);
     QVERIFY(QDir().mkpath(dataDir()));
-    QVERIFY(writeBytes(notePath(), kOld));
+    QVERIFY(writeFile(notePath(), kOld));
     const QByteArray note = QFile::encodeName(notePath());
     QCOMPARE(::chmod(note.constData(), mode_t(mode)), 0);
     QCOMPARE(outcome(notes, "write"), QStringLiteral("ok"));
-    QCOMPARE(readBytes(notePath()), kNew.toLatin1());
+    QCOMPARE(readFile(notePath()), kNew.toLatin1());
     struct stat st;
     QCOMPARE(::stat(note.constData(), &st), 0);
     QCOMPARE(int(st.st_mode & 07777), mode);
@@ -952,7 +945,7 @@ void TestStore::failedFolderSyncFailsNextChange()
     // A folder that is gone has nothing to sync; one that cannot be opened
     // is a failure, not a success.
     QCOMPARE(store::syncFolder(QFile::encodeName(m_root + QStringLiteral("/gone"))), 0);
-    QVERIFY(writeBytes(m_root + QStringLiteral("/file"), "x"));
+    QVERIFY(writeFile(m_root + QStringLiteral("/file"), "x"));
     QCOMPARE(store::syncFolder(QFile::encodeName(m_root + QStringLiteral("/file"))), ENOTDIR);
     QVERIFY(QFile::remove(m_root + QStringLiteral("/file")));
 
@@ -964,7 +957,7 @@ void TestStore::failedFolderSyncFailsNextChange()
         g_rootSyncsFail = false;
         QCOMPARE(outcome(notes, reporter), QStringLiteral("ok"));
         QVERIFY(notes.waitForDisk().ok());
-        QCOMPARE(readBytes(notePath()), kNew.toLatin1());
+        QCOMPARE(readFile(notePath()), kNew.toLatin1());
         return;
     }
 
@@ -985,7 +978,7 @@ void TestStore::failedFolderSyncFailsNextChange()
         g_rootSyncsFail = false;
         QCOMPARE(outcome(notes, "write"), QStringLiteral("ok"));
         QVERIFY(notes.waitForDisk().ok());
-        QCOMPARE(readBytes(m_root + QStringLiteral("/elsewhere/target.txt")), kNew.toLatin1());
+        QCOMPARE(readFile(m_root + QStringLiteral("/elsewhere/target.txt")), kNew.toLatin1());
         return;
     }
 
@@ -1009,19 +1002,19 @@ void TestStore::failedFolderSyncFailsNextChange()
         const QString verb = reporter == QLatin1String("write") ? QStringLiteral("write") : QStringLiteral("delete");
         QCOMPARE(outcome(notes, reporter),
                  cannot(qPrintable(verb), "an earlier change may not have reached the disk (Input/output error)"));
-        QCOMPARE(readBytes(notePath()), kOld);
+        QCOMPARE(readFile(notePath()), kOld);
     }
     // Told once: a disk that still fails fails each change with its reason.
     if (fault == QLatin1String("fails")) {
         QCOMPARE(outcome(notes, "write"), cannot("write", "Input/output error"));
-        QCOMPARE(readBytes(notePath()), kOld);
+        QCOMPARE(readFile(notePath()), kOld);
         QCOMPARE(notes.waitForDisk().error, QStringLiteral("Cannot write data/ to the disk: Input/output error"));
         g_syncsFail = false;
     }
     QCOMPARE(outcome(notes, "write"), QStringLiteral("ok"));
     QVERIFY(notes.waitForDisk().ok());
-    QCOMPARE(readBytes(notePath()), kNew.toLatin1());
-    QCOMPARE(readBytes(dataDir() + QLatin1Char('/') + QLatin1String(kNeighbourName)), QByteArray("again"));
+    QCOMPARE(readFile(notePath()), kNew.toLatin1());
+    QCOMPARE(readFile(dataDir() + QLatin1Char('/') + QLatin1String(kNeighbourName)), QByteArray("again"));
 }
 
 void TestStore::changedOutsideKeepsBothVersions_data()
@@ -1093,6 +1086,9 @@ void TestStore::changedOutsideKeepsBothVersions_data()
     QTest::newRow("UTF-8 with the mark, replaced outside: kept as a copy")
         << utf8 << "rename" << QByteArray("outside") << "typed Ł" << 0
         << QStringList{copy.arg("", "outside"), note.arg(utf8Typed)} << QString();
+    QTest::newRow("replaced outside, and the copy cannot reach the disk: the save fails, the note stays")
+        << QByteArray("old") << "rename, then flushes fail" << QByteArray("outside") << "typed" << 0
+        << QStringList{note.arg("outside")} << "Cannot write data/2006-03-14.txt: Input/output error";
     QTest::newRow("deleted outside during the flush: the typed text saved")
         << QByteArray("old") << "delete during the flush" << QByteArray() << "typed" << 0
         << QStringList{note.arg("typed")} << QString();
@@ -1130,7 +1126,7 @@ void TestStore::changedOutsideKeepsBothVersions()
     notes.setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 31, 2)); });
     QVERIFY(QDir().mkpath(dataDir()));
     if (before != "<none>")
-        QVERIFY(writeBytes(notePath(), before));
+        QVERIFY(writeFile(notePath(), before));
     const store::Note read = notes.GetData(kDay, kMonth, kYear);
     QVERIFY(read.ok());
     const store::Origin origin{read.stamp, read.text, read.encoding};
@@ -1140,10 +1136,10 @@ void TestStore::changedOutsideKeepsBothVersions()
         if (change.startsWith(QLatin1String("rename"))) {
             // As editors and sync tools write: a new file renamed over the note.
             const QByteArray fresh = QFile::encodeName(dataDir() + QStringLiteral("/new"));
-            writeBytes(QFile::decodeName(fresh), outside);
+            writeFile(QFile::decodeName(fresh), outside);
             ::rename(fresh.constData(), native.constData());
         } else if (change.startsWith(QLatin1String("in place"))) {
-            writeBytes(notePath(), outside);
+            writeFile(notePath(), outside);
         } else if (change.startsWith(QLatin1String("touch"))) {
             const struct timespec later[2] = {{2000000000, 0}, {2000000000, 0}};
             ::utimensat(AT_FDCWD, native.constData(), later, 0);
@@ -1154,14 +1150,16 @@ void TestStore::changedOutsideKeepsBothVersions()
     const auto noFlushChange = qScopeGuard([] {
         g_duringFlush = nullptr;
         g_noExchange = false;
+        g_fileSyncsFail = false;
     });
     g_noExchange = change.endsWith(QLatin1String("without the exchange"));
     if (change.contains(QLatin1String("during the flush")))
         g_duringFlush = changeOutside;
     else
         changeOutside();
+    g_fileSyncsFail = change.endsWith(QLatin1String("flushes fail"));
     for (int i = 1; i <= taken; ++i) {
-        QVERIFY(writeBytes(dataDir() + QStringLiteral("/2006-03-14 (changed outside 2026-12-08 10.31.02)%1.txt")
+        QVERIFY(writeFile(dataDir() + QStringLiteral("/2006-03-14 (changed outside 2026-12-08 10.31.02)%1.txt")
                                .arg(i > 1 ? QStringLiteral(" %1").arg(i) : QString()),
                            "taken"));
     }
@@ -1184,7 +1182,7 @@ void TestStore::changedOutsideKeepsBothVersions()
     const store::Origin saved{r.stamp, typed, r.encoding};
     QVERIFY(notes.UpdateData(kDay, kMonth, kYear, QStringLiteral("again"), &saved).ok());
     QCOMPARE(entries(dataDir()).size(), after.size() + (typed.isEmpty() ? 1 : 0));
-    QCOMPARE(readBytes(notePath()), (!typed.isEmpty() && before.startsWith("\xef\xbb\xbf") ? "\xef\xbb\xbf" : "") + QByteArray("again"));
+    QCOMPARE(readFile(notePath()), (!typed.isEmpty() && before.startsWith("\xef\xbb\xbf") ? "\xef\xbb\xbf" : "") + QByteArray("again"));
 }
 
 void TestStore::linkedNotesStayLinked_data()
@@ -1256,7 +1254,7 @@ void TestStore::linkedNotesStayLinked()
     QVERIFY(QDir().mkpath(dataDir()));
     QVERIFY(QDir().mkpath(m_root + QStringLiteral("/elsewhere")));
     const QString target = m_root + QStringLiteral("/elsewhere/target.txt");
-    QVERIFY(writeBytes(target, "old"));
+    QVERIFY(writeFile(target, "old"));
     QVERIFY(QFile::link(QStringLiteral("target.txt"), m_root + QStringLiteral("/elsewhere/middle.txt")));
     const QByteArray note = QFile::encodeName(notePath());
     if (link == QLatin1String("<hard>"))
@@ -1269,10 +1267,10 @@ void TestStore::linkedNotesStayLinked()
     const store::Note read = notes.GetData(kDay, kMonth, kYear);
     const store::Origin origin{read.stamp, read.text};
     if (op == QLatin1String("changed"))
-        QVERIFY(writeBytes(target, "outside"));
+        QVERIFY(writeFile(target, "outside"));
     const auto noFlushChange = qScopeGuard([] { g_duringFlush = nullptr; });
     if (op == QLatin1String("changed during the flush"))
-        g_duringFlush = [target] { writeBytes(target, "outside"); };
+        g_duringFlush = [target] { writeFile(target, "outside"); };
     g_fileSyncsFail = op == QLatin1String("fail");
     const store::Result r = op == QLatin1String("delete") ? notes.DeleteData(kDay, kMonth, kYear, &origin)
                                                           : notes.UpdateData(kDay, kMonth, kYear, kNew, &origin);
@@ -1315,7 +1313,7 @@ void TestStore::leftoversOfKilledSaves()
 
     const NoteStore notes(m_root);
     QVERIFY(notes.UpdateBytes(kDay, kMonth, kYear, kOld).ok());
-    QVERIFY(writeBytes(m_root + QStringLiteral("/outside.txt"), "outside"));
+    QVERIFY(writeFile(m_root + QStringLiteral("/outside.txt"), "outside"));
 
     // A child that has ended leaves its id free; the kernel hands ids out in
     // turn, so it is not taken again in the test's short time.
@@ -1333,7 +1331,7 @@ void TestStore::leftoversOfKilledSaves()
     name.replace("<dead>", QString::number(child)).replace("<self>", QString::number(::getpid()));
     const QString path = dataDir() + QLatin1Char('/') + name;
     if (kind == QLatin1String("file"))
-        QVERIFY(writeBytes(path, "left"));
+        QVERIFY(writeFile(path, "left"));
     else if (kind == QLatin1String("folder"))
         QVERIFY(QDir().mkpath(path));
     else if (kind == QLatin1String("link"))
@@ -1345,8 +1343,8 @@ void TestStore::leftoversOfKilledSaves()
 
     QCOMPARE(notes.removeLeftovers(), removed ? 1 : 0);
     QCOMPARE(entries(dataDir()), removed ? QStringList{kNoteName} : before);
-    QCOMPARE(readBytes(notePath()), kOld);
-    QCOMPARE(readBytes(m_root + QStringLiteral("/outside.txt")), QByteArray("outside"));
+    QCOMPARE(readFile(notePath()), kOld);
+    QCOMPARE(readFile(m_root + QStringLiteral("/outside.txt")), QByteArray("outside"));
 }
 
 QTEST_APPLESS_MAIN(TestStore)

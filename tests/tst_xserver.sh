@@ -23,6 +23,10 @@ echo "X server on $DISPLAY"
 # The program as a person starts it: on the X server, English names.
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8
 unset XDG_DATA_HOME
+# The programs' sockets go into a runtime folder of the test's own.
+runtime=$tmp/runtime
+mkdir -m 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
 
 # Closes a window the way its close box does: the window manager asks the
 # program to close it, and the program's own close handling runs.
@@ -30,26 +34,61 @@ close_window() {
     wmctrl -i -c "$1"
 }
 
-# Pixel sizes of the client area of window $1 into $width and $height.
-client_size() {
+# Pixel sizes of window $1 with its frame into $width and $height, as the
+# month view's layout pass takes them.
+outer_size() {
+    local left right top bottom
     eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
-    width=$WIDTH height=$HEIGHT
+    IFS=', ' read -r left right top bottom <<< "$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p')"
+    width=$((WIDTH + ${left:-0} + ${right:-0})) height=$((HEIGHT + ${top:-0} + ${bottom:-0}))
 }
 
-click() { # click WINDOW X Y: a left click at client pixel (X, Y)
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.3
+# click WINDOW X Y: a left click at (X, Y) of the client area, in twips (15
+# to a pixel), as the designs give places. The events reach the program in
+# the order they are sent, so whatever follows is handled after the click.
+click() {
+    xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1
 }
 
-# The centre of day cell k (1 ... 35) of the month view in window $1. The
-# grid stretches over the whole width and over the height below the title and
-# heading rows (34 pixels); the centre keeps clear of the day-number button
-# in the cell's upper right corner and of a few pixels of window frame.
+# The centre of day cell k (1 ... 35) of the month view in window $1, as its
+# layout pass places the cells: across the outer width less 80, below the
+# title and the headings (255 each) down to 420 above the outer bottom edge.
+# The centre keeps clear of the day number in the cell's upper right corner.
 click_cell() {
-    local k=$2 row col
+    local k=$2 row col cell_width cell_height
     row=$(( (k - 1) / 7 )) col=$(( (k - 1) % 7 ))
-    client_size "$1"
-    click "$1" $(( (2 * col + 1) * width / 14 )) $(( 34 + (2 * row + 1) * (height - 34) / 10 ))
+    outer_size "$1"
+    cell_width=$(( (15 * width - 80) / 7 )) cell_height=$(( (15 * height - 255 - 255 - 420) / 5 ))
+    click "$1" $(( col * cell_width + cell_width / 2 )) $(( 510 + row * cell_height + cell_height / 2 ))
+}
+
+# "Next Month >" (1215 x 255) begins where the centred title (1935 wide) ends.
+click_next_month() {
+    outer_size "$1"
+    click "$1" $(( 15 * width / 2 + 1935 / 2 + 1215 / 2 )) $(( 255 / 2 ))
+}
+
+# "Bring up the Kalivo" of the reminder, a window of fixed size: 2520, 4560,
+# 3135 x 375.
+click_bring_up() {
+    click "$1" $(( 2520 + 3135 / 2 )) $(( 4560 + 375 / 2 ))
+}
+
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+
+# note_has DATE BYTES: the note file of DATE holds exactly BYTES.
+note_has() {
+    printf '%b' "$2" > "$tmp/expected"
+    cmp -s "$tmp/expected" "$work/data/$1.txt"
+}
+
+# note_is DATE BYTES: note_has, and what differs when not.
+note_is() {
+    note_has "$@" || {
+        echo "data/$1.txt: expected"; od -c "$tmp/expected"
+        echo "got"; od -c "$work/data/$1.txt" 2>/dev/null || echo "(no file)"
+        return 1
+    }
 }
 
 # Cell index of a date: the grid starts on the Sunday column with the 1st in
@@ -85,43 +124,28 @@ check "the greeting's marker is deleted" [ ! -e "$work/ft.txt" ]
 
 if [ -n "$main" ]; then
     xdotool windowactivate --sync "$main"
-    sleep 0.5
     click_cell "$main" "$(cell_of "$today")"
     xdotool type --delay 20 "Dentist at 9:30"
     xdotool key Return
     xdotool type --delay 20 "bring the card"
 
-    # "Next Month >" starts where the centred month title (129 pixels wide)
-    # ends and is 81 pixels wide; the top bar is 17 pixels high.
-    client_size "$main"
-    click "$main" $((width / 2 + 64 + 40)) 8
-    sleep 0.5
+    click_next_month "$main"
+    check "Next Month > saves the note being typed" wait_for 10 note_has "$today" 'Dentist at 9:30\r\nbring the card'
     click_cell "$main" "$(cell_of "$next_first")"
     xdotool type --delay 20 "Rent"
     # A key while typing: Ctrl+Home saves this note and goes back to the end
     # of today's.
     xdotool key ctrl+Home
-    sleep 0.3
+    check "Ctrl+Home saves the next month's note" wait_for 10 note_has "$next_first" 'Rent'
     xdotool type --delay 20 " at 9"
-    sleep 0.3
     # Still in the note box: only the window's close handling saves it.
     close_window "$main"
     wait_program 15
     check "closing the window ends the program with status 0 (ended: $status)" [ "$status" = 0 ]
 fi
 
-note_is() { # note_is DATE BYTES: the note file of DATE holds exactly BYTES
-    local file=$work/data/$1.txt
-    printf '%b' "$2" > "$tmp/expected"
-    cmp -s "$tmp/expected" "$file" || {
-        echo "data/$1.txt: expected"; od -c "$tmp/expected"
-        echo "got"; od -c "$file" 2>/dev/null || echo "(no file)"
-        return 1
-    }
-}
 check "today's note saved when the window closed, lines split by CR LF" \
     note_is "$today" 'Dentist at 9:30\r\nbring the card at 9'
-check "the next month's note saved when Ctrl+Home left it" note_is "$next_first" 'Rent'
 check "no other note written" [ "$(ls "$work/data" | wc -l)" -eq 2 ]
 
 # --- The reminder ----------------------------------------------------------
@@ -143,7 +167,7 @@ start_program "$work" "$program" remind
 reminder=$(wait_window "$title")
 if [ -n "$reminder" ]; then
     xdotool windowactivate --sync "$reminder"
-    click "$reminder" 272 316
+    click_bring_up "$reminder"
     main=$(wait_window '^Kalivo 1\.0$')
     check "Bring up the Kalivo shows the month view" [ -n "$main" ]
     [ -n "$main" ] && close_window "$main"
@@ -164,15 +188,13 @@ check "notes unchanged by the reminder" note_is "$today" 'Dentist at 9:30\r\nbri
 
 # --- One month view per working folder ------------------------------------
 # The month view of $work, and one of another folder in front of it.
-runtime=$tmp/runtime
-mkdir -m 700 "$runtime"
-export XDG_RUNTIME_DIR=$runtime
 other=$tmp/other
 mkdir -p "$other/data" "$other/temp"
 
 visible_month_views() {
     xdotool search --onlyvisible --name '^Kalivo 1\.0$' 2>/dev/null | wc -l
 }
+month_views_are() { [ "$(visible_month_views)" -eq "$1" ]; }
 
 # run_second FOLDER COMMAND...: runs the command in FOLDER to its end, at
 # most 10 seconds; its exit status goes into $second_status.
@@ -188,15 +210,13 @@ main=$(wait_window '^Kalivo 1\.0$')
 check "the month view of the folder appears" [ -n "$main" ]
 (cd "$other" && exec "$program") > "$tmp/other.log" 2>&1 &
 other_pid=$!
-sleep 1
-check "another folder opens a month view of its own" [ "$(visible_month_views)" -eq 2 ]
+check "another folder opens a month view of its own" wait_for 20 month_views_are 2
 if [ -n "$main" ]; then
     xdotool windowminimize --sync "$main"
     run_second "$work" "$program"
     check "a second start in the folder ends with status 0 (ended: $second_status)" [ "$second_status" = 0 ]
-    sleep 0.5
-    check "the second start opens no window" [ "$(visible_month_views)" -eq 2 ]
-    check "the folder's month view is active again" [ "$(xdotool getactivewindow)" = "$main" ]
+    check "the folder's month view is active again" wait_for 10 is_active "$main"
+    check "the second start opens no window" month_views_are 2
     check "the folder's month view is no longer minimised" \
         sh -c "! xprop -id $main _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN"
 
@@ -209,7 +229,7 @@ if [ -n "$main" ]; then
     check "remind beside the running month view shows the reminder" [ -n "$reminder" ]
     if [ -n "$reminder" ]; then
         xdotool windowactivate --sync "$reminder"
-        click "$reminder" 272 316
+        click_bring_up "$reminder"
     fi
     remind_status=running
     for _ in $(seq 100); do
@@ -219,18 +239,18 @@ if [ -n "$main" ]; then
     [ "$remind_status" = running ] && kill "$remind_pid"
     check "Bring up the Kalivo ends the reminder's program with status 0 (ended: $remind_status)" \
         [ "$remind_status" = 0 ]
-    sleep 0.5
-    check "Bring up the Kalivo brings up the running month view" [ "$(xdotool getactivewindow)" = "$main" ]
-    check "and opens no second one" [ "$(visible_month_views)" -eq 2 ]
+    check "Bring up the Kalivo brings up the running month view" wait_for 10 is_active "$main"
+    check "and opens no second one" month_views_are 2
 
     # --- SIGTERM, as at logout: the note being typed is saved, the pages go.
     echo page > "$work/temp/report-ABC.htm"
     xdotool windowactivate --sync "$main"
-    sleep 0.3
     click_cell "$main" "$(cell_of "$today")"
     xdotool key ctrl+End
     xdotool type --delay 20 " at 10"
-    sleep 0.3
+    # A signal is no X event and may overtake the keys: they are the
+    # program's once it has handled them and rests.
+    wait_idle "$program_pid"
     kill -TERM "$program_pid"
     wait_program 15
     check "SIGTERM ends the program with status 0 (ended: $status)" [ "$status" = 0 ]
