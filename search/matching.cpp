@@ -53,10 +53,7 @@ const unsigned char *findEither(const unsigned char *p, const unsigned char *end
     return nullptr;
 }
 
-} // namespace
-
-namespace {
-
+// A character's simple case folding, ASCII's without a look-up.
 char32_t fold(char32_t c)
 {
     if (c < 0x80)
@@ -182,7 +179,7 @@ Pattern::Pattern(const QString &text)
     // its cases.
     const SingleByteCases &single = singleByteCases();
     for (const char32_t c : m_codes) {
-        const auto *at = std::find(single.folded.begin(), single.folded.end(), c);
+        const auto at = std::find(single.folded.begin(), single.folded.end(), c);
         if (at == single.folded.end()) {
             m_folded.clear();
             break;
