@@ -83,6 +83,7 @@ struct Fixture {
     QString month;       // working folder: the measured month and the next
     QString edit;        // the same, for the cases that save notes
     QString big;         // the same notes and 50,000 others
+    QString mixed;       // 50,000 notes, a quarter of them UTF-8
     QString reminder;    // a note on today's date in every year 1900 ... today
     QString reports;     // the report month, notes of 10 KB
     QString startup;     // today's month by the real clock, for the real program
@@ -386,17 +387,25 @@ void registerCases(const Settings &settings)
 
 // ---------------------------------------------------------------- find in notes
 
-// Searches among the 50,000 notes of `big` for a word that about three
-// notes in four hold: the first search after start, which reads every note,
-// against grep run as a process on the same folder; a further search, after
-// a note changed, against one pass of memmem over the bytes of all notes.
-struct Searches {
+// Searches among 50,000 notes for a word that about three notes in four
+// hold: the first search after start, which reads every note, against grep
+// run as a process on the same folder; a further search, after a note
+// changed, against one pass of memmem over the bytes of all notes. In the
+// folder `big` every note is Windows-1252; in `mixed` a quarter are UTF-8.
+struct Corpus {
+    QString root;
+    bool utf8 = false;       // a quarter of the notes are UTF-8
     std::unique_ptr<notesearch::NoteSearch> first;   // made anew before each first search
     std::unique_ptr<notesearch::NoteSearch> kept;    // read once, kept current by the watch
     std::unique_ptr<notesearch::NoteWatch> watch;
     QByteArray notes;        // the bytes of every note, one after another
     bool reported = false;   // the watch told of the last change
     unsigned changes = 0;
+};
+
+struct Searches {
+    Corpus plain;
+    Corpus mixed;
 };
 
 Searches *searches = nullptr;
@@ -434,60 +443,63 @@ int runGrep(const QByteArray &data)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Reads every note of `big` for the floor of the further search, and reads
-// the kept search's notes once; untimed.
-QString prepareSearches(Searches &s)
+// Reads every note of the corpus for the floor of the further search, and
+// reads the kept search's notes once; untimed.
+QString prepareSearches(Corpus &c)
 {
-    const QString data = fixture->big + QStringLiteral("/data");
+    const QString data = c.root + QStringLiteral("/data");
     for (const QString &name : QDir(data).entryList(QDir::Files)) {
         QFile note(data + QLatin1Char('/') + name);
         if (!note.open(QIODevice::ReadOnly))
             return note.errorString();
-        s.notes += note.readAll();
+        c.notes += note.readAll();
     }
-    s.kept = std::make_unique<notesearch::NoteSearch>(data);
-    s.watch = std::make_unique<notesearch::NoteWatch>(data);
-    notesearch::followWatch(*s.kept, *s.watch);
-    QObject::connect(s.watch.get(), &notesearch::NoteWatch::changed, s.kept.get(), [&s] { s.reported = true; });
-    if (runSearch(*s.kept, kSearchText) == 0)
+    c.kept = std::make_unique<notesearch::NoteSearch>(data);
+    c.watch = std::make_unique<notesearch::NoteWatch>(data);
+    notesearch::followWatch(*c.kept, *c.watch);
+    QObject::connect(c.watch.get(), &notesearch::NoteWatch::changed, c.kept.get(), [&c] { c.reported = true; });
+    if (runSearch(*c.kept, kSearchText) == 0)
         return QStringLiteral("the search found nothing");
     return QString();
 }
 
-void registerSearchCases(const Settings &settings)
+void registerSearchCases(const Settings &settings, Corpus &c, const char *first, const char *further)
 {
-    addCase(settings, "first search",
-            [](benchmark::State &) {
-                searches->first.reset();
-                searches->first = std::make_unique<notesearch::NoteSearch>(fixture->big + QStringLiteral("/data"));
+    Corpus *corpus = &c;
+    addCase(settings, first,
+            [corpus](benchmark::State &) {
+                corpus->first.reset();
+                corpus->first = std::make_unique<notesearch::NoteSearch>(corpus->root + QStringLiteral("/data"));
             },
-            [](benchmark::State &state) {
-                failIf(state, runSearch(*searches->first, kSearchText) == 0, QStringLiteral("nothing found"));
+            [corpus](benchmark::State &state) {
+                failIf(state, runSearch(*corpus->first, kSearchText) == 0, QStringLiteral("nothing found"));
             },
-            [](benchmark::State &state) {
-                failIf(state, runGrep(QFile::encodeName(fixture->big + QStringLiteral("/data"))) != 0,
+            [corpus](benchmark::State &state) {
+                failIf(state, runGrep(QFile::encodeName(corpus->root + QStringLiteral("/data"))) != 0,
                        QStringLiteral("grep failed"));
             });
 
     // Untimed: a note changes outside and the watch tells of it.
-    addCase(settings, "further search",
-            [](benchmark::State &state) {
-                searches->reported = false;
-                const unsigned change = ++searches->changes;
-                const QByteArray text = bench::noteText(300, change) + (change % 2 ? " dentist" : " no word");
-                failIf(state, !bench::writeNote(fixture->big, kChangedNote, text).isEmpty(),
+    addCase(settings, further,
+            [corpus](benchmark::State &state) {
+                corpus->reported = false;
+                const unsigned change = ++corpus->changes;
+                const QByteArray text = (corpus->utf8 ? bench::noteTextUtf8(300, change, int(change / 2 % 2))
+                                                      : bench::noteText(300, change))
+                    + (change % 2 ? " dentist" : " no word");
+                failIf(state, !bench::writeNote(corpus->root, kChangedNote, text).isEmpty(),
                        QStringLiteral("changing a note failed"));
                 QElapsedTimer waited;
                 waited.start();
-                while (!searches->reported && waited.elapsed() < 5000)
+                while (!corpus->reported && waited.elapsed() < 5000)
                     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-                failIf(state, !searches->reported, QStringLiteral("the watch did not report the change"));
+                failIf(state, !corpus->reported, QStringLiteral("the watch did not report the change"));
             },
-            [](benchmark::State &state) {
-                failIf(state, runSearch(*searches->kept, kSearchText) == 0, QStringLiteral("nothing found"));
+            [corpus](benchmark::State &state) {
+                failIf(state, runSearch(*corpus->kept, kSearchText) == 0, QStringLiteral("nothing found"));
             },
-            [](benchmark::State &state) {
-                const QByteArray &notes = searches->notes;
+            [corpus](benchmark::State &state) {
+                const QByteArray &notes = corpus->notes;
                 qsizetype found = 0;
                 for (const char *at = notes.constData(), *end = at + notes.size();
                      (at = static_cast<const char *>(::memmem(at, size_t(end - at), kSearchWord, 7))); ++at)
@@ -502,7 +514,13 @@ void addSearchRows(const std::function<bench::Row(const QString &, const char *,
     rows.push_back(row(QStringLiteral("find in notes: first search"), "first search", {bench::Budget::TimesFloor, 1}));
     rows.push_back(row(QStringLiteral("find in notes: further search"), "further search", {bench::Budget::AtMost, 20}));
     rows.push_back(bench::Row{QStringLiteral("find in notes: notes kept in memory"), QStringLiteral("MB"),
-                              {searches->kept->keptBytes() / 1e6}, {searches->notes.size() / 1e6},
+                              {searches->plain.kept->keptBytes() / 1e6}, {searches->plain.notes.size() / 1e6},
+                              {bench::Budget::TimesFloor, 1.1}, {}});
+    rows.push_back(row(QStringLiteral("first search, 1/4 of notes UTF-8"), "first search utf8",
+                       {bench::Budget::TimesFloor, 1}));
+    rows.push_back(row(QStringLiteral("further search, 1/4 UTF-8"), "further search utf8", {bench::Budget::AtMost, 20}));
+    rows.push_back(bench::Row{QStringLiteral("notes kept in memory, 1/4 UTF-8"), QStringLiteral("MB"),
+                              {searches->mixed.kept->keptBytes() / 1e6}, {searches->mixed.notes.size() / 1e6},
                               {bench::Budget::TimesFloor, 1.1}, {}});
 }
 
@@ -511,6 +529,7 @@ QString prepare(const QString &root, Fixture &f)
     f.month = root + QStringLiteral("/month");
     f.edit = root + QStringLiteral("/edit");
     f.big = root + QStringLiteral("/big");
+    f.mixed = root + QStringLiteral("/mixed");
     f.reminder = root + QStringLiteral("/reminder");
     f.reports = root + QStringLiteral("/reports");
     f.startup = root + QStringLiteral("/startup");
@@ -519,7 +538,7 @@ QString prepare(const QString &root, Fixture &f)
         if (error.isEmpty())
             error = result;
     };
-    for (const QString &folder : {f.month, f.edit, f.big, f.reminder, f.reports, f.startup})
+    for (const QString &folder : {f.month, f.edit, f.big, f.mixed, f.reminder, f.reports, f.startup})
         step(bench::makeWorkingFolder(folder));
     for (const QString &folder : {f.month, f.edit, f.big}) {
         step(bench::writeMonth(folder, kMonth, kYear, kNoteSize));
@@ -527,6 +546,7 @@ QString prepare(const QString &root, Fixture &f)
     }
     step(bench::writeOtherNotes(f.big, kOtherNotes,
                                 {QDate(kYear, kMonth, 1), QDate(kYear, kNextMonth, 1)}));
+    step(bench::writeOtherNotes(f.mixed, kOtherNotes, {}, true));
     for (int year = 1900; year <= kYear; ++year)
         step(bench::writeNote(f.reminder, QDate(year, kMonth, kToday),
                               bench::noteText(kReminderNoteSize, unsigned(year))));
@@ -683,11 +703,17 @@ int main(int argc, char **argv)
     registerCases(settings);
     Searches searchesOfRun;
     searches = &searchesOfRun;
-    if (const QString error = prepareSearches(searchesOfRun); !error.isEmpty()) {
-        std::fprintf(stderr, "kalivo-bench: %s\n", qPrintable(error));
-        return 1;
+    searchesOfRun.plain.root = f.big;
+    searchesOfRun.mixed.root = f.mixed;
+    searchesOfRun.mixed.utf8 = true;
+    for (Corpus *corpus : {&searchesOfRun.plain, &searchesOfRun.mixed}) {
+        if (const QString error = prepareSearches(*corpus); !error.isEmpty()) {
+            std::fprintf(stderr, "kalivo-bench: %s\n", qPrintable(error));
+            return 1;
+        }
     }
-    registerSearchCases(settings);
+    registerSearchCases(settings, searchesOfRun.plain, "first search", "further search");
+    registerSearchCases(settings, searchesOfRun.mixed, "first search utf8", "further search utf8");
 
     std::vector<char *> benchArgs(argv, argv + argc);
     static char interleave[] = "--benchmark_enable_random_interleaving=true";

@@ -72,6 +72,48 @@ QByteArray noteText(int size, unsigned seed)
     return text;
 }
 
+QByteArray noteTextUtf8(int size, unsigned seed, int script)
+{
+    static const char *const words[2][32] = {
+        {"встреча", "звонок", "Мария", "dentist", "в", "10:30", "продлить", "вклад",
+         "премия", "срок", "принести", "отчёт", "кафе", "уже", "обед", "с",
+         "проект", "обзор", "день рождения", "цветы", "поезд", "€120", "оплатить", "Maria",
+         "аренда", "и", "проверить", "счёт", "Мюллер", "план", "на", "неделю"},
+        {"会議", "電話", "マリア", "dentist", "で", "10:30", "更新", "預金",
+         "保険料", "期限", "持参", "報告", "カフェ", "もう", "昼食", "と",
+         "プロジェクト", "レビュー", "誕生日", "花", "電車", "€120", "支払い", "Maria",
+         "家賃", "そして", "確認", "請求書", "ミュラー", "計画", "の", "週"},
+    };
+    Lcg rng{seed * 2654435761u + 7};
+    QByteArray text;
+    text.reserve(size + 32);
+    int lineLength = 0;
+    while (text.size() < size) {
+        if (!text.isEmpty()) {
+            if (lineLength > 45 + int(rng.next(20))) {
+                text += "\r\n";
+                lineLength = 0;
+            } else {
+                text += ' ';
+                ++lineLength;
+            }
+        }
+        const QByteArray word(words[script % 2][rng.next(32)]);
+        text += word;
+        lineLength += int(QString::fromUtf8(word).size());
+    }
+    // Cut at a character's start, never in a line break or after a blank,
+    // and filled up to the size.
+    qsizetype cut = size;
+    while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    text.truncate(cut);
+    while (!text.isEmpty() && (text.endsWith('\r') || text.endsWith(' ')))
+        text.chop(1);
+    text.append(QByteArray(size - text.size(), '.'));
+    return text;
+}
+
 QString makeWorkingFolder(const QString &root)
 {
     for (const char *sub : {"", "/data", "/temp"}) {
@@ -106,7 +148,7 @@ QString writeMonth(const QString &root, int month, int year, int size)
     return QString();
 }
 
-QString writeOtherNotes(const QString &root, int count, const std::vector<QDate> &skip)
+QString writeOtherNotes(const QString &root, int count, const std::vector<QDate> &skip, bool quarterUtf8)
 {
     Lcg rng{12345};
     QDate date(1880, 1, 1);
@@ -114,7 +156,15 @@ QString writeOtherNotes(const QString &root, int count, const std::vector<QDate>
         const QDate month(date.year(), date.month(), 1);
         if (std::find(skip.begin(), skip.end(), month) != skip.end())
             continue;
-        const QString error = writeNote(root, date, noteText(40 + int(rng.next(561)), unsigned(written)));
+        const int size = 40 + int(rng.next(561));
+        QByteArray note;
+        if (!quarterUtf8 || written % 4 != 3)
+            note = noteText(size, unsigned(written));
+        else if (written % 16 != 15)
+            note = noteTextUtf8(size, unsigned(written), written / 4 % 2);
+        else
+            note = "\xef\xbb\xbf" + noteTextUtf8(size - 3, unsigned(written), written / 4 % 2);
+        const QString error = writeNote(root, date, note);
         if (!error.isEmpty())
             return error;
         ++written;

@@ -70,7 +70,6 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     connect(m_editing->timer(), &QTimer::timeout, this, [this] { m_messages->guard([this] { Timer1_Timer(); }); });
     connect(m_grid, &MonthGrid::focusEntered, this, &Form1::noteFocusIn);
     connect(m_grid, &MonthGrid::focusLeft, this, &Form1::noteFocusOut);
-    connect(m_grid, &MonthGrid::charactersReplaced, m_messages, &Messages::charactersReplaced);
 
     // Centred on the screen.
     if (const QScreen *s = screen()) {

@@ -26,25 +26,4 @@ void Messages::showNow()
         m_show(text);
 }
 
-void Messages::charactersReplaced(const QStringList &characters)
-{
-    if (m_codePageTold)
-        return;
-    for (const QString &c : characters) {
-        if (!m_replaced.contains(c))
-            m_replaced << c;
-    }
-}
-
-void Messages::tellReplacedCharacters()
-{
-    if (m_codePageTold || m_replaced.isEmpty())
-        return;
-    m_codePageTold = true;
-    tell(QStringLiteral("Kalivo stores notes in Windows-1252, which has no room for %1. "
-                        "Such characters show as \"?\" from the moment they come in, "
-                        "as the note file holds them.")
-             .arg(std::exchange(m_replaced, {}).join(QStringLiteral(", "))));
-}
-
 } // namespace monthview

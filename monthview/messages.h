@@ -37,17 +37,9 @@ public:
     template <typename Handler>
     void guard(Handler &&handler) noexcept;
 
-    // Characters that came into a note as '?': told once a run, and only
-    // when told to (when no box is being typed in: a message box in the
-    // middle of a word would take the next keystrokes away from the note).
-    void charactersReplaced(const QStringList &characters);
-    void tellReplacedCharacters();
-
 private:
     Show m_show;
     QStringList m_waiting;
-    QStringList m_replaced;         // not told yet
-    bool m_codePageTold = false;    // once per run
 };
 
 template <typename Handler>

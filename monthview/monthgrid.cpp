@@ -44,7 +44,6 @@ void MonthGrid::createCells()
         connect(box, &NoteBox::focusArriving, this, &MonthGrid::focusArriving);
         connect(box, &NoteBox::focusEntered, this, &MonthGrid::focusEntered);
         connect(box, &NoteBox::focusLeft, this, &MonthGrid::focusLeft);
-        connect(box, &NoteBox::charactersReplaced, this, &MonthGrid::charactersReplaced);
         m_text1[k] = box;
         // The day number lies over its box and stays clickable.
         m_command4[k]->raise();

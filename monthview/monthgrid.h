@@ -71,7 +71,6 @@ signals:
     void focusArriving(int index, Qt::FocusReason reason);
     void focusEntered(int index, Qt::FocusReason reason);
     void focusLeft(int index, Qt::FocusReason reason);
-    void charactersReplaced(const QStringList &characters);
     // The cells show other dates, or notes read anew.
     void cellsChanged();
 

@@ -2,13 +2,9 @@
 
 #include "design.h"
 
-#include "storabletext.h"
-
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethod>
-#include <QKeyEvent>
-#include <QMimeData>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QScopedValueRollback>
@@ -117,56 +113,6 @@ void NoteBox::wheelEvent(QWheelEvent *event)
     QPlainTextEdit::wheelEvent(event);
 }
 
-// Characters the code page has no byte for come in as '?' at once, from
-// the keyboard, the input method, the clipboard or a drop, so that the box
-// never shows what its file would not hold. The composition an input method
-// shows is no text yet: it is let alone until committed.
-void NoteBox::keyPressEvent(QKeyEvent *event)
-{
-    QStringList replaced;
-    const QString text = storableText(event->text(), &replaced);
-    if (replaced.isEmpty() || isReadOnly()) {
-        QPlainTextEdit::keyPressEvent(event);
-        return;
-    }
-    QKeyEvent storable(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
-                       event->nativeVirtualKey(), event->nativeModifiers(), text, event->isAutoRepeat(),
-                       event->count(), event->device());
-    QPlainTextEdit::keyPressEvent(&storable);
-    event->setAccepted(storable.isAccepted());
-    emit charactersReplaced(replaced);
-}
-
-void NoteBox::inputMethodEvent(QInputMethodEvent *event)
-{
-    QStringList replaced;
-    const QString commit = storableText(event->commitString(), &replaced);
-    if (replaced.isEmpty() || isReadOnly()) {
-        QPlainTextEdit::inputMethodEvent(event);
-        return;
-    }
-    QInputMethodEvent storable(event->preeditString(), event->attributes());
-    storable.setCommitString(commit, event->replacementStart(), event->replacementLength());
-    QPlainTextEdit::inputMethodEvent(&storable);
-    event->setAccepted(storable.isAccepted());
-    emit charactersReplaced(replaced);
-}
-
-void NoteBox::insertFromMimeData(const QMimeData *source)
-{
-    QStringList replaced;
-    const QString text = source->hasText() ? storableText(source->text(), &replaced) : QString();
-    if (replaced.isEmpty() || isReadOnly()) {
-        QPlainTextEdit::insertFromMimeData(source);
-        return;
-    }
-    // A note is plain text: the text is all that a paste or a drop brings.
-    QMimeData storable;
-    storable.setText(text);
-    QPlainTextEdit::insertFromMimeData(&storable);
-    emit charactersReplaced(replaced);
-}
-
 void NoteBox::commitComposition()
 {
     // The input method finishes its own composition where it can; whatever
@@ -194,6 +140,7 @@ void NoteBox::showNote(const NoteDate &date, const store::Note &note, bool focus
     if (m_edited && sameDate && note.ok() && !m_unreadable)
         return;
     m_stamp = note.stamp;
+    m_encoding = note.encoding;
     if (!note.ok()) {
         showUnreadable(note.error);
         return;
@@ -341,12 +288,13 @@ QString NoteBox::noteText() const
     return noteOfRawEditorText(raw);
 }
 
-void NoteBox::markSaved(const QString &note, const store::Stamp &stamp)
+void NoteBox::markSaved(const QString &note, const store::Stamp &stamp, store::Encoding encoding)
 {
     if (!m_edited)
         return;
     m_note = note;
     m_stamp = stamp;
+    m_encoding = encoding;
     m_shownRaw = document()->toRawText();
     m_edited = false;
 }

@@ -50,8 +50,8 @@ private:
 // The whole note comes in with the focus, a drop or the wheel, and the note
 // the box stands for is always the whole one.
 //
-// What the box shows is what its file will hold: typed, pasted and dropped
-// text comes in as the code page of the notes keeps it.
+// Typed, pasted, dropped and input-method text comes in as it is: the store
+// keeps every character, in the encoding the note was read in or in UTF-8.
 class NoteBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -75,12 +75,13 @@ public:
     QString noteText() const;
 
     // What an edit of the box starts from: the note it was filled with or
-    // last saved, and the stamp of that note's file.
-    store::Origin origin() const { return {m_stamp, m_note}; }
+    // last saved, and the stamp and encoding of that note's file.
+    store::Origin origin() const { return {m_stamp, m_note, m_encoding}; }
 
     // The text now stands as the box's note: it was saved (the file's stamp
-    // is now `stamp`), or it is kept for a later try.
-    void markSaved(const QString &note, const store::Stamp &stamp);
+    // and encoding are now `stamp` and `encoding`), or it is kept for a
+    // later try.
+    void markSaved(const QString &note, const store::Stamp &stamp, store::Encoding encoding);
 
     void setColour(Colour colour);
 
@@ -103,18 +104,12 @@ signals:
     void focusArriving(int index, Qt::FocusReason reason);
     void focusEntered(int index, Qt::FocusReason reason);
     void focusLeft(int index, Qt::FocusReason reason);
-    // Typed, pasted or dropped characters that a note file cannot hold were
-    // put in as '?'; `characters` names each of them once.
-    void charactersReplaced(const QStringList &characters);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
-    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     void fill(const QString &note, bool focused);
@@ -128,6 +123,7 @@ private:
     NoteDate m_date;            // day 0 before the first rendering
     QString m_note;             // as last read or saved, CR LF line breaks
     store::Stamp m_stamp;       // of m_note's file then
+    store::Encoding m_encoding = store::Encoding::Windows1252;   // of that file
     QString m_shownRaw;         // the document's raw text when it last matched m_note
     bool m_edited = false;      // the user changed the document since then
     bool m_unreadable = false;  // its file exists but cannot be read: never saved

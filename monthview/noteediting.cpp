@@ -42,7 +42,7 @@ void NoteEditing::start(const QString &dataFolder, qint16 focusDay)
 store::Note NoteEditing::noteOf(const NoteDate &date) const
 {
     if (const QString *kept = m_unsaved.textOf(date))
-        return store::Note{*kept, QString(), store::Stamp()};
+        return store::Note{*kept, QString(), store::Stamp(), m_unsaved.encodingOf(date)};
     return m_notes.GetData(date.day, date.month, date.year);
 }
 
@@ -86,7 +86,7 @@ bool NoteEditing::saveNote(NoteBox *box, const QString &text)
 {
     const UnsavedNotes::Outcome outcome = m_unsaved.save(box->date(), text, box->origin());
     // Saved or kept for a later try: either way the box now matches it.
-    box->markSaved(text, outcome.stamp);
+    box->markSaved(text, outcome.stamp, outcome.encoding);
     // The first note of a fresh working folder made its notes folder.
     if (outcome.saved && m_watch && !m_watch->isWatching())
         m_watch->rewatch();
@@ -130,7 +130,6 @@ void NoteEditing::left(int Index, MonthYear shown)
     FocusIndex = 0;
     FocusDay = 0;
     m_grid.emphasise(Index, false);
-    m_messages.tellReplacedCharacters();
 }
 
 void NoteEditing::tick(MonthYear shown)
@@ -140,8 +139,6 @@ void NoteEditing::tick(MonthYear shown)
     // Boxes changed without the focus: text dropped into them.
     saveEditedBoxes(shown, false);
     m_unsaved.retry();
-    if (FocusIndex == 0)
-        m_messages.tellReplacedCharacters();
 }
 
 void NoteEditing::finish(MonthYear shown)

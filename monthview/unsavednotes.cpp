@@ -43,6 +43,7 @@ UnsavedNotes::Outcome UnsavedNotes::save(const NoteDate &date, const QString &te
     const store::Result result = write(date, text, from);
     Outcome outcome;
     outcome.stamp = result.stamp;
+    outcome.encoding = result.encoding;
     if (!result.keptCopy.isEmpty())
         outcome.tell = keptCopyMessage(date, result.keptCopy);
     if (result.ok()) {
@@ -57,7 +58,7 @@ UnsavedNotes::Outcome UnsavedNotes::save(const NoteDate &date, const QString &te
                                        "Its text stays on the screen, and Kalivo saves it as soon as it can.")
                             .arg(describe(date), result.error);
     }
-    m_notes[date] = Kept{text, result.error, store::Origin{result.stamp, from.text}};
+    m_notes[date] = Kept{text, result.error, store::Origin{result.stamp, from.text, from.encoding}};
     return outcome;
 }
 
@@ -81,6 +82,12 @@ const QString *UnsavedNotes::textOf(const NoteDate &date) const
 {
     const auto it = m_notes.find(date);
     return it == m_notes.end() ? nullptr : &it->second.text;
+}
+
+store::Encoding UnsavedNotes::encodingOf(const NoteDate &date) const
+{
+    const auto it = m_notes.find(date);
+    return it == m_notes.end() ? store::Encoding::Windows1252 : it->second.origin.encoding;
 }
 
 QStringList UnsavedNotes::list() const

@@ -28,6 +28,7 @@ public:
         bool saved = false;
         QString tell;         // what to tell the user; empty when nothing new happened
         store::Stamp stamp;   // of the note as saved, or of the version a later try starts from
+        store::Encoding encoding = store::Encoding::Windows1252;   // of the note as saved, or as read
     };
 
     // Writes `text` as the note of `date`, or deletes the note when the text
@@ -41,6 +42,8 @@ public:
 
     // The kept text of a date, or nullptr.
     const QString *textOf(const NoteDate &date) const;
+    // The encoding a kept note will be written in, as its file was read.
+    store::Encoding encodingOf(const NoteDate &date) const;
 
     bool isEmpty() const { return m_notes.empty(); }
 

@@ -3,6 +3,7 @@
 #include "calendar.h"
 #include "codepage.h"
 #include "datecaptions.h"
+#include "encoding.h"
 #include "fileio.h"
 #include "store.h"
 
@@ -58,18 +59,25 @@ public:
         m_used += size;
     }
     void append(QByteArrayView bytes) { append(bytes.data(), bytes.size()); }
-    void appendText(const QString &text)
+    // Text in the page's code page, a reference for each character it lacks.
+    void appendText(QStringView text)
     {
-        const QByteArray bytes = codepage::fromUnicode(text);
-        append(bytes.constData(), bytes.size());
+        m_text.clear();
+        codepage::appendWithReferences(m_text, text);
+        append(m_text);
     }
-    void appendEscaped(const QByteArray &note);
+    void appendEscaped(QByteArrayView note, bool utf8);
 
     void finish() { m_page.resize(m_used); }
 
 private:
+    // Bytes of the note copied as they are: Windows-1252 as it stands, UTF-8
+    // as its characters in the page's code page.
+    void appendPlain(const char *data, qsizetype size, bool utf8);
+
     QByteArray &m_page;
     qsizetype m_used = 0;
+    QByteArray m_text;
 };
 
 // Bytes that are replaced wherever they stand; a space and a carriage return
@@ -116,16 +124,19 @@ qsizetype findEscape(const unsigned char *src, qsizetype i, qsizetype n)
 // character that a later one looks for, and the ampersand goes first, so a
 // single pass gives the same bytes. A run of k spaces becomes k / 2 times
 // "&nbsp; " and one plain space when k is odd; lone CR and LF stay.
-// Runs of bytes that stay as they are are copied whole.
-void PageWriter::appendEscaped(const QByteArray &note)
+// Runs of bytes that stay as they are are copied whole. A UTF-8 note is
+// escaped the same way, every replaced character being ASCII; then the
+// characters between go into the page's code page, with a reference for
+// each that it lacks.
+void PageWriter::appendEscaped(QByteArrayView note, bool utf8)
 {
-    const auto *src = reinterpret_cast<const unsigned char *>(note.constData());
+    const auto *src = reinterpret_cast<const unsigned char *>(note.data());
     const qsizetype n = note.size();
     qsizetype i = 0;
     while (i < n) {
         const qsizetype runStart = i;
         i = findEscape(src, i, n);
-        append(reinterpret_cast<const char *>(src) + runStart, i - runStart);
+        appendPlain(reinterpret_cast<const char *>(src) + runStart, i - runStart, utf8);
         if (i == n)
             break;
         switch (src[i]) {
@@ -140,6 +151,15 @@ void PageWriter::appendEscaped(const QByteArray &note)
         }
         ++i;
     }
+}
+
+void PageWriter::appendPlain(const char *data, qsizetype size, bool utf8)
+{
+    if (utf8 && std::any_of(data, data + size, [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+        appendText(store::decode(QByteArrayView(data, size), store::Encoding::Utf8));
+        return;
+    }
+    append(data, size);
 }
 
 // temp/ belongs to the working folder: a symbolic link of that name is
@@ -181,7 +201,8 @@ void buildPage(QByteArray &page, qint16 month, qint16 year,
         writer.append("<hr><b>", 7);
         writer.appendText(calendar::DayHeading(day, month, year));
         writer.append("</b><br>", 8);
-        writer.appendEscaped(note);
+        const store::Encoding encoding = store::encodingOf(note);
+        writer.appendEscaped(store::textBytes(note, encoding), store::isUtf8(encoding));
     }
     writer.append(kTail, sizeof kTail - 1);
     writer.finish();

@@ -20,9 +20,12 @@ qint32 Rand(const std::function<float()> &nextRandom, qint32 Low, qint32 High);
 // The page's bytes: "<html><head></head><body>", then for every day of the
 // month with a note a heading ("<hr><b>5-March-2004 Friday</b><br>", the
 // day's calendar::DayHeading) and the escaped note, then "</body></html>".
-// noteBytes(day) gives a note's bytes as stored (Windows-1252); empty means
-// "no note" and leaves the day out. It is asked once per day of the month,
-// in ascending order.
+// The page is in Windows-1252, one byte a character: a character it lacks,
+// in a note or in the month's name, is written after the escaping as a
+// decimal character reference ("&#321;"). noteBytes(day) gives a note file's
+// bytes as stored, which the store's rule reads as Windows-1252 or UTF-8;
+// empty means "no note" and leaves the day out. It is asked once per day of
+// the month, in ascending order.
 QByteArray BuildPage(qint16 month, qint16 year,
                      const std::function<QByteArray(qint16 day)> &noteBytes);
 

@@ -44,10 +44,12 @@ enum class Read { Note, Missing, Failed };
 
 // Reads the note of `date` from the notes folder `dirfd` to the end of
 // `text` (from `filled` on, growing it as needed), as the store reads a
-// note: nothing of a file above the size limit. On failure `error` says
-// why, as the store would.
-Read readNote(int dirfd, const Date &date, QByteArray &text, qsizetype &filled, QString &error)
+// note: nothing of a file above the size limit, and the bytes of its text
+// as the store's rule reads them, the mark of a UTF-8 file left out. On
+// failure `error` says why, as the store would.
+Read readNote(int dirfd, const Date &date, QByteArray &text, qsizetype &filled, QString &error, Kind &kind)
 {
+    const qsizetype start = filled;
     char name[store::kNoteNameSize];
     fileNameOf(date, name, sizeof name);
     const store::NoteFile file = store::NoteFile::open(dirfd, name);
@@ -64,18 +66,28 @@ Read readNote(int dirfd, const Date &date, QByteArray &text, qsizetype &filled, 
         error = store::readFailure(date.day, date.month, date.year, err, file.size());
         return Read::Failed;
     }
+    const QByteArrayView bytes(text.constData() + start, filled - start);
+    const store::Encoding encoding = store::encodingOf(bytes);
+    if (encoding == store::Encoding::Utf8Marked) {
+        std::memmove(text.data() + start, text.constData() + start + store::kUtf8MarkSize,
+                     std::size_t(filled - start - store::kUtf8MarkSize));
+        filled -= store::kUtf8MarkSize;
+    }
+    kind = kindOf(QByteArrayView(text.constData() + start, filled - start), encoding);
     return Read::Note;
 }
 
 // Appends a note's outcome to a block being built: its bytes, read to
 // [start, filled) of the text, or why it could not be read.
-void keep(Block &block, const Date &date, Read read, const QString &error, qsizetype start, qsizetype &filled)
+void keep(Block &block, const Date &date, Read read, const QString &error, qsizetype start, qsizetype &filled,
+          Kind kind)
 {
     if (read == Read::Missing)
         return;
     KeptNote note;
     note.date = date;
     note.offset = start;
+    note.kind = kind;
     if (read == Read::Failed) {
         note.error = qint32(block.errors.size());
         block.errors.push_back(error);
@@ -124,8 +136,9 @@ struct NoteSearch::Load {
         for (std::size_t i = from; i < to; ++i) {
             const qsizetype start = filled;
             QString error;
-            const Read read = readNote(dirfd, entries[i], block->text, filled, error);
-            keep(*block, entries[i], read, error, start, filled);
+            Kind kind = Kind::Windows1252;
+            const Read read = readNote(dirfd, entries[i], block->text, filled, error, kind);
+            keep(*block, entries[i], read, error, start, filled, kind);
         }
         finish(*block, filled);
         return block;
@@ -340,20 +353,22 @@ void NoteSearch::readChanged()
         const auto copyOld = [&](const KeptNote &note) {
             const qsizetype start = filled;
             if (note.error >= 0) {
-                keep(*block, note.date, Read::Failed, old.errors[std::size_t(note.error)], start, filled);
+                keep(*block, note.date, Read::Failed, old.errors[std::size_t(note.error)], start, filled,
+                     Kind::Windows1252);
                 return;
             }
             if (block->text.size() < filled + note.size + 1)
                 block->text.resize(filled + note.size + 4096);
             std::memcpy(block->text.data() + filled, old.text.constData() + note.offset, note.size);
             filled += note.size;
-            keep(*block, note.date, Read::Note, QString(), start, filled);
+            keep(*block, note.date, Read::Note, QString(), start, filled, note.kind);
         };
         const auto readNew = [&](const Date &date) {
             const qsizetype start = filled;
             QString error;
-            const Read read = readNote(dirfd, date, block->text, filled, error);
-            keep(*block, date, read, error, start, filled);
+            Kind kind = Kind::Windows1252;
+            const Read read = readNote(dirfd, date, block->text, filled, error, kind);
+            keep(*block, date, read, error, start, filled, kind);
         };
         for (const KeptNote &note : old.notes) {
             while (changed != dates.end() && note.date < *changed)

@@ -15,8 +15,9 @@
 #include <vector>
 
 // Finding text in every note of every year. The notes are read once, on a
-// few threads, and kept in memory as their own bytes; later searches run
-// over what is kept, brought up to date by the dates reported as changed.
+// few threads, and kept in memory as their own bytes, Windows-1252 or UTF-8
+// as the store reads them; later searches run over what is kept, brought up
+// to date by the dates reported as changed.
 namespace notesearch {
 
 class NoteWatch;

@@ -14,15 +14,16 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char encodeOne(char16_t c)
+// The byte of a character, or -1 when the code page has none.
+int byteOf(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
+        return c;
     for (std::size_t i = 0; i < kHigh.size(); ++i) {
         if (kHigh[i] == c)
-            return static_cast<char>(0x80 + i);
+            return int(0x80 + i);
     }
-    return '?';
+    return -1;
 }
 
 } // namespace
@@ -53,20 +54,44 @@ QString toUnicode(QByteArrayView bytes)
     return text;
 }
 
-void appendFromUnicode(QByteArray &out, QStringView text)
+bool appendFromUnicode(QByteArray &out, QStringView text)
 {
     const qsizetype start = out.size();
     out.resize(start + text.size());
     char *dst = out.data() + start;
     const char16_t *src = text.utf16();
     const qsizetype n = text.size();
+    bool held = true;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = src[i];
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(src[i + 1]))
             ++i;                         // one '?' for the whole character
-        *dst++ = encodeOne(c);
+        const int byte = byteOf(c);
+        held = held && byte >= 0;
+        *dst++ = byte >= 0 ? char(byte) : '?';
     }
     out.resize(dst - out.data());
+    return held;
+}
+
+void appendWithReferences(QByteArray &out, QStringView text)
+{
+    const char16_t *src = text.utf16();
+    const qsizetype n = text.size();
+    out.reserve(out.size() + n);
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = src[i];
+        if (const int byte = byteOf(c); byte >= 0) {
+            out.append(char(byte));
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(src[i + 1])) {
+            out.append("&#").append(QByteArray::number(QChar::surrogateToUcs4(c, src[i + 1]))).append(';');
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            out.append('?');
+        } else {
+            out.append("&#").append(QByteArray::number(uint(c))).append(';');
+        }
+    }
 }
 
 QByteArray fromUnicode(QStringView text)

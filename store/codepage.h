@@ -18,6 +18,14 @@ QString toUnicode(QByteArrayView bytes);
 QByteArray fromUnicode(QStringView text);
 
 // Appends the encoded text to out, for callers that build a larger buffer.
-void appendFromUnicode(QByteArray &out, QStringView text);
+// True when the code page holds every character of the text.
+bool appendFromUnicode(QByteArray &out, QStringView text);
+
+// Appends the encoded text to out with a decimal character reference
+// ("&#321;") for each character the code page cannot hold, a character
+// beyond 16 bits included ("&#128512;"): a web page in this code page that
+// shows every character. A lone surrogate, which is no character, becomes
+// '?'.
+void appendWithReferences(QByteArray &out, QStringView text);
 
 } // namespace codepage

@@ -1,6 +1,5 @@
 #include "store.h"
 
-#include "codepage.h"
 #include "fileio.h"
 #include "foldersync.h"
 #include "notefile.h"
@@ -235,13 +234,15 @@ Bytes NoteStore::GetBytes(qint16 day, qint16 month, qint16 year) const
 Note NoteStore::GetData(qint16 day, qint16 month, qint16 year) const
 {
     Bytes raw = GetBytes(day, month, year);
-    return Note{codepage::toUnicode(raw.bytes), std::move(raw.error), raw.stamp};
+    const Encoding encoding = encodingOf(raw.bytes);
+    return Note{decode(raw.bytes, encoding), std::move(raw.error), raw.stamp, encoding};
 }
 
 Result NoteStore::UpdateData(qint16 day, qint16 month, qint16 year, const QString &data,
                              const Origin *origin) const
 {
-    return UpdateBytes(day, month, year, codepage::fromUnicode(data), origin);
+    return UpdateBytes(day, month, year, encode(data, origin ? origin->encoding : Encoding::Windows1252).bytes,
+                       origin);
 }
 
 // A folder sync that failed in the background and that no change has
@@ -279,7 +280,7 @@ bool NoteStore::keepIfChanged(const QByteArray &path, const Origin &origin, qint
     // Deleted outside: there is nothing to keep.
     if (file.state() == NoteFile::State::NoNote)
         return true;
-    if (file.isNote() && (seen == origin.stamp || holds(file, codepage::fromUnicode(origin.text))))
+    if (file.isNote() && (seen == origin.stamp || holds(file, encode(origin.text, origin.encoding).bytes)))
         return true;
     return keepCopy(file, day, month, year, result);
 }
@@ -380,7 +381,7 @@ bool NoteStore::putInPlace(const QByteArray &temp, const QByteArray &path, const
         // A file system that cannot exchange two files: the note is
         // checked once more, right before the rename.
         Stamp now;
-        if (!keepIfChanged(path, Origin{seen, origin.text}, day, month, year, result, now)) {
+        if (!keepIfChanged(path, Origin{seen, origin.text, origin.encoding}, day, month, year, result, now)) {
             ::unlink(temp.constData());
             return false;
         }
@@ -403,7 +404,8 @@ bool NoteStore::putInPlace(const QByteArray &temp, const QByteArray &path, const
     }
     const NoteFile out = NoteFile::open(AT_FDCWD, temp.constData());
     const bool unchanged = out.isNote()
-        && (stampOf(out.status()) == seen || holds(out, codepage::fromUnicode(origin.text)) || holds(out, bytes));
+        && (stampOf(out.status()) == seen || holds(out, encode(origin.text, origin.encoding).bytes)
+            || holds(out, bytes));
     if (unchanged || keepCopy(out, day, month, year, result)) {
         ::unlink(temp.constData());
         return true;
@@ -422,8 +424,10 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
                               const Origin *origin) const
 {
     Result result;
-    if (origin)
+    if (origin) {
         result.stamp = origin->stamp;
+        result.encoding = origin->encoding;
+    }
     const auto fail = [&](int err) {
         result.error = failure("write", day, month, year, err);
         return result;
@@ -485,6 +489,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
             const NoteFile file = NoteFile::open(AT_FDCWD, target.path.constData());
             if (file.isNote() && holds(file, bytes)) {
                 result.stamp = stampOf(file.status());
+                result.encoding = encodingOf(bytes);
                 return result;
             }
         }
@@ -546,6 +551,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
                               err))
         return err != 0 ? failThere(err, refused) : result;
     result.stamp = stampOf(written);
+    result.encoding = encodingOf(bytes);
 
     // The rename itself must reach the disk too, or a power cut could bring
     // back the old note. A folder other than data/ is synced at once, so
@@ -562,8 +568,10 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
 Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year, const Origin *origin) const
 {
     Result result;
-    if (origin)
+    if (origin) {
         result.stamp = origin->stamp;
+        result.encoding = origin->encoding;
+    }
     result.error = earlierFailure("delete", day, month, year);
     if (!result.ok())
         return result;
@@ -586,12 +594,14 @@ Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year, const Origin
         if (err == ENOENT || err == ENOTDIR
             || (::lstat(target.constData(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR))) {
             result.stamp = Stamp{};
+            result.encoding = Encoding::Windows1252;
             return result;
         }
         result.error = failure("delete", day, month, year, err);
         return result;
     }
     result.stamp = Stamp{};
+    result.encoding = Encoding::Windows1252;
     // Without this a power cut could bring the deleted note back.
     if (const int err = m_syncs->request(m_dataDir); err != 0)
         result.error = failure("delete", day, month, year, err);

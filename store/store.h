@@ -1,5 +1,6 @@
 #pragma once
 
+#include "encoding.h"
 #include "notefile.h"
 
 #include <QByteArray>
@@ -10,8 +11,9 @@
 #include <functional>
 
 // Day notes on disk: one file per date, data/<year>-<mm>-<dd>.txt under the
-// working folder, holding exactly the note's characters as Windows-1252 bytes
-// (line breaks CR LF, nothing added). A date without a file has the empty note.
+// working folder, holding exactly the note's characters (line breaks CR LF,
+// nothing added) as Windows-1252 bytes, or as UTF-8 where the rule of
+// encoding.h has it. A date without a file has the empty note.
 namespace store {
 
 class FolderSync;
@@ -29,12 +31,14 @@ struct Stamp {
     friend bool operator==(const Stamp &, const Stamp &) = default;
 };
 
-// What an edit of a note started from: the note's text and stamp as last
-// read or saved. A save that finds the file changed since (another stamp
-// and other bytes) keeps that other version before it writes.
+// What an edit of a note started from: the note's text, stamp and encoding
+// as last read or saved. A save that finds the file changed since (another
+// stamp and other bytes) keeps that other version before it writes; the
+// new text is written as the note was read.
 struct Origin {
     Stamp stamp;
     QString text;
+    Encoding encoding = Encoding::Windows1252;
 };
 
 // Outcome of a write or delete. A failure names the file and the reason, as
@@ -47,6 +51,9 @@ struct Result {
     // "data/2006-03-14 (changed outside 2026-12-08 10.31.02).txt": where the
     // version found on disk went, when it had changed since the origin.
     QString keptCopy;
+    // Success: how the note file now reads (Windows1252 for no file).
+    // Failure: the origin's.
+    Encoding encoding = Encoding::Windows1252;
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -56,6 +63,7 @@ struct Note {
     QString text;
     QString error;
     Stamp stamp;
+    Encoding encoding = Encoding::Windows1252;   // how the file was read
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -106,7 +114,8 @@ public:
     QString path(qint16 day, qint16 month, qint16 year) const;
 
     // A file above kMaxNoteSize is an error ("too large to show") and is
-    // never read whole.
+    // never read whole. GetData reads the file by the rule of encoding.h;
+    // GetBytes gives its bytes as they are.
     Note GetData(qint16 day, qint16 month, qint16 year) const;
     Bytes GetBytes(qint16 day, qint16 month, qint16 year) const;
 
@@ -128,6 +137,10 @@ public:
     // is first copied to "data/<date> (changed outside <local time>).txt",
     // " 2", " 3" ... added when that name is taken, so that both versions
     // stay; the result names the copy.
+    //
+    // UpdateData writes the text by the rule of encoding.h, as the origin
+    // was read (without one, as a new note); UpdateBytes writes the bytes
+    // as they are.
     Result UpdateData(qint16 day, qint16 month, qint16 year, const QString &data,
                       const Origin *origin = nullptr) const;
     Result UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes,

@@ -162,24 +162,38 @@ void tst_Bench::tableShowsEveryRow()
 void tst_Bench::noteTexts_data()
 {
     QTest::addColumn<int>("size");
-    QTest::newRow("a one-line note") << 40;
-    QTest::newRow("a reminder note") << 300;
-    QTest::newRow("2 KB") << 2048;
+    QTest::addColumn<int>("script");   // -1: Windows-1252; UTF-8 Russian (0) or Japanese (1)
+    QTest::newRow("a one-line note") << 40 << -1;
+    QTest::newRow("a reminder note") << 300 << -1;
+    QTest::newRow("2 KB") << 2048 << -1;
+    QTest::newRow("Russian, a one-line note") << 40 << 0;
+    QTest::newRow("Russian, 2 KB") << 2048 << 0;
+    QTest::newRow("Japanese, a one-line note") << 40 << 1;
+    QTest::newRow("Japanese, 2 KB") << 2048 << 1;
 }
 
 void tst_Bench::noteTexts()
 {
     QFETCH(int, size);
-    const QByteArray text = bench::noteText(size, 3);
+    QFETCH(int, script);
+    const auto make = [script](int bytes, unsigned seed) {
+        return script < 0 ? bench::noteText(bytes, seed) : bench::noteTextUtf8(bytes, seed, script);
+    };
+    const QByteArray text = make(size, 3);
     QCOMPARE(text.size(), size);
-    QCOMPARE(bench::noteText(size, 3), text);
-    QVERIFY(bench::noteText(size, 4) != text);
+    QCOMPARE(make(size, 3), text);
+    QVERIFY(make(size, 4) != text);
     QVERIFY(!text.endsWith('\r') && !text.endsWith(' '));
     // Line breaks are whole CR LF pairs, as the store writes them.
     QCOMPARE(text.count('\r'), text.count("\r\n"));
     QCOMPARE(text.count('\n'), text.count("\r\n"));
+    // Lines of up to about 60 characters.
     if (size >= 2048)
-        QVERIFY(text.count("\r\n") >= size / 80);
+        QVERIFY(text.count("\r\n") >= store::decode(text, store::encodingOf(text)).size() / 80);
+    // The store reads the note as it was meant.
+    QCOMPARE(store::encodingOf(text), script < 0 ? store::Encoding::Windows1252 : store::Encoding::Utf8);
+    if (script >= 0)
+        return;
     // Every byte means a character of the code page and comes back the same.
     QCOMPARE(codepage::fromUnicode(codepage::toUnicode(text)), text);
     for (const char c : {'\x81', '\x8d', '\x8f', '\x90', '\x9d'})

@@ -30,6 +30,12 @@ check "long description" [ "$(field Description | wc -l)" -ge 3 ]
 for dependency in fonts-liberation2 libc6 libqt6core6 libqt6gui6 libqt6widgets6; do
     check "depends on $dependency" has_depends "$dependency"
 done
+# Fonts for every script are recommended, never required.
+has_recommends() { field Recommends | tr ',' '\n' | grep -q "^ *$1\( \|$\)"; }
+for font in fonts-noto-cjk fonts-noto-color-emoji; do
+    check "recommends $font" has_recommends "$font"
+    check "does not depend on $font" sh -c "! dpkg-deb -f '$deb' Depends | tr ',' '\n' | grep -q '^ *$font\( \|\$\)'"
+done
 
 dpkg-deb -c "$deb" | awk '{ print $6 }' > "$tmp/contents"
 for path in ./usr/bin/kalivo ./usr/lib/kalivo/kalivo ./usr/lib/kalivo/libkalivo-gui.so \

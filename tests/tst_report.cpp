@@ -140,6 +140,22 @@ private slots:
         QTest::newRow("month named by the locale, weekday in English")
             << 3 << 2004 << "de_DE" << Notes{{5, "n5"}}
             << kHead + "<hr><b>5-M\xe4rz-2004 Friday</b><br>n5" + kTail;
+        // The page stays in Windows-1252: what it lacks is a reference,
+        // written after the escaping; what it has is its own byte.
+        QTest::newRow("UTF-8 notes, with and without the mark: references")
+            << 3 << 2004 << "en_US"
+            << Notes{{1, "\xef\xbb\xbf" + QStringLiteral("Łódź & <b> 😀 é\ufeff").toUtf8()},
+                     {2, QStringLiteral("東京\r\n€5  Привет\t✈").toUtf8()}}
+            << kHead + "<hr><b>1-March-2004 Monday</b><br>&#321;\xf3" "d&#378; &amp; &lt;b&gt; &#128512; \xe9&#65279;"
+                   "<hr><b>2-March-2004 Tuesday</b><br>&#26481;&#20140;<br>\x80" "5&nbsp; "
+                   "&#1055;&#1088;&#1080;&#1074;&#1077;&#1090;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&#9992;"
+                   + kTail;
+        QTest::newRow("the mark before invalid UTF-8: Windows-1252, byte for byte")
+            << 3 << 2004 << "en_US" << Notes{{1, "\xef\xbb\xbf\xe9\x81"}}
+            << kHead + "<hr><b>1-March-2004 Monday</b><br>\xef\xbb\xbf\xe9\x81" + kTail;
+        QTest::newRow("month name outside Windows-1252: references in the heading")
+            << 3 << 2004 << "ru_RU" << Notes{{5, "n5"}}
+            << kHead + "<hr><b>5-&#1084;&#1072;&#1088;&#1090;-2004 Friday</b><br>n5" + kTail;
     }
 
     // Each day of the month is asked once, in order, and no day beyond it.

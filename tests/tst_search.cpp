@@ -54,15 +54,15 @@ QStringList search(NoteSearch &search, const QString &text)
     return rows;
 }
 
-// The same by the obvious way: every note, newest first, split into lines
-// at CR LF, CR or LF, each line searched with Qt's own case-insensitive
-// comparison.
+// The same by the obvious way: every note as the store reads it, newest
+// first, split into lines at CR LF, CR or LF, each line searched with Qt's
+// own case-insensitive comparison.
 QStringList naiveSearch(const std::map<QDate, QByteArray> &notes, const QString &text)
 {
     QStringList rows;
     static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
     for (auto n = notes.rbegin(); n != notes.rend(); ++n) {
-        const QString note = codepage::toUnicode(n->second);
+        const QString note = store::decode(n->second, store::encodingOf(n->second));
         qsizetype start = 0;
         for (const QString &line : note.split(breaks)) {
             const qsizetype at = line.indexOf(text, 0, Qt::CaseInsensitive);
@@ -96,7 +96,8 @@ private slots:
 private:
     // 1,300 notes of seeded random letters, with and without their other
     // case, and line breaks of every kind, two or three days apart; every
-    // third starts with "tea". Three blocks' worth.
+    // third starts with "tea", every fourth is UTF-8, every eighth with
+    // the mark. Three blocks' worth.
     QTemporaryDir m_dir;
     std::map<QDate, QByteArray> m_notes;
     std::vector<QDate> m_dates;   // oldest first
@@ -104,6 +105,11 @@ private:
 };
 
 const QByteArray kAlphabet("aAbBeE \xe9\xc9\x8a\x9a\x9f\xff\xdf\xb5\x80.\r\n\r\n");
+// Characters of UTF-8 notes: letters whose cases differ in length or fold
+// into ASCII, three scripts, a character beyond 16 bits; line breaks last.
+const QStringList kUtf8Alphabet = QStringLiteral("a A s S k K ſ \u212A é É ß ẞ ł Ł ж Ж σ ς Σ µ Μ 東 😀 . \r \n")
+                                      .split(QLatin1Char(' '))
+                                  + QStringList{QStringLiteral(" "), QStringLiteral("\r\n")};
 
 void tst_search::initTestCase()
 {
@@ -114,7 +120,13 @@ void tst_search::initTestCase()
         day = day.addDays(2 + random.bounded(2));
         QByteArray note = i % 3 ? QByteArray() : "tea " + QByteArray::number(i) + ' ';
         const int size = random.bounded(1, 60);
-        for (int c = 0; c < size; ++c)
+        if (i % 4 == 1) {
+            QString text;
+            for (int c = 0; c < size; ++c)
+                text += kUtf8Alphabet.at(random.bounded(int(kUtf8Alphabet.size())));
+            note = (i % 8 == 1 ? QByteArray("\xef\xbb\xbf") : QByteArray()) + note + text.toUtf8();
+        }
+        for (int c = 0; i % 4 != 1 && c < size; ++c)
             note += kAlphabet.at(random.bounded(int(kAlphabet.size())));
         m_notes[day] = note;
         m_dates.push_back(day);
@@ -138,8 +150,44 @@ void tst_search::matching_data()
     QTest::newRow("\xe2\x82\xac is a byte of the notes")
         << QByteArrayList{"2006-03-14.txt=pay \x80 120"} << QString::fromUtf8("\xe2\x82\xac 1")
         << QStringList{QString::fromUtf8("2006-03-14|pay \xe2\x82\xac 120|4")};
-    QTest::newRow("a character the notes cannot hold finds nothing")
+    QTest::newRow("a character Windows-1252 lacks finds nothing in its notes")
         << QByteArrayList{"2006-03-14.txt=caf?"} << QString::fromUtf8("caf\xc4\x89") << QStringList{};
+    // UTF-8 notes, case folded in every script; positions count UTF-16
+    // code units of the note's text, the mark not included.
+    const auto utf8 = [](const char *name, const QString &text) { return QByteArray(name) + '=' + text.toUtf8(); };
+    QTest::newRow("Polish: \xc5\x82\xc3\xb3" "d\xc5\xba finds \xc5\x81\xc3\x93" "D\xc5\xb9, behind the mark")
+        << QByteArrayList{"2006-03-14.txt=\xef\xbb\xbf" + QStringLiteral("Trip to ŁÓDŹ ✈").toUtf8()}
+        << QStringLiteral("łódź") << QStringList{QStringLiteral("2006-03-14|Trip to ŁÓDŹ ✈|8")};
+    QTest::newRow("Russian: \xd0\xbc\xd0\xb8\xd1\x80 finds \xd0\x9c\xd0\x98\xd0\xa0")
+        << QByteArrayList{utf8("2006-03-14.txt", QStringLiteral("Привет, МИР\r\nмир"))} << QStringLiteral("мир")
+        << QStringList{QStringLiteral("2006-03-14|Привет, МИР|8"), QStringLiteral("2006-03-14|мир|13")};
+    QTest::newRow("Greek: \xcf\x83\xce\xbf\xcf\x86\xce\xaf\xce\xb1 finds \xce\xa3\xce\x9f\xce\xa6\xce\x8a\xce\x91, "
+                  "final sigma as sigma")
+        << QByteArrayList{utf8("2006-03-14.txt", QStringLiteral("ΣΟΦΊΑ\r\nφιλοσοφίας")),
+                          utf8("2006-03-13.txt", QStringLiteral("ΛΌΓΟΣ σοφίας"))}
+        << QStringLiteral("σοφία")
+        << QStringList{QStringLiteral("2006-03-14|ΣΟΦΊΑ|0"), QStringLiteral("2006-03-14|φιλοσοφίας|11"),
+                       QStringLiteral("2006-03-13|ΛΌΓΟΣ σοφίας|6")};
+    QTest::newRow("characters beyond 16 bits count two")
+        << QByteArrayList{utf8("2006-03-14.txt", QStringLiteral("😀 東京で\r\n京都"))} << QStringLiteral("京")
+        << QStringList{QStringLiteral("2006-03-14|😀 東京で|4"), QStringLiteral("2006-03-14|京都|8")};
+    QTest::newRow("\xc3\xa9 finds \xc3\x89 in Windows-1252 and in UTF-8")
+        << QByteArrayList{"2006-03-14.txt=CAF\xc9", utf8("2006-03-13.txt", QStringLiteral("CAFÉ Ł"))}
+        << QStringLiteral("café")
+        << QStringList{QStringLiteral("2006-03-14|CAFÉ|0"), QStringLiteral("2006-03-13|CAFÉ Ł|0")};
+    QTest::newRow("ASCII letters find the long s and the Kelvin sign")
+        << QByteArrayList{utf8("2006-03-14.txt", QStringLiteral("ſ\u212Ai ✈")), utf8("2006-03-13.txt", QStringLiteral("Привет SKI")),
+                          "2006-03-12.txt=sKi\xe9"}
+        << "ski"
+        << QStringList{QStringLiteral("2006-03-14|ſ\u212Ai ✈|0"), QStringLiteral("2006-03-13|Привет SKI|7"),
+                       QStringLiteral("2006-03-12|sKié|0")};
+    QTest::newRow("strasse does not find Stra\xc3\x9f" "e")
+        << QByteArrayList{utf8("2006-03-14.txt", QStringLiteral("Straße ✈")), "2006-03-13.txt=STRASSE"}
+        << "strasse" << QStringList{QStringLiteral("2006-03-13|STRASSE|0")};
+    QTest::newRow("stra\xc3\x9f" "e finds STRA\xe1\xba\x9e" "E and Stra\xc3\x9f" "e")
+        << QByteArrayList{utf8("2006-03-14.txt", QStringLiteral("STRAẞE ✈")), "2006-03-13.txt=Stra\xdf" "e"}
+        << QStringLiteral("straße")
+        << QStringList{QStringLiteral("2006-03-14|STRAẞE ✈|0"), QStringLiteral("2006-03-13|Straße|0")};
     QTest::newRow("no match across CR LF") << QByteArrayList{"2006-03-14.txt=end of line\r\nnext"} << "line\r\nnext"
                                            << QStringList{};
     QTest::newRow("no match from one note into the next")
@@ -198,17 +246,20 @@ void tst_search::agreesWithNaiveSearch()
     QRandomGenerator random(1900);
     NoteSearch s(data(), 2);
     int compared = 0;
-    for (int q = 0; q < 120; ++q) {
-        QByteArray text;
+    for (int q = 0; q < 240; ++q) {
+        QString query;
         const int size = random.bounded(1, 5);
-        for (int c = 0; c < size; ++c)
-            text += kAlphabet.at(random.bounded(int(kAlphabet.size()) - 4));   // no line breaks
-        const QString query = codepage::toUnicode(text);
+        for (int c = 0; c < size; ++c) {
+            if (q % 2 == 0)
+                query += codepage::toUnicode(QByteArray(1, kAlphabet.at(random.bounded(int(kAlphabet.size()) - 4))));
+            else
+                query += kUtf8Alphabet.at(random.bounded(int(kUtf8Alphabet.size()) - 4));   // no line breaks
+        }
         const QStringList want = naiveSearch(m_notes, query);
         QCOMPARE(search(s, query), want);
         compared += int(want.size());
     }
-    QVERIFY(compared > 1000);
+    QVERIFY(compared > 2000);
 }
 
 // The notes change after the first search; the second finds them as they

@@ -96,12 +96,15 @@ QString outcome(const NoteStore &notes, const QString &op, qint16 day = kDay)
             return QStringLiteral("note: ") + n.text;
         return n.text.isEmpty() ? n.error : n.error + QStringLiteral(" (but text came too)");
     }
+    // Three bytes a character in UTF-8: fewer than 4 Mi characters, more than 4 MiB.
+    const auto hugeText = [] { return QString(store::kMaxNoteSize / 3 + 1, QChar(0x6771)); };
     const store::Origin noNote;   // "created outside": the edit began on a day without a note
     const store::Result r = op == QLatin1String("write") ? notes.UpdateData(day, kMonth, kYear, kNew)
         : op == QLatin1String("created outside")         ? notes.UpdateData(day, kMonth, kYear, kNew, &noNote)
         : op == QLatin1String("same")                    ? notes.UpdateBytes(day, kMonth, kYear, kOld)
         : op == QLatin1String("huge") ? notes.UpdateBytes(day, kMonth, kYear, QByteArray(store::kMaxNoteSize + 1, 'h'))
-                                      : notes.DeleteData(day, kMonth, kYear);
+        : op == QLatin1String("huge text") ? notes.UpdateData(day, kMonth, kYear, hugeText())
+                                           : notes.DeleteData(day, kMonth, kYear);
     return r.ok() ? QStringLiteral("ok") : r.error;
 }
 
@@ -385,43 +388,110 @@ void TestStore::nameParsed()
                  QStringLiteral("data/") + QString::fromLatin1(name));
 }
 
+// A note read from `onDisk` ("<none>": no file) shows as `shown`; the text
+// typed over it is written as `bytes`, and read back as `readBack`.
 void TestStore::writeIsByteExact_data()
 {
+    QTest::addColumn<QByteArray>("onDisk");
+    QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("readBack");
+    const auto newNote = [](const char *name) -> QTestData & {
+        return QTest::newRow(name) << QByteArray("<none>") << QString();
+    };
 
-    QTest::newRow("three letters: 3 bytes") << "abc" << QByteArray("abc") << "abc";
-    QTest::newRow("two lines: a CR LF b, 4 bytes") << "a\r\nb" << QByteArray("a\r\nb") << "a\r\nb";
-    QTest::newRow("euro sign: byte 0x80") << QString(QChar(0x20AC)) << QByteArray("\x80")
+    newNote("three letters: 3 bytes") << "abc" << QByteArray("abc") << "abc";
+    newNote("two lines: a CR LF b, 4 bytes") << "a\r\nb" << QByteArray("a\r\nb") << "a\r\nb";
+    newNote("euro sign: byte 0x80") << QString(QChar(0x20AC)) << QByteArray("\x80")
                                           << QString(QChar(0x20AC));
+    // A character Windows-1252 has no byte for makes the note UTF-8.
     const QString outside = QStringLiteral("x") + QChar(0x0100) + QStringLiteral("y");
-    QTest::newRow("character outside the code page: one ?") << outside << QByteArray("x?y") << "x?y";
+    newNote("character outside the code page: UTF-8") << outside << QByteArray("x\xc4\x80y") << outside;
     const QString pair = QStringLiteral("x") + QChar(0xD83D) + QChar(0xDE00) + QStringLiteral("y");
-    QTest::newRow("surrogate pair: one ?") << pair << QByteArray("x?y") << "x?y";
+    newNote("surrogate pair: UTF-8") << pair << QByteArray("x\xf0\x9f\x98\x80y") << pair;
     // Bytes another program put in a note, the five the code page leaves
     // open included, come back unchanged when the note is saved again.
     const QString all = codepage::toUnicode(allBytes());
-    QTest::newRow("all 256 byte values") << all << allBytes() << all;
+    newNote("all 256 byte values") << all << allBytes() << all;
     const QString big(100000, QLatin1Char('n'));
-    QTest::newRow("100000 characters") << big << big.toLatin1() << big;
+    newNote("100000 characters") << big << big.toLatin1() << big;
+
+    // The rule for reading and writing, from the bytes on disk.
+    const QByteArray mark("\xef\xbb\xbf");
+    const QString lodz = QStringLiteral("Łódź €5 東京 Привет ✈ 😀");
+    QTest::newRow("UTF-8 with the mark: shown without it, written with it")
+        << mark + lodz.toUtf8() << lodz << lodz + "!" << mark + (lodz + "!").toUtf8() << lodz + "!";
+    QTest::newRow("UTF-8 without the mark: written without it")
+        << lodz.toUtf8() << lodz << "!" + lodz << ("!" + lodz).toUtf8() << "!" + lodz;
+    QTest::newRow("UTF-8 whose last character outside Windows-1252 goes: still UTF-8")
+        << QByteArray("caf\xc3\xa9 \xc5\x81") << QStringLiteral("café Ł") << QStringLiteral("café")
+        << QByteArray("caf\xc3\xa9") << QStringLiteral("café");
+    QTest::newRow("UTF-8 with the mark that keeps only ASCII: the mark stays")
+        << mark + "x \xe2\x9c\x88" << QStringLiteral("x ✈") << "x" << mark + "x" << "x";
+    QTest::newRow("UTF-8 with lone CR and LF, NUL, U+FFFF: byte for byte")
+        << QByteArray("a\rb\nc\0\xef\xbf\xbf\xd0\x96", 11) << QStringLiteral("a\rb\nc") + QChar(0) + QChar(0xFFFF) + "Ж"
+        << QStringLiteral("a\rb\nc") + QChar(0) + QChar(0xFFFF) + "Ж"
+        << QByteArray("a\rb\nc\0\xef\xbf\xbf\xd0\x96", 11) << QStringLiteral("a\rb\nc") + QChar(0) + QChar(0xFFFF) + "Ж";
+    QTest::newRow("Windows-1252, a character outside it added: UTF-8 without the mark")
+        << QByteArray("caf\xe9") << QStringLiteral("café") << QStringLiteral("café Łódź")
+        << QByteArray("caf\xc3\xa9 \xc5\x81\xc3\xb3" "d\xc5\xba") << QStringLiteral("café Łódź");
+    QTest::newRow("Windows-1252, its own characters added: byte for byte")
+        << QByteArray("caf\xe9") << QStringLiteral("café") << QStringLiteral("café € ½")
+        << QByteArray("caf\xe9 \x80 \xbd") << QStringLiteral("café € ½");
+    QTest::newRow("all 256 byte values on disk: byte for byte")
+        << allBytes() << all << all << allBytes() << all;
+    QTest::newRow("the mark, then invalid UTF-8: Windows-1252, the mark's bytes included")
+        << QByteArray("\xef\xbb\xbf\xe9t\xe9") << QStringLiteral("ï»¿été") << QStringLiteral("ï»¿été!")
+        << QByteArray("\xef\xbb\xbf\xe9t\xe9!") << QStringLiteral("ï»¿été!");
+    QTest::newRow("overlong form of two bytes: Windows-1252") << QByteArray("\xc0\xaf") << QStringLiteral("À¯")
+                                                              << QStringLiteral("À¯") << QByteArray("\xc0\xaf")
+                                                              << QStringLiteral("À¯");
+    QTest::newRow("overlong form of three bytes: Windows-1252")
+        << QByteArray("\xe0\x80\xaf") << QStringLiteral("à€¯") << QStringLiteral("à€¯")
+        << QByteArray("\xe0\x80\xaf") << QStringLiteral("à€¯");
+    QTest::newRow("encoded surrogate: Windows-1252") << QByteArray("\xed\xa0\x80") << QStringLiteral("í\u00a0€")
+                                                     << QStringLiteral("í\u00a0€") << QByteArray("\xed\xa0\x80")
+                                                     << QStringLiteral("í\u00a0€");
+    QTest::newRow("above U+10FFFF: Windows-1252") << QByteArray("\xf4\x90\x80\x80") << QStringLiteral("ô\u0090€€")
+                                                  << QStringLiteral("ô\u0090€€") << QByteArray("\xf4\x90\x80\x80")
+                                                  << QStringLiteral("ô\u0090€€");
+    QTest::newRow("sequence cut short at the end: Windows-1252")
+        << QByteArray("ab\xe6\x9d") << QStringLiteral("abæ\u009d") << QStringLiteral("abæ\u009d")
+        << QByteArray("ab\xe6\x9d") << QStringLiteral("abæ\u009d");
+    // Written as Windows-1252, these would read back as other text.
+    newNote("Windows-1252 bytes that are valid UTF-8: UTF-8") << QStringLiteral("Ã©") << QByteArray("\xc3\x83\xc2\xa9")
+                                                             << QStringLiteral("Ã©");
+    newNote("text beginning with U+FEFF: UTF-8 with the mark") << QStringLiteral("\ufeffx Ł")
+                                                              << QByteArray("\xef\xbb\xbf\xef\xbb\xbfx \xc5\x81")
+                                                              << QStringLiteral("\ufeffx Ł");
 }
 
 void TestStore::writeIsByteExact()
 {
+    QFETCH(QByteArray, onDisk);
+    QFETCH(QString, shown);
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, readBack);
 
     const NoteStore notes(m_root);
-    QCOMPARE(outcome(notes, "read"), QStringLiteral("note: "));
-    const store::Result r = notes.UpdateData(kDay, kMonth, kYear, text);
+    if (onDisk != "<none>") {
+        QVERIFY(QDir().mkpath(dataDir()));
+        QVERIFY(writeFile(notePath(), onDisk));
+    }
+    QCOMPARE(outcome(notes, "read"), QStringLiteral("note: ") + shown);
+    const store::Note read = notes.GetData(kDay, kMonth, kYear);
+    const store::Origin origin{read.stamp, read.text, read.encoding};
+    const store::Result r = notes.UpdateData(kDay, kMonth, kYear, text, onDisk != "<none>" ? &origin : nullptr);
     QVERIFY2(r.ok(), qPrintable(r.error));
     QCOMPARE(readFile(notePath()), bytes);
     QCOMPARE(entries(dataDir()), QStringList{kNoteName});
     const store::Note n = notes.GetData(kDay, kMonth, kYear);
     QVERIFY2(n.ok(), qPrintable(n.error));
     QCOMPARE(n.text, readBack);
+    // The next save starts from what the file now is.
+    QCOMPARE(r.encoding, n.encoding);
     QCOMPARE(notes.GetBytes(kDay, kMonth, kYear).bytes, bytes);
 }
 
@@ -530,6 +600,8 @@ void TestStore::obstacleAtThePath_data()
         << cannot("write", "it was changed outside Kalivo into a file too large to keep a copy of (4.0 MiB)");
     QTest::newRow("a note above 4 MiB is never written")
         << "1 TiB" << "huge" << cannot("write", "too large for a note (4.0 MiB; a note has at most 4 MiB)");
+    QTest::newRow("a note above 4 MiB in UTF-8, in fewer characters, is never written")
+        << "1 TiB" << "huge text" << cannot("write", "too large for a note (4.0 MiB; a note has at most 4 MiB)");
 }
 
 namespace {
@@ -1003,6 +1075,17 @@ void TestStore::changedOutsideKeepsBothVersions_data()
     QTest::newRow("replaced outside during the flush, on a file system without the exchange: kept as a copy")
         << QByteArray("old") << "rename during the flush, without the exchange" << QByteArray("outside") << "typed"
         << 0 << QStringList{copy.arg("", "outside"), note.arg("typed")} << QString();
+    // A note read as UTF-8 is compared as it was read: with its mark.
+    const QByteArray utf8 = "\xef\xbb\xbf" + QStringLiteral("Łódź").toUtf8();
+    const QString utf8Typed = QString::fromLatin1("\xef\xbb\xbf" + QStringLiteral("typed Ł").toUtf8());
+    QTest::newRow("UTF-8 with the mark, written again unchanged outside: no copy")
+        << utf8 << "rename" << utf8 << "typed Ł" << 0 << QStringList{note.arg(utf8Typed)} << QString();
+    QTest::newRow("UTF-8 with the mark, written again unchanged during the flush: no copy")
+        << utf8 << "rename during the flush" << utf8 << "typed Ł" << 0 << QStringList{note.arg(utf8Typed)}
+        << QString();
+    QTest::newRow("UTF-8 with the mark, replaced outside: kept as a copy")
+        << utf8 << "rename" << QByteArray("outside") << "typed Ł" << 0
+        << QStringList{copy.arg("", "outside"), note.arg(utf8Typed)} << QString();
     QTest::newRow("replaced outside, and the copy cannot reach the disk: the save fails, the note stays")
         << QByteArray("old") << "rename, then flushes fail" << QByteArray("outside") << "typed" << 0
         << QStringList{note.arg("outside")} << "Cannot write data/2006-03-14.txt: Input/output error";
@@ -1046,7 +1129,7 @@ void TestStore::changedOutsideKeepsBothVersions()
         QVERIFY(writeFile(notePath(), before));
     const store::Note read = notes.GetData(kDay, kMonth, kYear);
     QVERIFY(read.ok());
-    const store::Origin origin{read.stamp, read.text};
+    const store::Origin origin{read.stamp, read.text, read.encoding};
 
     const QByteArray native = QFile::encodeName(notePath());
     const auto changeOutside = [=, this] {
@@ -1096,10 +1179,10 @@ void TestStore::changedOutsideKeepsBothVersions()
     QCOMPARE(r.stamp, notes.GetBytes(kDay, kMonth, kYear).stamp);
 
     // The next save starts from this one: no further copy.
-    const store::Origin saved{r.stamp, typed};
+    const store::Origin saved{r.stamp, typed, r.encoding};
     QVERIFY(notes.UpdateData(kDay, kMonth, kYear, QStringLiteral("again"), &saved).ok());
     QCOMPARE(entries(dataDir()).size(), after.size() + (typed.isEmpty() ? 1 : 0));
-    QCOMPARE(readFile(notePath()), QByteArray("again"));
+    QCOMPARE(readFile(notePath()), (!typed.isEmpty() && before.startsWith("\xef\xbb\xbf") ? "\xef\xbb\xbf" : "") + QByteArray("again"));
 }
 
 void TestStore::linkedNotesStayLinked_data()
