@@ -76,7 +76,7 @@ frmAbout::frmAbout(QWidget *parent)
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(appIcon().pixmap(QSize(47, 47)));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipRect(2160, 2280, 1260, 345));
     cmdOK->setFocusPolicy(Qt::StrongFocus);
@@ -93,9 +93,8 @@ frmAbout::frmAbout(QWidget *parent)
 
     lblDescription = label(this, "lblDescription", twipRect(1080, 1320, 3885, 810));
     lblDescription->setWordWrap(true);
-    lblDescription->setText(QStringLiteral(
-        "A month on one page, with a note for every day. Notes are saved as you go, "
-        "one small text file per date."));
+    lblDescription->setText(tr("A month on one page, with a note for every day. Notes are saved as you go, "
+                               "one small text file per date."));
     setBlackText(lblDescription);
 
     lblTitle = label(this, "lblTitle", twipRect(1080, 240, 3885, 480));
@@ -109,8 +108,8 @@ frmAbout::frmAbout(QWidget *parent)
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + kTitle);
-    lblVersion->setText(QStringLiteral("Version 1.0"));
+    setWindowTitle(tr("About %1").arg(kTitle));
+    lblVersion->setText(tr("Version %1").arg(QStringLiteral("1.0")));
     lblTitle->setText(kTitle);
 }
 

@@ -43,7 +43,7 @@ int remindBesideRunning(const Platform &platform, SingleInstance &instance)
 {
     const store::NoteStore notes(platform.workingFolder);
     WindowList windows;
-    const QPointer<Form3> reminder = reminder::ReminderStart(platform.today, notes, windows, nullptr);
+    const QPointer<Form3> reminder = reminder::ReminderStart(platform.today, notes, windows, nullptr, platform.dateWords);
     if (!reminder)
         return 0;
 
@@ -95,7 +95,8 @@ bool startProgram(Form1 &monthView, int argc, const char *const *argv)
         monthView.show();
         return true;
     }
-    return reminder::ReminderStart(monthView.today(), monthView.notes(), monthView.windows(), &monthView)
+    return reminder::ReminderStart(monthView.today(), monthView.notes(), monthView.windows(), &monthView,
+                                   monthView.platform().dateWords)
         != nullptr;
 }
 

@@ -1,5 +1,6 @@
 #include "calendar.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
@@ -69,21 +70,31 @@ qint16 GetDaysInMonth(qint16 month, qint16 year)
     }
 }
 
-qint16 GetIndex(qint16 day, qint16 month, qint16 year)
+int ColumnOf(int weekday, int firstWeekday)
 {
-    int k = GetFirstDay(month, year) + int(day) - 1; // [first - 1 + day]
+    return ((weekday - firstWeekday) % 7 + 7) % 7 + 1;
+}
+
+int WeekdayInColumn(int column, int firstWeekday)
+{
+    return ((firstWeekday + column - 2) % 7 + 7) % 7 + 1;
+}
+
+qint16 GetIndex(qint16 day, qint16 month, qint16 year, int firstWeekday)
+{
+    int k = ColumnOf(GetFirstDay(month, year), firstWeekday) + int(day) - 1; // [column - 1 + day]
     if (k > 35)
-        k -= 35;                                     // 36, 37 -> 1, 2
+        k -= 35;                                                           // 36, 37 -> 1, 2
     return static_cast<qint16>(k);
 }
 
-qint16 GetDay(qint16 index, qint16 month, qint16 year)
+qint16 GetDay(qint16 index, qint16 month, qint16 year, int firstWeekday)
 {
     if (index < 1 || index > 35)
         return 0;
     const qint16 days = GetDaysInMonth(month, year);
     for (qint16 day = 1; day <= days; ++day) {
-        if (GetIndex(day, month, year) == index)
+        if (GetIndex(day, month, year, firstWeekday) == index)
             return day;
     }
     return 0;
@@ -101,24 +112,31 @@ QString WeekdayName(int weekday)
     return weekdayNames()[weekday - 1];
 }
 
-QString ColumnHeading(int column)
+QString ColumnHeading(int column, int firstWeekday)
 {
-    static const std::array<QString, 7> headings = {
-        QStringLiteral("Sun"),   QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
-        QStringLiteral("Thurs"), QStringLiteral("Fri"), QStringLiteral("Sat")};
+    // Thursday's heading has five letters, and the others three. "Sat" and
+    // "Wed" are also words of their own: the comment tells the translator
+    // which is meant.
+    static const struct {
+        const char *source;
+        const char *comment;
+    } headings[] = {
+        QT_TRANSLATE_NOOP3("calendar", "Sun", "column heading: Sunday"),
+        QT_TRANSLATE_NOOP3("calendar", "Mon", "column heading: Monday"),
+        QT_TRANSLATE_NOOP3("calendar", "Tue", "column heading: Tuesday"),
+        QT_TRANSLATE_NOOP3("calendar", "Wed", "column heading: Wednesday"),
+        QT_TRANSLATE_NOOP3("calendar", "Thurs", "column heading: Thursday"),
+        QT_TRANSLATE_NOOP3("calendar", "Fri", "column heading: Friday"),
+        QT_TRANSLATE_NOOP3("calendar", "Sat", "column heading: Saturday")};
     if (column < 1 || column > 7)
         return {};
-    return headings[column - 1];
+    const auto &heading = headings[WeekdayInColumn(column, firstWeekday) - 1];
+    return QCoreApplication::translate("calendar", heading.source, heading.comment);
 }
 
 QString MonthName(int month)
 {
     return QLocale().standaloneMonthName(month, QLocale::LongFormat);
-}
-
-QString MonthTitle(qint16 month, qint16 year)
-{
-    return MonthName(month) + QLatin1Char('-') + QString::number(year);
 }
 
 } // namespace calendar

@@ -102,10 +102,12 @@ QPushButton *makeButton(const Control &control, QWidget *parent)
     return button;
 }
 
-QLabel *makeLabel(const Control &control, QWidget *parent)
+QLabel *makeLabel(const Control &control, QWidget *parent, int firstWeekday)
 {
     const bool column = control.kind == Kind::Heading && control.index >= 1;
-    auto *label = new QLabel(column ? calendar::ColumnHeading(control.index) : QLatin1String(control.caption), parent);
+    auto *label = new QLabel(column ? calendar::ColumnHeading(control.index, firstWeekday)
+                                    : QLatin1String(control.caption),
+                             parent);
     label->setObjectName(objectName(control));
     label->setFont(makeFont(control.font));
     label->setAlignment(Qt::AlignCenter);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar.h"
 #include "monthlayout.h"
 
 #include <QFont>
@@ -172,8 +173,8 @@ void setUpWindow(QWidget *window);
 QPushButton *makeButton(const Control &control, QWidget *parent);
 
 // The title (Kind::Label) or a column heading (Kind::Heading; the caption of
-// heading(i) is its column's).
-QLabel *makeLabel(const Control &control, QWidget *parent);
+// heading(i) is its column's in a week that starts on firstWeekday).
+QLabel *makeLabel(const Control &control, QWidget *parent, int firstWeekday = calendar::kSundayFirst);
 
 // Note box Text1(k), 0 ... 35, on a box made by the caller.
 void setUpNoteBox(QPlainTextEdit *box, int k);

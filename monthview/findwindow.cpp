@@ -46,7 +46,7 @@ QVariant FindResults::data(const QModelIndex &index, int role) const
             + (from + kShownLine < line.size() ? QStringLiteral("\u2026") : QString());
     }
     line.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    return calendar::DayHeading(d.day, d.month, d.year) + QStringLiteral(":  ") + line;
+    return calendar::DayHeading(d.day, d.month, d.year, m_words) + QStringLiteral(":  ") + line;
 }
 
 void FindResults::clear()
@@ -66,12 +66,13 @@ void FindResults::append(const notesearch::Batch &batch)
     endInsertRows();
 }
 
-FindWindow::FindWindow(const QString &dataFolder, notesearch::NoteWatch *watch, Jump jump, QWidget *parent)
+FindWindow::FindWindow(const QString &dataFolder, notesearch::NoteWatch *watch, const calendar::DateWords &words,
+                       Jump jump, QWidget *parent)
     : QDialog(parent)
     , m_search(dataFolder)
     , m_watch(watch)
     , m_jump(std::move(jump))
-    , m_results(this)
+    , m_results(words, this)
     , m_field(new QLineEdit(this))
     , m_list(new QListView(this))
     , m_status(new QLabel(this))

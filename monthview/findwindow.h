@@ -1,6 +1,7 @@
 #pragma once
 
 #include "celldate.h"
+#include "datecaptions.h"
 #include "notesearch.h"
 
 #include <QAbstractListModel>
@@ -15,14 +16,18 @@ class QListView;
 namespace monthview {
 
 // The hits of a search, one row each: the date as the reminder and the
-// report write it ("14-March-2006 Tuesday", calendar::DayHeading) and the
-// line that matches, or why the note cannot be read.
+// report write it ("14-March-2006 Tuesday", calendar::DayHeading with the
+// words given) and the line that matches, or why the note cannot be read.
 class FindResults : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
-    using QAbstractListModel::QAbstractListModel;
+    explicit FindResults(const calendar::DateWords &words, QObject *parent = nullptr)
+        : QAbstractListModel(parent)
+        , m_words(words)
+    {
+    }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -32,6 +37,7 @@ public:
     const notesearch::Results &results() const { return m_results; }
 
 private:
+    calendar::DateWords m_words;
     notesearch::Results m_results;
 };
 
@@ -50,8 +56,9 @@ public:
     using Jump = std::function<void(const NoteDate &date, qsizetype position)>;
 
     // Reads nothing before it is first shown. watch: the month view's, or
-    // nullptr.
-    FindWindow(const QString &dataFolder, notesearch::NoteWatch *watch, Jump jump, QWidget *parent);
+    // nullptr. Dates are written with `words`.
+    FindWindow(const QString &dataFolder, notesearch::NoteWatch *watch, const calendar::DateWords &words, Jump jump,
+               QWidget *parent);
 
     // Shows the window with its text selected, searching that text again.
     // The notes are read from the first time on.

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "calendar.h"
+#include "datecaptions.h"
 #include "design.h"
 #include "findwindow.h"
 #include "frmabout.h"
@@ -54,7 +55,7 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     // Each control gets its font of the design on its own: a font for the
     // whole window would be set up for every control's inner parts as well.
     m_topBar = TopBar(this);
-    m_grid = new MonthGrid(this, m_topBar.bottom());
+    m_grid = new MonthGrid(this, m_topBar.bottom(), m_platform.dateWords, m_platform.firstWeekday);
     m_editing = new NoteEditing(m_notes, *m_grid, *m_messages, this);
 
     const std::pair<const design::Control *, void (Form1::*)()> clicks[] = {
@@ -197,12 +198,12 @@ void Form1::ShowMonth(qint16 month, qint16 year)
     M = month;
     y = year;
 
-    const MonthPlan plan = planMonth(month, year, m_platform.today, [&](qint16 day) {
-        return m_editing->noteOf(NoteDate{day, month, year});
-    });
+    const MonthPlan plan = planMonth(
+        month, year, m_platform.today, [&](qint16 day) { return m_editing->noteOf(NoteDate{day, month, year}); },
+        m_platform.firstWeekday);
     m_grid->showMonth(plan, month, year, m_editing->focusIndex());
 
-    const QString title = calendar::MonthTitle(month, year);
+    const QString title = calendar::MonthTitle(month, year, m_platform.dateWords);
     if (Label1()->text() != title)
         Label1()->setText(title);
 }
@@ -272,7 +273,7 @@ void Form1::goToNote(const NoteDate &date, qsizetype position)
     if (focusIndex() != 0)
         Text1_LostFocus(focusIndex());
     ShowMonth(date.month, date.year);
-    NoteBox *box = m_grid->box(calendar::GetIndex(date.day, date.month, date.year));
+    NoteBox *box = m_grid->box(m_grid->cellOf(date.day, date.month, date.year));
     if (!box || box->isHidden())
         return;
     // In a window that is not active yet the box gets the focus, with its
@@ -286,7 +287,7 @@ void Form1::find()
     // The note being typed goes to disk first, so that the search finds it.
     Timer1_Timer();
     if (!m_find) {
-        m_find = new FindWindow(m_notes.root() + QLatin1String("/data"), noteWatch(),
+        m_find = new FindWindow(m_notes.root() + QLatin1String("/data"), noteWatch(), m_platform.dateWords,
                                 [this](const NoteDate &date, qsizetype position) {
                                     activateWindow();
                                     goToNote(date, position);
@@ -320,7 +321,8 @@ void Form1::Command11_Click()
 
 void Form1::Command3_Click()
 {
-    const auto w = report::WriteReport(m_platform.workingFolder, M, y, m_notes, m_platform.nextRandom);
+    const auto w =
+        report::WriteReport(m_platform.workingFolder, M, y, m_notes, m_platform.nextRandom, m_platform.dateWords);
     if (!w.error.isEmpty()) {
         if (m_platform.showMessage)
             m_platform.showMessage(this, kProgramTitle, w.error);
@@ -328,7 +330,7 @@ void Form1::Command3_Click()
     }
     // The page is made from the note files: a note kept after a failed
     // save is not on it.
-    const QString month = calendar::MonthTitle(M, y);
+    const QString month = calendar::MonthTitle(M, y, m_platform.dateWords);
     if (const QStringList left = m_editing->unsaved().datesIn(M, y); !left.isEmpty()) {
         tellUser(QStringLiteral("The page of %1 leaves out the notes that could not be saved: %2.")
                      .arg(month, left.join(QStringLiteral(", "))));

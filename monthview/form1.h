@@ -105,6 +105,7 @@ public:
 
     // View state.
     QDate today() const { return m_platform.today; }   // the start-up date
+    const Platform &platform() const { return m_platform; }
     qint16 displayedMonth() const { return M; }
     qint16 displayedYear() const { return y; }
     qint16 focusIndex() const;   // cell being edited; 0: none

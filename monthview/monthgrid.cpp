@@ -10,8 +10,10 @@
 
 namespace monthview {
 
-MonthGrid::MonthGrid(QWidget *window, int top)
+MonthGrid::MonthGrid(QWidget *window, int top, const calendar::DateWords &words, int firstWeekday)
     : QWidget(window)
+    , m_words(words)
+    , m_firstWeekday(firstWeekday)
 {
     setObjectName(QStringLiteral("MonthGrid"));
     resize(window->size());
@@ -38,7 +40,7 @@ MonthGrid::~MonthGrid()
 void MonthGrid::createCells()
 {
     for (int i = 1; i <= 7; ++i)
-        m_label3[i] = design::makeLabel(design::heading(i), this);
+        m_label3[i] = design::makeLabel(design::heading(i), this, m_firstWeekday);
     for (int k = 1; k <= 35; ++k) {
         auto *box = new NoteBox(k, &m_fills, this);
         connect(box, &NoteBox::focusArriving, this, &MonthGrid::focusArriving);
@@ -108,7 +110,7 @@ void MonthGrid::showMonth(const MonthPlan &plan, qint16 month, qint16 year, int 
     }
 
     for (qint16 d = 1; d <= plan.days; ++d) {
-        const int k = calendar::GetIndex(d, month, year);
+        const int k = cellOf(d, month, year);
         const CellPlan &cell = plan.cells[k];
         m_text1[k]->showNote(NoteDate{d, month, year}, cell.note, focusIndex == k);
         if (m_command4[k]->text() != cell.caption)

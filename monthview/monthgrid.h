@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datecaptions.h"
 #include "monthlayout.h"
 #include "monthplan.h"
 #include "notebox.h"
@@ -30,13 +31,28 @@ class MonthGrid : public QWidget
     Q_OBJECT
 
 public:
-    // The templates and the day-number buttons as the design has them.
-    MonthGrid(QWidget *window, int top);
+    // The templates and the day-number buttons as the design has them. The
+    // week starts on firstWeekday (1 = Sunday); dates are written with
+    // `words`.
+    MonthGrid(QWidget *window, int top, const calendar::DateWords &words = calendar::StandardWords(),
+              int firstWeekday = calendar::kSundayFirst);
     ~MonthGrid() override;
 
     // Start-up: the headings and the note boxes, copies of their templates,
     // hidden until the first layout pass and rendering show them.
     void createCells();
+
+    const calendar::DateWords &dateWords() const { return m_words; }
+    int firstWeekday() const { return m_firstWeekday; }
+    // The cell of a day, and the day of a cell (0: none), in this grid's week.
+    qint16 cellOf(qint16 day, qint16 month, qint16 year) const
+    {
+        return calendar::GetIndex(day, month, year, m_firstWeekday);
+    }
+    qint16 dayOf(qint16 k, qint16 month, qint16 year) const
+    {
+        return calendar::GetDay(k, month, year, m_firstWeekday);
+    }
 
     // nullptr for a member that does not exist (yet).
     QLabel *heading(int i) const { return i >= 0 && i <= 7 ? m_label3[i] : nullptr; }
@@ -75,6 +91,8 @@ signals:
     void cellsChanged();
 
 private:
+    calendar::DateWords m_words;
+    int m_firstWeekday;
     FillMeasure m_fills;
     std::array<QLabel *, 8> m_label3{};
     std::array<NoteBox *, 36> m_text1{};

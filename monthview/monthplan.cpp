@@ -8,7 +8,7 @@
 namespace monthview {
 
 MonthPlan planMonth(qint16 month, qint16 year, const QDate &today,
-                    const std::function<store::Note(qint16 day)> &noteOf)
+                    const std::function<store::Note(qint16 day)> &noteOf, int firstWeekday)
 {
     MonthPlan plan;
     plan.days = calendar::GetDaysInMonth(month, year);
@@ -17,7 +17,7 @@ MonthPlan planMonth(qint16 month, qint16 year, const QDate &today,
     static const QString sunday = QStringLiteral("Sunday");
 
     for (qint16 d = 1; d <= plan.days; ++d) {
-        const qint16 k = calendar::GetIndex(d, month, year);   // [1, 35]
+        const qint16 k = calendar::GetIndex(d, month, year, firstWeekday);   // [1, 35]
         CellPlan &cell = plan.cells[k];
         cell.day = d;
         cell.note = noteOf(d);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar.h"
 #include "store.h"
 
 #include <QDate>
@@ -31,9 +32,12 @@ struct MonthPlan {
 };
 
 // Reads the notes through noteOf in day order, one call per day. The cell
-// of `today` (the start-up date) is marked as today.
+// of `today` (the start-up date) is marked as today. The week starts on
+// firstWeekday (1 = Sunday); Saturdays and Sundays are the weekend wherever
+// they stand.
 MonthPlan planMonth(qint16 month, qint16 year, const QDate &today,
-                    const std::function<store::Note(qint16 day)> &noteOf);
+                    const std::function<store::Note(qint16 day)> &noteOf,
+                    int firstWeekday = calendar::kSundayFirst);
 
 // A note file separates lines with CR LF; the editor holds one '\n' per line
 // break. A lone CR or LF in a file shows as a line break too.

@@ -15,7 +15,7 @@ NoteEditing::NoteEditing(const store::NoteStore &notes, MonthGrid &grid, Message
     , m_notes(notes)
     , m_grid(grid)
     , m_messages(messages)
-    , m_unsaved(notes, [this](const QString &text) { m_messages.tell(text); })
+    , m_unsaved(notes, [this](const QString &text) { m_messages.tell(text); }, grid.dateWords())
     , m_timer1(new QTimer(this))
 {
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -67,7 +67,7 @@ void NoteEditing::notesChangedOutside(const QSet<NoteDate> &dates, bool everythi
 
 bool NoteEditing::UpdateDay(qint16 Index, qint16 month, qint16 year)
 {
-    const qint16 day = calendar::GetDay(Index, month, year);
+    const qint16 day = m_grid.dayOf(Index, month, year);
     if (day == 0)
         return false;
     NoteBox *box = m_grid.box(Index);
@@ -103,7 +103,7 @@ void NoteEditing::saveEditedBoxes(MonthYear shown, bool keepFocusedDate)
             continue;
         if (keepFocusedDate && k == FocusIndex
             && box->date()
-                == NoteDate{calendar::GetDay(static_cast<qint16>(k), shown.month, shown.year), shown.month,
+                == NoteDate{m_grid.dayOf(static_cast<qint16>(k), shown.month, shown.year), shown.month,
                             shown.year})
             continue;
         saveNote(box, box->noteText());
@@ -115,7 +115,7 @@ void NoteEditing::saveEditedBoxes(MonthYear shown, bool keepFocusedDate)
 void NoteEditing::entered(int Index, MonthYear shown)
 {
     FocusIndex = static_cast<qint16>(Index);
-    FocusDay = calendar::GetDay(FocusIndex, shown.month, shown.year);
+    FocusDay = m_grid.dayOf(FocusIndex, shown.month, shown.year);
     m_grid.emphasise(Index, true);
     // Text dropped into another box since the last save point.
     saveEditedBoxes(shown, true);

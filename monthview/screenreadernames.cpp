@@ -36,14 +36,14 @@ void ScreenReaderNames::nameCells()
         if (!box || !day || box->date().day == 0)
             continue;
         const NoteDate &date = box->date();
-        const QString name = calendar::SpokenDate(date.day, date.month, date.year);
+        const QString name = calendar::SpokenDate(date.day, date.month, date.year, m_grid->dateWords());
         if (box->accessibleName() != name) {
             box->setAccessibleName(name);
             day->setAccessibleName(name);
         }
         const QString description =
             box->isUnreadable()
-            ? QStringLiteral("This note cannot be read: %1").arg(box->toPlainText().section(QLatin1Char('\n'), 0, 0))
+            ? tr("This note cannot be read: %1").arg(box->toPlainText().section(QLatin1Char('\n'), 0, 0))
             : QString();
         if (box->accessibleDescription() != description)
             box->setAccessibleDescription(description);

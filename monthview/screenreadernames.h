@@ -17,6 +17,8 @@ class MonthGrid;
 // and then whenever the cells change.
 class ScreenReaderNames : public QObject, public QAccessible::ActivationObserver
 {
+    Q_OBJECT
+
 public:
     explicit ScreenReaderNames(MonthGrid *grid);
     ~ScreenReaderNames() override;

@@ -5,27 +5,24 @@
 
 namespace monthview {
 
-namespace {
-
-// "14 March 2006".
-QString describe(const NoteDate &date)
-{
-    return calendar::MessageDate(date.day, date.month, date.year);
-}
-
-QString keptCopyMessage(const NoteDate &date, const QString &copy)
-{
-    return QStringLiteral("The note of %1 was changed outside Kalivo while you were editing it.\n\n"
-                          "Your text is now the note; the other version is kept as %2.")
-        .arg(describe(date), copy);
-}
-
-} // namespace
-
-UnsavedNotes::UnsavedNotes(const store::NoteStore &notes, std::function<void(const QString &)> tell)
+UnsavedNotes::UnsavedNotes(const store::NoteStore &notes, std::function<void(const QString &)> tell,
+                           const calendar::DateWords &words)
     : m_store(notes)
     , m_tell(std::move(tell))
+    , m_words(words)
 {
+}
+
+QString UnsavedNotes::describe(const NoteDate &date) const
+{
+    return calendar::MessageDate(date.day, date.month, date.year, m_words);
+}
+
+QString UnsavedNotes::keptCopyMessage(const NoteDate &date, const QString &copy) const
+{
+    return tr("The note of %1 was changed outside Kalivo while you were editing it.\n\n"
+              "Your text is now the note; the other version is kept as %2.")
+        .arg(describe(date), copy);
 }
 
 store::Result UnsavedNotes::write(const NoteDate &date, const QString &text, const store::Origin &origin) const
@@ -54,8 +51,8 @@ UnsavedNotes::Outcome UnsavedNotes::save(const NoteDate &date, const QString &te
     if (known == m_notes.end()) {
         if (!outcome.tell.isEmpty())
             outcome.tell += QStringLiteral("\n\n");
-        outcome.tell += QStringLiteral("The note of %1 could not be saved.\n\n%2\n\n"
-                                       "Its text stays on the screen, and Kalivo saves it as soon as it can.")
+        outcome.tell += tr("The note of %1 could not be saved.\n\n%2\n\n"
+                           "Its text stays on the screen, and Kalivo saves it as soon as it can.")
                             .arg(describe(date), result.error);
     }
     m_notes[date] = Kept{text, result.error, store::Origin{result.stamp, from.text, from.encoding}};
@@ -94,7 +91,7 @@ QStringList UnsavedNotes::list() const
 {
     QStringList lines;
     for (const auto &[date, kept] : m_notes)
-        lines << QStringLiteral("%1: %2").arg(describe(date), kept.error);
+        lines << tr("%1: %2", "a date and why its note could not be saved").arg(describe(date), kept.error);
     return lines;
 }
 
@@ -110,7 +107,7 @@ QStringList UnsavedNotes::datesIn(qint16 month, qint16 year) const
 
 QString UnsavedNotes::closeQuestion() const
 {
-    return QStringLiteral("These notes could not be saved:\n\n%1\n\nClose Kalivo and lose them?")
+    return tr("These notes could not be saved:\n\n%1\n\nClose Kalivo and lose them?")
         .arg(list().join(QLatin1Char('\n')));
 }
 

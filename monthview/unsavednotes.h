@@ -1,8 +1,10 @@
 #pragma once
 
 #include "celldate.h"
+#include "datecaptions.h"
 #include "store.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -20,9 +22,12 @@ namespace monthview {
 // version as a copy, and the user hears of it once, with the copy's name.
 class UnsavedNotes
 {
+    Q_DECLARE_TR_FUNCTIONS(UnsavedNotes)
+
 public:
-    // tell: what a retry has to tell the user.
-    explicit UnsavedNotes(const store::NoteStore &notes, std::function<void(const QString &)> tell = {});
+    // tell: what a retry has to tell the user. Dates are told with `words`.
+    explicit UnsavedNotes(const store::NoteStore &notes, std::function<void(const QString &)> tell = {},
+                          const calendar::DateWords &words = calendar::StandardWords());
 
     struct Outcome {
         bool saved = false;
@@ -64,9 +69,13 @@ private:
     };
 
     store::Result write(const NoteDate &date, const QString &text, const store::Origin &origin) const;
+    // "14 March 2006".
+    QString describe(const NoteDate &date) const;
+    QString keptCopyMessage(const NoteDate &date, const QString &copy) const;
 
     const store::NoteStore &m_store;
     std::function<void(const QString &)> m_tell;
+    calendar::DateWords m_words;
     std::map<NoteDate, Kept> m_notes;
 };
 

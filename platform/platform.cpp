@@ -2,6 +2,7 @@
 
 #include "appiconpixels.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QIcon>
@@ -33,7 +34,7 @@ void openWithDesktop(const QString &path, const Platform::ViewerFailed &failed)
     if (xdgOpen.isEmpty()) {
         // Qt knows a few other ways on some desktops.
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-            failed(QStringLiteral("xdg-open is not installed"));
+            failed(QCoreApplication::translate("platform", "xdg-open is not installed"));
         return;
     }
     auto *process = new QProcess;
@@ -46,15 +47,15 @@ void openWithDesktop(const QString &path, const Platform::ViewerFailed &failed)
     QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;
-        failed(QStringLiteral("xdg-open could not be started: %1").arg(process->errorString()));
+        failed(QCoreApplication::translate("platform", "xdg-open could not be started: %1").arg(process->errorString()));
         process->deleteLater();
     });
     QObject::connect(process, &QProcess::finished, process,
                      [process, failed](int code, QProcess::ExitStatus status) {
                          if (status != QProcess::NormalExit)
-                             failed(QStringLiteral("xdg-open crashed"));
+                             failed(QCoreApplication::translate("platform", "xdg-open crashed"));
                          else if (code != 0)
-                             failed(QStringLiteral("xdg-open ended with status %1").arg(code));
+                             failed(QCoreApplication::translate("platform", "xdg-open ended with status %1").arg(code));
                          process->deleteLater();
                      });
     process->start();

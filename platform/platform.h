@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datecaptions.h"
+
 #include <QDate>
 #include <QString>
 
@@ -30,6 +32,12 @@ struct Platform {
 
     // A modal question; true when the user chose to go on (close anyway).
     std::function<bool(QWidget *parent, const QString &title, const QString &text)> confirm;
+
+    // The user's language, where the program speaks it: the words dates are
+    // written with and the weekday the week starts on (1 = Sunday ... 7).
+    // Left as they are: the English words and a Sunday.
+    calendar::DateWords dateWords;
+    int firstWeekday = calendar::kSundayFirst;
 };
 
 // The program's real surroundings: today's local date, the current working

@@ -3,6 +3,8 @@
 #include "datecaptions.h"
 #include "notefile.h"
 
+#include <QCoreApplication>
+
 namespace reminder {
 
 namespace {
@@ -12,7 +14,7 @@ const QLatin1String crlf("\r\n");
 } // namespace
 
 QString ReminderText(qint16 day, qint16 month, qint16 todayYear,
-                     const std::function<store::Note(qint16 year)> &noteOf)
+                     const std::function<store::Note(qint16 year)> &noteOf, const calendar::DateWords &words)
 {
     QString text;
     for (int year = todayYear; year >= store::kFirstReminderYear; --year) {   // none before it
@@ -21,9 +23,9 @@ QString ReminderText(qint16 day, qint16 month, qint16 todayYear,
         if (shown.isEmpty())
             continue;
         if (year == todayYear - 1) {
-            text += crlf + crlf + QLatin1String("Last year on this day:") + crlf;
+            text += crlf + crlf + QCoreApplication::translate("reminder", "Last year on this day:") + crlf;
         } else if (year < todayYear) {
-            text += crlf + crlf + calendar::DayHeading(day, month, year) + QLatin1Char(':') + crlf;
+            text += crlf + crlf + calendar::DayHeading(day, month, year, words) + QLatin1Char(':') + crlf;
         }
         text += shown;
     }

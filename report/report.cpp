@@ -7,6 +7,7 @@
 #include "fileio.h"
 #include "store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
@@ -184,7 +185,7 @@ QByteArray drawName(const std::function<float()> &nextRandom)
 
 // BuildPage into `page`, whose allocation is reused.
 void buildPage(QByteArray &page, qint16 month, qint16 year,
-               const std::function<QByteArray(qint16 day)> &noteBytes)
+               const std::function<QByteArray(qint16 day)> &noteBytes, const calendar::DateWords &words)
 {
     static constexpr char kHead[] = "<html><head></head><body>";
     static constexpr char kTail[] = "</body></html>";
@@ -199,7 +200,7 @@ void buildPage(QByteArray &page, qint16 month, qint16 year,
         if (note.isEmpty())
             continue;
         writer.append("<hr><b>", 7);
-        writer.appendText(calendar::DayHeading(day, month, year));
+        writer.appendText(calendar::DayHeading(day, month, year, words));
         writer.append("</b><br>", 8);
         const store::Encoding encoding = store::encodingOf(note);
         writer.appendEscaped(store::textBytes(note, encoding), store::isUtf8(encoding));
@@ -220,15 +221,16 @@ qint32 Rand(const std::function<float()> &nextRandom, qint32 Low, qint32 High)
 }
 
 QByteArray BuildPage(qint16 month, qint16 year,
-                     const std::function<QByteArray(qint16 day)> &noteBytes)
+                     const std::function<QByteArray(qint16 day)> &noteBytes, const calendar::DateWords &words)
 {
     QByteArray page;
-    buildPage(page, month, year, noteBytes);
+    buildPage(page, month, year, noteBytes, words);
     return page;
 }
 
 Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
-                    const store::NoteStore &notes, const std::function<float()> &nextRandom)
+                    const store::NoteStore &notes, const std::function<float()> &nextRandom,
+                    const calendar::DateWords &words)
 {
     // The page's buffer stays allocated from one press to the next: fresh
     // memory for every page costs more than reading the notes does.
@@ -245,17 +247,20 @@ Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
         if (!note.ok())
             unreadable << note.error;
         return std::move(note.bytes);
-    });
+    }, words);
     if (!unreadable.isEmpty()) {
         return {QString(), unreadable.join(QLatin1Char('\n'))
-                    + QStringLiteral("\nThe report of %1 was not made.")
-                          .arg(calendar::MonthTitle(month, year))};
+                    + QLatin1Char('\n')
+                    + QCoreApplication::translate("report", "The report of %1 was not made.")
+                          .arg(calendar::MonthTitle(month, year, words))};
     }
 
     const QByteArray tempDir = QFile::encodeName(workingFolder) + "/temp";
     if (isLink(tempDir)) {
-        return {QString(), QStringLiteral("Cannot write temp/: it is a link to another folder, and report pages "
-                                          "go only into a temp/ folder of the working folder's own.")};
+        return {QString(), QCoreApplication::translate("report",
+                                                       "Cannot write temp/: it is a link to another folder, and "
+                                                       "report pages go only into a temp/ folder of the working "
+                                                       "folder's own.")};
     }
     // The page is always a new file, for the user alone: an existing file of
     // that name is never truncated, and a link there is never followed. A
@@ -264,7 +269,7 @@ Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
         fileio::createUnique(tempDir, [&] { return drawName(nextRandom); }, 0600, kNameAttempts);
     const QByteArray &path = created.path;
     const auto failure = [&](int err) {
-        return Written{QString(), QStringLiteral("Cannot write temp/%1: %2")
+        return Written{QString(), QCoreApplication::translate("report", "Cannot write temp/%1: %2")
                                       .arg(QFile::decodeName(path.mid(tempDir.size() + 1)),
                                            fileio::reason(err))};
     };
@@ -297,7 +302,7 @@ QStringList DeleteReports(const QString &workingFolder)
     for (const QString &name : pages) {
         QFile page(temp.filePath(name));
         if (!page.remove())
-            errors << QStringLiteral("Cannot delete temp/%1: %2").arg(name, page.errorString());
+            errors << QCoreApplication::translate("report", "Cannot delete temp/%1: %2").arg(name, page.errorString());
     }
     return errors;
 }

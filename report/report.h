@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datecaptions.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -19,7 +21,8 @@ qint32 Rand(const std::function<float()> &nextRandom, qint32 Low, qint32 High);
 
 // The page's bytes: "<html><head></head><body>", then for every day of the
 // month with a note a heading ("<hr><b>5-March-2004 Friday</b><br>", the
-// day's calendar::DayHeading) and the escaped note, then "</body></html>".
+// day's calendar::DayHeading in `words`) and the escaped note, then
+// "</body></html>".
 // The page is in Windows-1252, one byte a character: a character it lacks,
 // in a note or in the month's name, is written after the escaping as a
 // decimal character reference ("&#321;"). noteBytes(day) gives a note file's
@@ -27,7 +30,8 @@ qint32 Rand(const std::function<float()> &nextRandom, qint32 Low, qint32 High);
 // empty means "no note" and leaves the day out. It is asked once per day of
 // the month, in ascending order.
 QByteArray BuildPage(qint16 month, qint16 year,
-                     const std::function<QByteArray(qint16 day)> &noteBytes);
+                     const std::function<QByteArray(qint16 day)> &noteBytes,
+                     const calendar::DateWords &words = calendar::StandardWords());
 
 struct Written {
     QString path;    // absolute path of the page when written
@@ -41,7 +45,8 @@ struct Written {
 // written), and so does a page that cannot be written; error then says which
 // file and why. A temp/ that is a symbolic link is never followed: no page.
 Written WriteReport(const QString &workingFolder, qint16 month, qint16 year,
-                    const store::NoteStore &notes, const std::function<float()> &nextRandom);
+                    const store::NoteStore &notes, const std::function<float()> &nextRandom,
+                    const calendar::DateWords &words = calendar::StandardWords());
 
 // Deletes every temp/report-*.htm and nothing else (nothing at all when
 // temp/ is a symbolic link); returns one message per page that could not be

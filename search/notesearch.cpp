@@ -4,6 +4,7 @@
 #include "notewatch.h"
 #include "store.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QScopeGuard>
 #include <QThread>
@@ -205,7 +206,7 @@ void NoteSearch::startLoad()
                 // that the first note is found once it is written.
                 keepIt = false;
                 if (errno != ENOENT)
-                    error = QStringLiteral("Cannot read data: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+                    error = QCoreApplication::translate("search", "Cannot read data: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
             } else {
                 const auto closing = qScopeGuard([dir] { ::closedir(dir); });
                 while (const dirent *e = ::readdir(dir)) {
@@ -258,7 +259,7 @@ void NoteSearch::giveUp()
     m_readAll = false;
     m_blockCount = -1;
     m_matchedBlocks = 0;
-    m_folderError = QStringLiteral("Not enough memory to search every note.");
+    m_folderError = QCoreApplication::translate("search", "Not enough memory to search every note.");
     if (m_running) {
         m_running = false;
         emit finished();

@@ -1,5 +1,7 @@
 #include "fileio.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -11,7 +13,7 @@ namespace fileio {
 QString reason(int err)
 {
     if (err == kNotAFile)
-        return QStringLiteral("Not a regular file");
+        return QCoreApplication::translate("store", "Not a regular file");
     return QString::fromLocal8Bit(std::strerror(err));
 }
 

@@ -4,6 +4,7 @@
 #include "foldersync.h"
 #include "notefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QScopeGuard>
 
@@ -30,16 +31,19 @@ constexpr int kCopyAttempts = 100;
 // kernel's own limit.
 constexpr int kMaxLinks = 40;
 
-QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err)
-{
-    return QStringLiteral("Cannot %1 %2: %3")
-        .arg(QLatin1String(verb), NoteStore::GetFileName(day, month, year), reason(err));
-}
-
+// "Cannot read data/2006-03-14.txt: why": verb is "read", "write" or
+// "delete", each a sentence of its own for the translations.
 QString failure(const char *verb, qint16 day, qint16 month, qint16 year, const QString &why)
 {
-    return QStringLiteral("Cannot %1 %2: %3")
-        .arg(QLatin1String(verb), NoteStore::GetFileName(day, month, year), why);
+    const char *const sentence = qstrcmp(verb, "read") == 0 ? QT_TRANSLATE_NOOP("store", "Cannot read %1: %2")
+        : qstrcmp(verb, "delete") == 0                    ? QT_TRANSLATE_NOOP("store", "Cannot delete %1: %2")
+                                                          : QT_TRANSLATE_NOOP("store", "Cannot write %1: %2");
+    return QCoreApplication::translate("store", sentence).arg(NoteStore::GetFileName(day, month, year), why);
+}
+
+QString failure(const char *verb, qint16 day, qint16 month, qint16 year, int err)
+{
+    return failure(verb, day, month, year, reason(err));
 }
 
 Stamp stampOf(const struct stat &st)
@@ -120,8 +124,10 @@ int readNote(const NoteFile &file, QByteArray &out, qsizetype &filled)
 QString sizeText(qint64 bytes)
 {
     static const char *const units[] = {"KiB", "MiB", "GiB", "TiB", "PiB", "EiB"};
-    if (bytes < 1024)
-        return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
+    if (bytes < 1024) {
+        return bytes == 1 ? QCoreApplication::translate("store", "1 byte")
+                          : QCoreApplication::translate("store", "%n bytes", nullptr, int(bytes));
+    }
     int unit = 0;
     qint64 whole = bytes / 1024;
     qint64 rest = bytes % 1024;   // in 1/1024 of the unit
@@ -131,15 +137,18 @@ QString sizeText(qint64 bytes)
         ++unit;
     }
     if ((bytes & ((qint64(1) << (10 * (unit + 1))) - 1)) == 0)
-        return QStringLiteral("%1 %2").arg(whole).arg(QLatin1String(units[unit]));
-    return QStringLiteral("%1.%2 %3").arg(whole).arg(rest * 10 / 1024).arg(QLatin1String(units[unit]));
+        return QCoreApplication::translate("store", "%1 %2", "a size: 4 MiB").arg(whole).arg(QLatin1String(units[unit]));
+    return QCoreApplication::translate("store", "%1.%2 %3", "a size with a decimal: 4.5 MiB")
+        .arg(whole)
+        .arg(rest * 10 / 1024)
+        .arg(QLatin1String(units[unit]));
 }
 
 QString readFailure(qint16 day, qint16 month, qint16 year, int error, qint64 size)
 {
     if (error == kTooLarge) {
         return failure("read", day, month, year,
-                       QStringLiteral("too large to show (%1; a note has at most %2)")
+                       QCoreApplication::translate("store", "too large to show (%1; a note has at most %2)")
                            .arg(sizeText(std::max<qint64>(size, kMaxNoteSize + 1)), sizeText(kMaxNoteSize)));
     }
     return failure("read", day, month, year, error);
@@ -254,7 +263,8 @@ QString NoteStore::earlierFailure(const char *verb, qint16 day, qint16 month, qi
     for (const QByteArray *folder : {&m_dataDir, &m_rootDir}) {
         if (const int err = m_syncs->takeUnreported(*folder); err != 0) {
             return failure(verb, day, month, year,
-                           QStringLiteral("an earlier change may not have reached the disk (%1)").arg(reason(err)));
+                           QCoreApplication::translate("store", "an earlier change may not have reached the disk (%1)")
+                               .arg(reason(err)));
         }
         if (m_syncs->error(*folder) != 0) {
             if (const int err = m_syncs->syncNow(*folder); err != 0)
@@ -294,8 +304,9 @@ bool NoteStore::keepCopy(const NoteFile &file, qint16 day, qint16 month, qint16 
 {
     if (file.error() == kTooLarge) {
         result.error = failure("write", day, month, year,
-                               QStringLiteral("it was changed outside Kalivo into a file too large to keep "
-                                              "a copy of (%1)")
+                               QCoreApplication::translate("store",
+                                                           "it was changed outside Kalivo into a file too large "
+                                                           "to keep a copy of (%1)")
                                    .arg(sizeText(file.size())));
         return false;
     }
@@ -322,8 +333,9 @@ bool NoteStore::keepCopy(const NoteFile &file, qint16 day, qint16 month, qint16 
         result.error = copy.error != EEXIST
             ? failure("write", day, month, year, copy.error)
             : failure("write", day, month, year,
-                      QStringLiteral("it was changed outside Kalivo, and there is no free name for a copy of "
-                                     "that version (data/%1.txt and %2 more are taken)")
+                      QCoreApplication::translate("store",
+                                                  "it was changed outside Kalivo, and there is no free name for a "
+                                                  "copy of that version (data/%1.txt and %2 more are taken)")
                           .arg(QFile::decodeName(base))
                           .arg(kCopyAttempts - 1));
         return false;
@@ -339,7 +351,9 @@ bool NoteStore::keepCopy(const NoteFile &file, qint16 day, qint16 month, qint16 
         return false;
     }
     const QString kept = QLatin1String("data/") + QFile::decodeName(copy.path.mid(m_dataDir.size() + 1));
-    result.keptCopy = result.keptCopy.isEmpty() ? kept : result.keptCopy + QStringLiteral(" and ") + kept;
+    result.keptCopy = result.keptCopy.isEmpty()
+        ? kept
+        : QCoreApplication::translate("store", "%1 and %2", "two copies of a note").arg(result.keptCopy, kept);
     result.stamp = stampOf(file.status());
     return true;
 }
@@ -435,7 +449,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     // A note is never written larger than it could be read again.
     if (bytes.size() > kMaxNoteSize) {
         result.error = failure("write", day, month, year,
-                               QStringLiteral("too large for a note (%1; a note has at most %2)")
+                               QCoreApplication::translate("store", "too large for a note (%1; a note has at most %2)")
                                    .arg(sizeText(bytes.size()), sizeText(kMaxNoteSize)));
         return result;
     }
@@ -457,13 +471,14 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
         if (!target.linked)
             return fail(err);
         result.error = failure("write", day, month, year,
-                               QStringLiteral("it is a link to %1, and its folder %2 %3: %4")
+                               QCoreApplication::translate("store", what)
                                    .arg(QFile::decodeName(target.path), QFile::decodeName(target.folder),
-                                        QLatin1String(what), reason(err)));
+                                        reason(err)));
         return result;
     };
-    const char *const refused = "refused the new text";
-    const char *const unsynced = "could not be written to the disk";
+    const char *const refused = QT_TRANSLATE_NOOP("store", "it is a link to %1, and its folder %2 refused the new text: %3");
+    const char *const unsynced =
+        QT_TRANSLATE_NOOP("store", "it is a link to %1, and its folder %2 could not be written to the disk: %3");
 
     // A sync of that folder that failed stands until one works: the
     // earlier save's new name may not be on the disk, also when the file
@@ -497,7 +512,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
             if (!target.linked)
                 return fail(errno);
             result.error = failure("write", day, month, year,
-                                   QStringLiteral("it is a link to %1, which cannot be written: %2")
+                                   QCoreApplication::translate("store", "it is a link to %1, which cannot be written: %2")
                                        .arg(QFile::decodeName(target.path), reason(errno)));
             return result;
         }
@@ -517,7 +532,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     if (created.fd < 0) {
         if (target.linked && (created.error == ENOENT || created.error == ENOTDIR)) {
             result.error = failure("write", day, month, year,
-                                   QStringLiteral("it is a link to %1, whose folder does not exist")
+                                   QCoreApplication::translate("store", "it is a link to %1, whose folder does not exist")
                                        .arg(QFile::decodeName(target.path)));
             return result;
         }
@@ -624,10 +639,10 @@ Result NoteStore::waitForDisk() const
             err = m_syncs->syncNow(folder);
         if (err != 0) {
             const QString where = folder == m_dataDir ? QStringLiteral("data/")
-                : folder == m_rootDir                ? QStringLiteral("the working folder")
+                : folder == m_rootDir                ? QCoreApplication::translate("store", "the working folder")
                                                      : QFile::decodeName(folder);
             Result result;
-            result.error = QStringLiteral("Cannot write %1 to the disk: %2").arg(where, reason(err));
+            result.error = QCoreApplication::translate("store", "Cannot write %1 to the disk: %2").arg(where, reason(err));
             return result;
         }
     }
