@@ -1,3 +1,4 @@
+#include "language.h"
 #include "platform.h"
 #include "programstart.h"
 
@@ -45,5 +46,10 @@ extern "C" __attribute__((visibility("default"))) int kalivo_gui_main(int argc, 
     QApplication::setWindowIcon(appIcon());
     // Lets the desktop match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kalivo.Kalivo"));
-    return runProgram(systemPlatform(), argc, argv);
+    const language::UserLanguage language =
+        language::installTranslation(app, language::translationsFolder(QCoreApplication::applicationDirPath()));
+    Platform platform = systemPlatform();
+    platform.dateWords = language.words;
+    platform.firstWeekday = language.firstWeekday;
+    return runProgram(platform, argc, argv);
 }

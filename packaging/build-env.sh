@@ -2,7 +2,10 @@
 # it is missing and configures build/. Sourced, not run; its callers run under
 # `set -e`, so every command here that may fail on a new machine is tested.
 
-kalivo_packages_build="cmake make g++ qt6-base-dev fonts-liberation2"
+# Qt's Linguist tools make the translations; Qt's own translations, which
+# the program loads beside its own for the buttons of its message boxes, are
+# here so that ./run.sh shows the windows as an installed Kalivo does.
+kalivo_packages_build="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2"
 # The end-to-end tests drive the program in a real X server; the packaging
 # tests validate the desktop files and the manual page and build the .deb.
 kalivo_packages_test="libbenchmark-dev xvfb openbox xdotool wmctrl x11-utils imagemagick faketime desktop-file-utils appstream groff-base dpkg-dev file"

@@ -32,6 +32,9 @@ for size in 16 22 24 32 48 64 128 256; do
     check "icon ${size}x$size has that size" \
         [ "$(od -An --endian=big -tu4 -j16 -N8 "$png" 2>/dev/null | tr -s ' ')" = " $size $size" ]
 done
+for language in de fr es it pt_BR pl ru ja zh_CN; do
+    check "translation $language" [ -s "$usr/share/kalivo/translations/kalivo_$language.qm" ]
+done
 check "man page, compressed" sh -c "gzip -dc '$usr/share/man/man1/kalivo.1.gz' | grep -q '^\.TH KALIVO 1'"
 
 # The entries start the launcher by name and use the installed icon's name.

@@ -32,7 +32,8 @@ for dependency in fonts-liberation2 libc6 libqt6core6 libqt6gui6 libqt6widgets6;
 done
 # Fonts for every script are recommended, never required.
 has_recommends() { field Recommends | tr ',' '\n' | grep -q "^ *$1\( \|$\)"; }
-for font in fonts-noto-cjk fonts-noto-color-emoji; do
+# So are Qt's own translations, for the standard buttons.
+for font in fonts-noto-cjk fonts-noto-color-emoji qt6-translations-l10n; do
     check "recommends $font" has_recommends "$font"
     check "does not depend on $font" sh -c "! dpkg-deb -f '$deb' Depends | tr ',' '\n' | grep -q '^ *$font\( \|\$\)'"
 done
@@ -44,7 +45,8 @@ for path in ./usr/bin/kalivo ./usr/lib/kalivo/kalivo ./usr/lib/kalivo/libkalivo-
     ./usr/share/kalivo/kalivo-remind.desktop \
     ./usr/share/icons/hicolor/scalable/apps/kalivo.svg \
     ./usr/share/icons/hicolor/48x48/apps/kalivo.png \
-    ./usr/share/man/man1/kalivo.1.gz; do
+    ./usr/share/man/man1/kalivo.1.gz \
+    ./usr/share/kalivo/translations/kalivo_de.qm ./usr/share/kalivo/translations/kalivo_zh_CN.qm; do
     check "contains $path" grep -qx "$path" "$tmp/contents"
 done
 check "nothing under /etc" sh -c "! grep -q '^\./etc' '$tmp/contents'"
