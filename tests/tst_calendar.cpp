@@ -114,6 +114,10 @@ void TestCalendar::headingsAndTitle()
     for (int column = 0; column <= 8; ++column)
         headings << ColumnHeading(column);
     QCOMPARE(headings.join('|'), QStringLiteral("|Sun|Mon|Tue|Wed|Thurs|Fri|Sat|"));
+    headings.clear();
+    for (int column = 0; column <= 8; ++column)
+        headings << ColumnHeading(column, 2);
+    QCOMPARE(headings.join('|'), QStringLiteral("|Mon|Tue|Wed|Thurs|Fri|Sat|Sun|"));
     QCOMPARE(MonthTitle(10, 2005), QStringLiteral("October-2005"));
     QCOMPARE(MonthTitle(1, 1900), QStringLiteral("January-1900"));
 }
@@ -126,16 +130,30 @@ void TestCalendar::dateCaptions_data()
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("year");
-    QTest::addColumn<bool>("ownWords");
+    QTest::addColumn<QString>("words");   // "": standard; "own"; else a locale's
     QTest::addColumn<QString>("heading");
     QTest::addColumn<QString>("spoken");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("title");
 
-    QTest::newRow("standard") << 14 << 3 << 2006 << false << "14-March-2006 Tuesday" << "Tuesday 14 March 2006"
-                              << "14 March 2006";
+    QTest::newRow("standard") << 14 << 3 << 2006 << "" << "14-March-2006 Tuesday" << "Tuesday 14 March 2006"
+                              << "14 March 2006" << "March-2006";
     QTest::newRow("standard, a 29 February carried into March")
-        << 29 << 2 << 1900 << false << "29-February-1900 Thursday" << "Thursday 29 February 1900" << "29 February 1900";
-    QTest::newRow("own words") << 14 << 3 << 2006 << true << "14-m3-2006 w3" << "w3 14 m3 2006" << "14 m3 2006";
+        << 29 << 2 << 1900 << "" << "29-February-1900 Thursday" << "Thursday 29 February 1900" << "29 February 1900"
+        << "February-1900";
+    QTest::newRow("own words") << 14 << 3 << 2006 << "own" << "14-m3-2006 w3" << "w3 14 m3 2006" << "14 m3 2006"
+                               << "March-2006";
+    // A language's words: the month as a date declines it, the title's month
+    // on its own with a capital; messages in the language's own order.
+    QTest::newRow("German") << 1 << 3 << 2006 << "de_DE" << "1-März-2006 Mittwoch" << "Mittwoch, 1. März 2006"
+                            << "1. März 2006" << "März-2006";
+    QTest::newRow("Russian") << 14 << 3 << 2006 << "ru_RU" << "14-марта-2006 вторник" << "вторник, 14 марта 2006"
+                             << "14 марта 2006" << "Март-2006";
+    QTest::newRow("Polish") << 31 << 12 << 2026 << "pl_PL" << "31-grudnia-2026 czwartek"
+                            << "czwartek, 31 grudnia 2026" << "31 grudnia 2026" << "Grudzień-2026";
+    QTest::newRow("Russian, a 29 February carried into March")
+        << 29 << 2 << 1900 << "ru_RU" << "29-февраля-1900 четверг" << "четверг 29 февраля 1900" << "29 февраля 1900"
+        << "Февраль-1900";
 }
 
 void TestCalendar::dateCaptions()
@@ -143,33 +161,44 @@ void TestCalendar::dateCaptions()
     QFETCH(int, day);
     QFETCH(int, month);
     QFETCH(int, year);
-    QFETCH(bool, ownWords);
-    DateWords words;
-    if (ownWords) {
-        words.month = [](int m) { return QStringLiteral("m%1").arg(m); };
-        words.weekday = [](int w) { return QStringLiteral("w%1").arg(w); };
+    QFETCH(QString, words);
+    DateWords w;
+    if (words == "own") {
+        w.month = [](int m) { return QStringLiteral("m%1").arg(m); };
+        w.weekday = [](int d) { return QStringLiteral("w%1").arg(d); };
+    } else if (!words.isEmpty()) {
+        // The formats as the German and Russian translations give them.
+        const bool german = words.startsWith("de");
+        w = LocaleWords(QLocale(words), german ? "d. MMMM yyyy" : "d MMMM yyyy",
+                        german ? "dddd, d. MMMM yyyy" : "dddd, d MMMM yyyy");
     }
-    QTEST(DayHeading(day, month, year, words), "heading");
-    QTEST(SpokenDate(day, month, year, words), "spoken");
-    QTEST(MessageDate(day, month, year, words), "message");
+    QTEST(DayHeading(day, month, year, w), "heading");
+    QTEST(SpokenDate(day, month, year, w), "spoken");
+    QTEST(MessageDate(day, month, year, w), "message");
+    QTEST(MonthTitle(month, year, w), "title");
 }
 
 void TestCalendar::everyDayBothWays_data()
 {
     QTest::addColumn<int>("firstYear");
     QTest::addColumn<int>("lastYear");
+    QTest::addColumn<int>("weekStart");   // 1 = Sunday
 
-    QTest::newRow("1900 ... 1999") << 1900 << 1999;
-    QTest::newRow("2000 ... 2100") << 2000 << 2100;
+    QTest::newRow("1900 ... 1999") << 1900 << 1999 << 1;
+    QTest::newRow("2000 ... 2100") << 2000 << 2100 << 1;
+    QTest::newRow("Monday first, 1900 ... 2100") << 1900 << 2100 << 2;
+    QTest::newRow("Saturday first, 2000 ... 2030") << 2000 << 2030 << 7;
 }
 
 // Every day of every month against QDate, and every cell of every month back
 // to its day: the grid shows each real day exactly once, in its weekday's
-// column, and nothing else.
+// column counted from the week's first day, and nothing else.
 void TestCalendar::everyDayBothWays()
 {
     QFETCH(int, firstYear);
     QFETCH(int, lastYear);
+    QFETCH(int, weekStart);
+    const auto columnOf = [weekStart](int weekday) { return (weekday - weekStart + 7) % 7 + 1; };
 
     for (int y = firstYear; y <= lastYear; ++y) {
         for (int m = 1; m <= 12; ++m) {
@@ -184,23 +213,24 @@ void TestCalendar::everyDayBothWays()
             bool cellUsed[36] = {};
             for (int d = 1; d <= days; ++d) {
                 const QDate date(y, m, d);
-                int expected = firstWeekday + d - 1;     // [1, 37]
+                int expected = columnOf(firstWeekday) + d - 1;   // [1, 37]
                 if (expected > 35)
-                    expected -= 35;                      // 36, 37 -> 1, 2
-                const int k = GetIndex(qint16(d), qint16(m), qint16(y));
+                    expected -= 35;                              // 36, 37 -> 1, 2
+                const int k = GetIndex(qint16(d), qint16(m), qint16(y), weekStart);
                 const QByteArray at = date.toString(Qt::ISODate).toLatin1();
                 QVERIFY2(k == expected, at.constData());
-                QVERIFY2((k - 1) % 7 + 1 == oracleWeekday(date), at.constData());
+                QVERIFY2((k - 1) % 7 + 1 == columnOf(oracleWeekday(date)), at.constData());
+                QVERIFY2(WeekdayInColumn((k - 1) % 7 + 1, weekStart) == oracleWeekday(date), at.constData());
                 QVERIFY2(!cellUsed[k], at.constData());
                 cellUsed[k] = true;
-                QVERIFY2(GetDay(qint16(k), qint16(m), qint16(y)) == d, at.constData());
+                QVERIFY2(GetDay(qint16(k), qint16(m), qint16(y), weekStart) == d, at.constData());
                 QVERIFY2(GetWkd(qint16(d), qint16(m), qint16(y))
                              == QLatin1String(kNames[oracleWeekday(date) - 1]),
                          at.constData());
             }
             for (int k = 1; k <= 35; ++k) {
                 if (!cellUsed[k]) {
-                    QVERIFY2(GetDay(qint16(k), qint16(m), qint16(y)) == 0,
+                    QVERIFY2(GetDay(qint16(k), qint16(m), qint16(y), weekStart) == 0,
                              (where() + " cell " + QByteArray::number(k)).constData());
                 }
             }

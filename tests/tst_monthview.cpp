@@ -96,9 +96,11 @@ struct Run {
     }
 
     Platform platform(const QDate &today) { return testsupport::fakePlatform(today, dir.path(), rec); }
-    void start(const QDate &today)
+    void start(const QDate &today, int firstWeekday = calendar::kSundayFirst)
     {
-        form = std::make_unique<Form1>(platform(today));
+        Platform p = platform(today);
+        p.firstWeekday = firstWeekday;
+        form = std::make_unique<Form1>(p);
         form->Form_Load();
     }
     bool startShown(const QDate &today = QDate(2006, 3, 20))
@@ -344,23 +346,45 @@ void tst_monthview::commandLine()
 }
 
 // colours: one letter per cell 1 ... 35, W(hite) Y(ellow) G(rey) or . (hidden).
+// The week starts on Sunday (1) unless firstWeekday says otherwise.
 void tst_monthview::rendering_data()
 {
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("year");
     QTest::addColumn<QDate>("today");
     QTest::addColumn<QString>("colours");
+    QTest::addColumn<int>("firstWeekday");
+    QTest::addColumn<QString>("headings");
     const QString week = QStringLiteral("GYYYYYG");
+    const QString sunday = QStringLiteral("Sun Mon Tue Wed Thurs Fri Sat");
     QTest::newRow("Oct 2005: 30, 31 fold into cells 1, 2")
-        << 10 << 2005 << QDate(2006, 3, 14) << "GY....G" + week.repeated(4);
+        << 10 << 2005 << QDate(2006, 3, 14) << "GY....G" + week.repeated(4) << 1 << sunday;
     QTest::newRow("Feb 2015: 28 days from a Sunday, today Wed 11th")
-        << 2 << 2015 << QDate(2015, 2, 11) << week + "GYYWYYG" + week + week + ".......";
+        << 2 << 2015 << QDate(2015, 2, 11) << week + "GYYWYYG" + week + week + "......." << 1 << sunday;
     QTest::newRow("Jan 2006: cells 32-35 hidden")
-        << 1 << 2006 << QDate(2006, 3, 14) << week.repeated(4) + "GYY....";
+        << 1 << 2006 << QDate(2006, 3, 14) << week.repeated(4) + "GYY...." << 1 << sunday;
     QTest::newRow("today on a Saturday is white") << 10 << 2005 << QDate(2005, 10, 1)
-                                                  << "GY....W" + week.repeated(4);
+                                                  << "GY....W" + week.repeated(4) << 1 << sunday;
     QTest::newRow("same day a year later is not today")
-        << 10 << 2006 << QDate(2005, 10, 1) << week.repeated(4) + "GYY....";
+        << 10 << 2006 << QDate(2005, 10, 1) << week.repeated(4) + "GYY...." << 1 << sunday;
+
+    // Monday first: Saturday and Sunday are the last two columns, and the
+    // days that do not fit in five rows still go into the first row's empty
+    // cells from the first on.
+    const QString monday = QStringLiteral("Mon Tue Wed Thurs Fri Sat Sun");
+    const QString workweek = QStringLiteral("YYYYYGG");
+    QTest::newRow("Monday first: Feb 2010, 28 days from a Monday, today Sun 14th")
+        << 2 << 2010 << QDate(2010, 2, 14) << workweek + "YYYYYGW" + workweek + workweek + "......." << 2 << monday;
+    QTest::newRow("Monday first: Jan 2006 from a Sunday, 30, 31 fold into cells 1, 2")
+        << 1 << 2006 << QDate(2006, 3, 14) << "YY....G" + workweek.repeated(4) << 2 << monday;
+    QTest::newRow("Monday first: Oct 2005 from a Saturday, the 31st folds into cell 1")
+        << 10 << 2005 << QDate(2006, 3, 14) << "Y....GG" + workweek.repeated(4) << 2 << monday;
+    QTest::newRow("Monday first: Mar 2006 from a Wednesday needs no fold")
+        << 3 << 2006 << QDate(2006, 3, 14) << "..YYYGG" + workweek + "YWYYYGG" + workweek + "YYYYY.." << 2
+        << monday;
+    QTest::newRow("Saturday first: Jan 2011, 31 from a Saturday, no fold")
+        << 1 << 2011 << QDate(2006, 3, 14) << QStringLiteral("GGYYYYY").repeated(4) + "GGY...."
+<< 7 << "Sat Sun Mon Tue Wed Thurs Fri";
 }
 
 void tst_monthview::rendering()
@@ -369,19 +393,27 @@ void tst_monthview::rendering()
     QFETCH(int, year);
     QFETCH(QDate, today);
     QFETCH(QString, colours);
+    QFETCH(int, firstWeekday);
+    QFETCH(QString, headings);
     Run s;
     const QDate first(year, month, 1);
     for (int d = 1; d <= first.daysInMonth(); ++d)
         s.write(QStringLiteral("data/%1").arg(first.addDays(d - 1).toString("yyyy-MM-dd.txt")),
                 QByteArray::number(d) + "\r\nnote");
-    s.start(today);
+    s.start(today, firstWeekday);
     s.form->ShowMonth(qint16(month), qint16(year));
 
     QCOMPARE(s.title(), QLocale().standaloneMonthName(month) + '-' + QString::number(year));
-    // Which day each cell shows, worked out independently from QDate.
+    QStringList shownHeadings;
+    for (int i = 1; i <= 7; ++i)
+        shownHeadings << s.form->Label3(i)->text();
+    QCOMPARE(shownHeadings.join(' '), headings);
+    // Which day each cell shows, worked out independently from QDate: day 1
+    // stands in the column of its weekday counted from the week's first day.
+    const int qtFirstDay = (firstWeekday + 5) % 7 + 1;   // Qt: Monday 1 ... Sunday 7
     QList<int> dayOfCell(36, 0);
     for (int d = 1; d <= first.daysInMonth(); ++d) {
-        int k = first.dayOfWeek() % 7 + d;   // column of day 1 is its weekday, Sunday = 1
+        int k = (first.dayOfWeek() - qtFirstDay + 7) % 7 + d;
         dayOfCell[k > 35 ? k - 35 : k] = d;
     }
     const QHash<QChar, QColor> kColour{{'W', QColor(255, 255, 255)},
