@@ -156,6 +156,16 @@ private slots:
         QTest::newRow("month name outside Windows-1252: references in the heading")
             << 3 << 2004 << "ru_RU" << Notes{{5, "n5"}}
             << kHead + "<hr><b>5-&#1084;&#1072;&#1088;&#1090;-2004 Friday</b><br>n5" + kTail;
+        // Under a translation ("words:" and its locale) the heading takes
+        // that language's words: the month as a date declines it, the
+        // weekday in the language.
+        QTest::newRow("German translation") << 3 << 2006 << "words:de_DE" << Notes{{1, "n1"}, {14, "n14"}}
+                                            << kHead + "<hr><b>1-M\xe4rz-2006 Mittwoch</b><br>n1"
+                                                       "<hr><b>14-M\xe4rz-2006 Dienstag</b><br>n14" + kTail;
+        QTest::newRow("Russian translation: the month in the genitive, references")
+            << 3 << 2006 << "words:ru_RU" << Notes{{14, "n14"}}
+            << kHead + "<hr><b>14-&#1084;&#1072;&#1088;&#1090;&#1072;-2006 "
+                       "&#1074;&#1090;&#1086;&#1088;&#1085;&#1080;&#1082;</b><br>n14" + kTail;
     }
 
     // Each day of the month is asked once, in order, and no day beyond it.
@@ -166,12 +176,19 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(Notes, notes);
         QFETCH(QByteArray, page);
-        QLocale::setDefault(QLocale(locale));
+        const bool translated = locale.startsWith("words:");
+        const calendar::DateWords words =
+            translated ? calendar::LocaleWords(QLocale(locale.mid(6)), "d MMMM yyyy", "dddd d MMMM yyyy")
+                       : calendar::StandardWords();
+        QLocale::setDefault(translated ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(locale));
         QList<int> asked;
-        const QByteArray built = report::BuildPage(qint16(month), qint16(year), [&](qint16 day) {
-            asked << day;
-            return notes.value(day);
-        });
+        const QByteArray built = report::BuildPage(
+            qint16(month), qint16(year),
+            [&](qint16 day) {
+                asked << day;
+                return notes.value(day);
+            },
+            words);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(built, page);
         QList<int> all(QDate(year, month, 1).daysInMonth());
