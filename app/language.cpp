@@ -25,11 +25,15 @@ Choice chooseTranslation(const QStringList &uiLanguages, const std::function<boo
             return {};
         if (locale.language() == QLocale::C)
             continue;
-        // "zh-Hans-CN" is "zh_CN"; "de-AT" is tried as "de_AT", then "de".
-        const QString full = locale.name();
-        const QString alone = full.section(QLatin1Char('_'), 0, 0);
-        for (const QString &name : {full, alone}) {
-            if (hasTranslation(name))
+        // "de-AT" is tried as "de_AT", then "de"; "zh-Hans-CN" as "zh_CN",
+        // then "zh". A language without a country stands for none: "pt" is
+        // not Brazilian, nor "zh" Simplified Chinese.
+        const QStringList parts = wanted.split(QLatin1Char('-'));
+        const QString alone = parts.front();
+        const QString country = parts.size() > 1 ? parts.back() : QString();
+        const bool hasCountry = country.size() == 2 || (country.size() == 3 && country.front().isDigit());
+        for (const QString &name : {hasCountry ? alone + QLatin1Char('_') + country.toUpper() : QString(), alone}) {
+            if (!name.isEmpty() && hasTranslation(name))
                 return {name, wanted};
         }
     }

@@ -27,8 +27,9 @@ const QString kTitle = QStringLiteral("Kalivo");
 // would overwrite its notes, so none opens.
 int tellNoAnswer(const Platform &platform)
 {
-    const QString text = QStringLiteral("Kalivo already runs in %1, but it does not answer.\n\n"
-                                        "Wait for it, or end it, then start Kalivo again.")
+    const QString text = QCoreApplication::translate("programstart",
+                                                     "Kalivo already runs in %1, but it does not answer.\n\n"
+                                                     "Wait for it, or end it, then start Kalivo again.")
                              .arg(QDir::toNativeSeparators(platform.workingFolder));
     std::fprintf(stderr, "kalivo: %s\n", qPrintable(QString(text).replace(QLatin1String("\n\n"), QLatin1String(" "))));
     if (platform.showMessage)

@@ -2,6 +2,7 @@
 
 #include "calendar.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPalette>
@@ -12,6 +13,32 @@ namespace monthview::design {
 
 namespace {
 
+// The table's texts as the translations know them. A short word that could
+// be read two ways says which is meant; each caption must fit its button.
+constexpr struct {
+    const char *source;
+    const char *comment;
+} kTexts[] = {
+    QT_TRANSLATE_NOOP3("design", "Print", "button, 33 pixels wide: print this month"),
+    QT_TRANSLATE_NOOP3("design", "Print this month's notes", "tooltip of Print"),
+    QT_TRANSLATE_NOOP3("design", "< Prev Month", "button, 81 pixels wide"),
+    QT_TRANSLATE_NOOP3("design", "Previous month", "spoken name of < Prev Month"),
+    QT_TRANSLATE_NOOP3("design", "One month back", "tooltip of < Prev Month"),
+    QT_TRANSLATE_NOOP3("design", "Next Month >", "button, 81 pixels wide"),
+    QT_TRANSLATE_NOOP3("design", "Next month", "spoken name of Next Month >"),
+    QT_TRANSLATE_NOOP3("design", "One month forward", "tooltip of Next Month >"),
+    QT_TRANSLATE_NOOP3("design", "< Yr", "button, 33 pixels wide: one year back"),
+    QT_TRANSLATE_NOOP3("design", "Previous year", "spoken name of < Yr"),
+    QT_TRANSLATE_NOOP3("design", "One year back", "tooltip of < Yr"),
+    QT_TRANSLATE_NOOP3("design", "Yr >", "button, 33 pixels wide: one year forward"),
+    QT_TRANSLATE_NOOP3("design", "Next year", "spoken name of Yr >"),
+    QT_TRANSLATE_NOOP3("design", "One year forward", "tooltip of Yr >"),
+    QT_TRANSLATE_NOOP3("design", "Larger note text", "spoken name and tooltip of +"),
+    QT_TRANSLATE_NOOP3("design", "Smaller note text", "spoken name and tooltip of -"),
+    QT_TRANSLATE_NOOP3("design", "About", "button, 49 pixels wide: opens the About box"),
+    QT_TRANSLATE_NOOP3("design", "About Kalivo", "spoken name of About"),
+};
+
 QString objectName(const Control &control)
 {
     const QString name = QLatin1String(control.name);
@@ -19,6 +46,15 @@ QString objectName(const Control &control)
 }
 
 } // namespace
+
+QString text(const char *source)
+{
+    for (const auto &t : kTexts) {
+        if (qstrcmp(t.source, source) == 0)
+            return QCoreApplication::translate("design", t.source, t.comment);
+    }
+    return QString::fromUtf8(source);
+}
 
 LayoutSizes designSizes()
 {
@@ -52,8 +88,8 @@ QString toolTip(const Control &control)
         return {};
     const QList<QKeySequence> keys = keysOf(control);
     if (keys.isEmpty())
-        return QLatin1String(control.tip);
-    return QStringLiteral("%1 (%2)").arg(QLatin1String(control.tip), keys.front().toString(QKeySequence::NativeText));
+        return text(control.tip);
+    return QStringLiteral("%1 (%2)").arg(text(control.tip), keys.front().toString(QKeySequence::NativeText));
 }
 
 QFont makeFont(const Font &font)
@@ -84,7 +120,7 @@ void setUpWindow(QWidget *window)
 // window would be set up for every control's inner parts as well.
 QPushButton *makeButton(const Control &control, QWidget *parent)
 {
-    auto *button = new QPushButton(QLatin1String(control.caption), parent);
+    auto *button = new QPushButton(text(control.caption), parent);
     button->setObjectName(objectName(control));
     button->setFont(makeFont(control.font));
     button->setAutoDefault(false);
@@ -93,7 +129,7 @@ QPushButton *makeButton(const Control &control, QWidget *parent)
     // goes from note to note.
     button->setFocusPolicy(control.kind == Kind::DayButton ? Qt::ClickFocus : Qt::StrongFocus);
     if (control.spoken)
-        button->setAccessibleName(QLatin1String(control.spoken));
+        button->setAccessibleName(text(control.spoken));
     if (control.tip)
         button->setToolTip(toolTip(control));
     placeTwips(button, control.place);

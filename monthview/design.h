@@ -150,6 +150,10 @@ constexpr Control dayButton(int k)
 // The sizes the layout pass reads from the controls, as the design has them.
 LayoutSizes designSizes();
 
+// A caption, spoken name or tip of the table in the user's language; the
+// text as it stands where there is no translation ("+", "-").
+QString text(const char *source);
+
 // The control's keys as key sequences, the one named in its tooltip first;
 // empty for a control without keys.
 QList<QKeySequence> keysOf(const Control &control);

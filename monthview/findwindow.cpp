@@ -78,16 +78,16 @@ FindWindow::FindWindow(const QString &dataFolder, notesearch::NoteWatch *watch, 
     , m_status(new QLabel(this))
 {
     setObjectName(QStringLiteral("FindWindow"));
-    setWindowTitle(QStringLiteral("Find in notes"));
+    setWindowTitle(tr("Find in notes"));
     setModal(false);
     resize(520, 340);
 
     m_field->setObjectName(QStringLiteral("FindText"));
-    m_field->setAccessibleName(QStringLiteral("Find in notes"));
-    m_field->setPlaceholderText(QStringLiteral("Text to find in every note"));
+    m_field->setAccessibleName(tr("Find in notes"));
+    m_field->setPlaceholderText(tr("Text to find in every note"));
     m_field->setClearButtonEnabled(true);
     m_list->setObjectName(QStringLiteral("FindResults"));
-    m_list->setAccessibleName(QStringLiteral("Notes found"));
+    m_list->setAccessibleName(tr("Notes found"));
     m_list->setModel(&m_results);
     m_list->setUniformItemSizes(true);
     // A long line ends in an ellipsis rather than widening the list.
@@ -148,13 +148,13 @@ void FindWindow::showStatus()
     if (!m_search.folderError().isEmpty())
         status = m_search.folderError();
     else if (m_search.isRunning())
-        status = QStringLiteral("Searching\u2026");
+        status = tr("Searching\u2026");
     else if (m_field->text().isEmpty())
         status = QString();
     else if (rows == 0)
-        status = QStringLiteral("Not found in any note.");
+        status = tr("Not found in any note.");
     else
-        status = rows == 1 ? QStringLiteral("1 line found.") : QStringLiteral("%1 lines found.").arg(rows);
+        status = rows == 1 ? tr("1 line found.") : tr("%n lines found.", nullptr, rows);
     m_status->setText(status);
 }
 

@@ -133,18 +133,18 @@ void Form1::Form_Load()
     const QString marker = m_platform.workingFolder + QLatin1String("/ft.txt");
     if (QFileInfo::exists(marker)) {
         m_platform.showMessage(nullptr, kProgramTitle,
-                               QStringLiteral("Fill in deposit maturity dates,\r\n"
-                                              "premium payment reminders,\r\n"
-                                              "birthdays, anniversaries,\r\n"
-                                              "project time lines,\r\n"
-                                              "your daily work etc. in this\r\n"
-                                              "simplest and greatest planner\r\n"
-                                              "in the world."));
+                               tr("Fill in deposit maturity dates,\r\n"
+                                  "premium payment reminders,\r\n"
+                                  "birthdays, anniversaries,\r\n"
+                                  "project time lines,\r\n"
+                                  "your daily work etc. in this\r\n"
+                                  "simplest and greatest planner\r\n"
+                                  "in the world."));
         // A marker that stays only means the greeting comes again next time,
         // and the user knows why.
         QFile file(marker);
         if (!file.remove())
-            tellUser(QStringLiteral("Kalivo could not delete %1, so it greets you again at the next start.\n\n%2")
+            tellUser(tr("Kalivo could not delete %1, so it greets you again at the next start.\n\n%2")
                          .arg(QDir::toNativeSeparators(marker), file.errorString()));
     }
 
@@ -332,8 +332,8 @@ void Form1::Command3_Click()
     // save is not on it.
     const QString month = calendar::MonthTitle(M, y, m_platform.dateWords);
     if (const QStringList left = m_editing->unsaved().datesIn(M, y); !left.isEmpty()) {
-        tellUser(QStringLiteral("The page of %1 leaves out the notes that could not be saved: %2.")
-                     .arg(month, left.join(QStringLiteral(", "))));
+        tellUser(tr("The page of %1 leaves out the notes that could not be saved: %2.")
+                     .arg(month, left.join(tr(", ", "between the dates of a list"))));
     }
     if (!m_platform.openInViewer)
         return;
@@ -343,10 +343,10 @@ void Form1::Command3_Click()
         if (!self || self->m_unloaded)
             return;
         self->m_messages->guard([&] {
-            self->tellUser(QStringLiteral("No web viewer could be started to show the page of %1 (%2).\n\n"
-                                          "The page was written to\n%3\n"
-                                          "Open it in a web browser to print it. Kalivo deletes it when its "
-                                          "window closes.")
+            self->tellUser(tr("No web viewer could be started to show the page of %1 (%2).\n\n"
+                              "The page was written to\n%3\n"
+                              "Open it in a web browser to print it. Kalivo deletes it when its "
+                              "window closes.")
                                .arg(month, why, page));
         });
     });
@@ -405,7 +405,7 @@ bool Form1::unload(const std::function<bool()> &mayInteract)
         // The question names every failure; the pending messages would only repeat them.
         m_messages->clear();
         if (!canInteract()) {
-            tellUser(QStringLiteral("These notes could not be saved and are lost:\n%1")
+            tellUser(tr("These notes could not be saved and are lost:\n%1")
                          .arg(unsaved.list().join(QLatin1Char('\n'))));
         } else if (m_platform.confirm && !m_platform.confirm(this, kProgramTitle, unsaved.closeQuestion())) {
             // A signal may have ended the run while the question was open.
@@ -423,10 +423,10 @@ bool Form1::unload(const std::function<bool()> &mayInteract)
     m_editing->stop();
     // The last saves' names reach the disk before the program ends.
     if (const store::Result synced = m_notes.waitForDisk(); !synced.ok())
-        tellUser(QStringLiteral("The last notes saved may not have reached the disk.\n\n%1").arg(synced.error));
+        tellUser(tr("The last notes saved may not have reached the disk.\n\n%1").arg(synced.error));
     // A page that cannot be deleted stays behind; shutdown goes on.
     if (const QStringList stuck = report::DeleteReports(m_platform.workingFolder); !stuck.isEmpty()) {
-        tellUser(QStringLiteral("These month pages could not be deleted and stay behind:\n%1")
+        tellUser(tr("These month pages could not be deleted and stay behind:\n%1")
                      .arg(stuck.join(QLatin1Char('\n'))));
     }
     m_windows.closeAllNewestFirst(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QStringList>
 
@@ -49,12 +50,13 @@ void Messages::guard(Handler &&handler) noexcept
         handler();
     } catch (const std::exception &e) {
         try {
-            tell(QStringLiteral("Something went wrong: %1").arg(QString::fromLocal8Bit(e.what())));
+            tell(QCoreApplication::translate("Messages", "Something went wrong: %1")
+                     .arg(QString::fromLocal8Bit(e.what())));
         } catch (...) {
         }
     } catch (...) {
         try {
-            tell(QStringLiteral("Something went wrong."));
+            tell(QCoreApplication::translate("Messages", "Something went wrong."));
         } catch (...) {
         }
     }

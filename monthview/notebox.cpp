@@ -260,7 +260,7 @@ void NoteBox::placeCaret(qsizetype position)
 void NoteBox::showUnreadable(const QString &error)
 {
     // The reason first: a box shows only a few lines.
-    const QString shown = QStringLiteral("%1\nKalivo leaves this file alone.").arg(error);
+    const QString shown = tr("%1\nKalivo leaves this file alone.").arg(error);
     if (m_unreadable && m_shownRaw == shown)
         return;
     m_unreadable = true;

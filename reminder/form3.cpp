@@ -51,7 +51,7 @@ Form3::Form3(WindowList &windows, QWidget *monthView)
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Notes of this day"));
+    Text1->setAccessibleName(tr("Notes of this day"));
     Text1->setGeometry(px(120), px(120), px(5535), px(4335));
     QFont serif(QStringLiteral("Times New Roman"));
     serif.setStyleHint(QFont::Serif);
@@ -70,9 +70,9 @@ Form3::Form3(WindowList &windows, QWidget *monthView)
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setTabChangesFocus(true);
 
-    Command1 = makeButton(QStringLiteral("Bring up the Kalivo"), "Command1", this);
+    Command1 = makeButton(tr("Bring up the Kalivo"), "Command1", this);
     Command1->setGeometry(px(2520), px(4560), px(3135), px(375));
-    Command2 = makeButton(QStringLiteral("Close"), "Command2", this);
+    Command2 = makeButton(tr("Close", "button: close the reminder and end the program"), "Command2", this);
     Command2->setGeometry(px(120), px(4560), px(2415), px(375));
 
     setTabOrder(Command1, Command2);

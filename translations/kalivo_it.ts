@@ -1,13 +1,110 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="it_IT">
+<TS version="2.1" language="it">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Fill in deposit maturity dates,<byte value="xd"/>
+premium payment reminders,<byte value="xd"/>
+birthdays, anniversaries,<byte value="xd"/>
+project time lines,<byte value="xd"/>
+your daily work etc. in this<byte value="xd"/>
+simplest and greatest planner<byte value="xd"/>
+in the world.</source>
+        <translation>Annota le scadenze dei depositi,<byte value="xd"/>
+i promemoria dei premi da pagare,<byte value="xd"/>
+compleanni, anniversari,<byte value="xd"/>
+le tappe dei progetti,<byte value="xd"/>
+il tuo lavoro quotidiano ecc. in questa<byte value="xd"/>
+agenda, la più semplice e la migliore<byte value="xd"/>
+del mondo.</translation>
+    </message>
+    <message>
+        <source>Kalivo could not delete %1, so it greets you again at the next start.
+
+%2</source>
+        <translation>Kalivo non ha potuto eliminare %1, quindi ti darà di nuovo il benvenuto al prossimo avvio.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The page of %1 leaves out the notes that could not be saved: %2.</source>
+        <translation>La pagina di %1 non contiene le note che non è stato possibile salvare: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the dates of a list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>No web viewer could be started to show the page of %1 (%2).
+
+The page was written to
+%3
+Open it in a web browser to print it. Kalivo deletes it when its window closes.</source>
+        <translation>Non è stato possibile avviare un browser web per mostrare la pagina di %1 (%2).
+
+La pagina è stata scritta in
+%3
+Aprila in un browser web per stamparla. Kalivo la elimina quando si chiude la sua finestra.</translation>
+    </message>
+    <message>
+        <source>These notes could not be saved and are lost:
+%1</source>
+        <translation>Non è stato possibile salvare queste note, che sono andate perse:
+%1</translation>
+    </message>
+    <message>
+        <source>The last notes saved may not have reached the disk.
+
+%1</source>
+        <translation>Le ultime note salvate potrebbero non essere arrivate sul disco.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These month pages could not be deleted and stay behind:
+%1</source>
+        <translation>Non è stato possibile eliminare queste pagine mensili, che restano sul disco:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Notes of this day</source>
+        <translation>Note di questo giorno</translation>
+    </message>
+    <message>
+        <source>Bring up the Kalivo</source>
+        <translation>Apri Kalivo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button: close the reminder and end the program</comment>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Something went wrong: %1</source>
+        <translation>Si è verificato un errore: %1</translation>
+    </message>
+    <message>
+        <source>Something went wrong.</source>
+        <translation>Si è verificato un errore.</translation>
+    </message>
+</context>
 <context>
     <name>UnsavedNotes</name>
     <message>
         <source>The note of %1 was changed outside Kalivo while you were editing it.
 
 Your text is now the note; the other version is kept as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nota del %1 è stata modificata fuori da Kalivo mentre la stavi scrivendo.
+
+Il tuo testo è ora la nota; l&apos;altra versione è conservata come %2.</translation>
     </message>
     <message>
         <source>The note of %1 could not be saved.
@@ -15,12 +112,16 @@ Your text is now the note; the other version is kept as %2.</source>
 %2
 
 Its text stays on the screen, and Kalivo saves it as soon as it can.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare la nota del %1.
+
+%2
+
+Il testo resta sullo schermo e Kalivo lo salverà appena possibile.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a date and why its note could not be saved</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>These notes could not be saved:
@@ -28,7 +129,11 @@ Its text stays on the screen, and Kalivo saves it as soon as it can.</source>
 %1
 
 Close Kalivo and lose them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare queste note:
+
+%1
+
+Chiudere Kalivo e perderle?</translation>
     </message>
 </context>
 <context>
@@ -36,56 +141,149 @@ Close Kalivo and lose them?</source>
     <message>
         <source>Sun</source>
         <comment>column heading: Sunday</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dom</translation>
     </message>
     <message>
         <source>Mon</source>
         <comment>column heading: Monday</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Tue</source>
         <comment>column heading: Tuesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Wed</source>
         <comment>column heading: Wednesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mer</translation>
     </message>
     <message>
         <source>Thurs</source>
         <comment>column heading: Thursday</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gio</translation>
     </message>
     <message>
         <source>Fri</source>
         <comment>column heading: Friday</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ven</translation>
     </message>
     <message>
         <source>Sat</source>
         <comment>column heading: Saturday</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sab</translation>
+    </message>
+</context>
+<context>
+    <name>design</name>
+    <message>
+        <source>Print</source>
+        <comment>button, 33 pixels wide: print this month</comment>
+        <translation>Stam.</translation>
+    </message>
+    <message>
+        <source>Print this month&apos;s notes</source>
+        <comment>tooltip of Print</comment>
+        <translation>Stampa le note di questo mese</translation>
+    </message>
+    <message>
+        <source>&lt; Prev Month</source>
+        <comment>button, 81 pixels wide</comment>
+        <translation>&lt; Mese prec.</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <comment>spoken name of &lt; Prev Month</comment>
+        <translation>Mese precedente</translation>
+    </message>
+    <message>
+        <source>One month back</source>
+        <comment>tooltip of &lt; Prev Month</comment>
+        <translation>Un mese indietro</translation>
+    </message>
+    <message>
+        <source>Next Month &gt;</source>
+        <comment>button, 81 pixels wide</comment>
+        <translation>Mese succ. &gt;</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <comment>spoken name of Next Month &gt;</comment>
+        <translation>Mese successivo</translation>
+    </message>
+    <message>
+        <source>One month forward</source>
+        <comment>tooltip of Next Month &gt;</comment>
+        <translation>Un mese avanti</translation>
+    </message>
+    <message>
+        <source>&lt; Yr</source>
+        <comment>button, 33 pixels wide: one year back</comment>
+        <translation>&lt; A.</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <comment>spoken name of &lt; Yr</comment>
+        <translation>Anno precedente</translation>
+    </message>
+    <message>
+        <source>One year back</source>
+        <comment>tooltip of &lt; Yr</comment>
+        <translation>Un anno indietro</translation>
+    </message>
+    <message>
+        <source>Yr &gt;</source>
+        <comment>button, 33 pixels wide: one year forward</comment>
+        <translation>A. &gt;</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <comment>spoken name of Yr &gt;</comment>
+        <translation>Anno successivo</translation>
+    </message>
+    <message>
+        <source>One year forward</source>
+        <comment>tooltip of Yr &gt;</comment>
+        <translation>Un anno avanti</translation>
+    </message>
+    <message>
+        <source>Larger note text</source>
+        <comment>spoken name and tooltip of +</comment>
+        <translation>Testo delle note più grande</translation>
+    </message>
+    <message>
+        <source>Smaller note text</source>
+        <comment>spoken name and tooltip of -</comment>
+        <translation>Testo delle note più piccolo</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>button, 49 pixels wide: opens the About box</comment>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>About Kalivo</source>
+        <comment>spoken name of About</comment>
+        <translation>Informazioni su Kalivo</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>A month on one page, with a note for every day. Notes are saved as you go, one small text file per date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mese su una pagina, con una nota per ogni giorno. Le note vengono salvate mentre scrivi, un piccolo file di testo per data.</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
 </context>
 <context>
@@ -93,164 +291,218 @@ Close Kalivo and lose them?</source>
     <message>
         <source>d MMMM yyyy</source>
         <comment>QDate format of a date in a message, 14 March 2006</comment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
     <message>
         <source>dddd d MMMM yyyy</source>
         <comment>QDate format of a date as screen readers say it, Tuesday 14 March 2006</comment>
-        <translation type="unfinished"></translation>
+        <translation>dddd d MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>monthview::FindWindow</name>
+    <message>
+        <source>Find in notes</source>
+        <translation>Cerca nelle note</translation>
+    </message>
+    <message>
+        <source>Text to find in every note</source>
+        <translation>Testo da cercare in tutte le note</translation>
+    </message>
+    <message>
+        <source>Notes found</source>
+        <translation>Note trovate</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Ricerca in corso…</translation>
+    </message>
+    <message>
+        <source>Not found in any note.</source>
+        <translation>Non trovato in nessuna nota.</translation>
+    </message>
+    <message>
+        <source>1 line found.</source>
+        <translation>1 riga trovata.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines found.</source>
+        <translation>
+            <numerusform>%n riga trovata.</numerusform>
+            <numerusform>%n righe trovate.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>monthview::NoteBox</name>
+    <message>
+        <source>%1
+Kalivo leaves this file alone.</source>
+        <translation>%1
+Kalivo non modifica questo file.</translation>
     </message>
 </context>
 <context>
     <name>monthview::ScreenReaderNames</name>
     <message>
         <source>This note cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa nota non può essere letta: %1</translation>
     </message>
 </context>
 <context>
     <name>platform</name>
     <message>
         <source>xdg-open is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>xdg-open non è installato</translation>
     </message>
     <message>
         <source>xdg-open could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare xdg-open: %1</translation>
     </message>
     <message>
         <source>xdg-open crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>xdg-open si è bloccato</translation>
     </message>
     <message>
         <source>xdg-open ended with status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>xdg-open è terminato con lo stato %1</translation>
+    </message>
+</context>
+<context>
+    <name>programstart</name>
+    <message>
+        <source>Kalivo already runs in %1, but it does not answer.
+
+Wait for it, or end it, then start Kalivo again.</source>
+        <translation>Kalivo è già in esecuzione in %1, ma non risponde.
+
+Attendi o chiudilo, poi avvia di nuovo Kalivo.</translation>
     </message>
 </context>
 <context>
     <name>reminder</name>
     <message>
         <source>Last year on this day:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anno scorso in questo giorno:</translation>
     </message>
 </context>
 <context>
     <name>report</name>
     <message>
         <source>The report of %1 was not made.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pagina di %1 non è stata creata.</translation>
     </message>
     <message>
         <source>Cannot write temp/: it is a link to another folder, and report pages go only into a temp/ folder of the working folder&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere in temp/: è un collegamento a un&apos;altra cartella, e le pagine vanno solo in una cartella temp/ propria della cartella di lavoro.</translation>
     </message>
     <message>
         <source>Cannot write temp/%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere temp/%1: %2</translation>
     </message>
     <message>
         <source>Cannot delete temp/%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare temp/%1: %2</translation>
     </message>
 </context>
 <context>
     <name>search</name>
     <message>
         <source>Cannot read data: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere data: %1</translation>
     </message>
     <message>
         <source>Not enough memory to search every note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente per cercare in tutte le note.</translation>
     </message>
 </context>
 <context>
     <name>store</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file regolare</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: %2</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare %1: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>1 byte</source>
-        <translation type="unfinished"></translation>
+        <translation>1 byte</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a size: 4 MiB</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1.%2 %3</source>
         <comment>a size with a decimal: 4.5 MiB</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1,%2 %3</translation>
     </message>
     <message>
         <source>too large to show (%1; a note has at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>troppo grande per essere mostrata (%1; una nota ha al massimo %2)</translation>
     </message>
     <message>
         <source>an earlier change may not have reached the disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>una modifica precedente potrebbe non essere arrivata sul disco (%1)</translation>
     </message>
     <message>
         <source>it was changed outside Kalivo into a file too large to keep a copy of (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>è stata modificata fuori da Kalivo in un file troppo grande per conservarne una copia (%1)</translation>
     </message>
     <message>
         <source>it was changed outside Kalivo, and there is no free name for a copy of that version (data/%1.txt and %2 more are taken)</source>
-        <translation type="unfinished"></translation>
+        <translation>è stata modificata fuori da Kalivo, e non c&apos;è un nome libero per una copia di quella versione (data/%1.txt e altri %2 sono occupati)</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <comment>two copies of a note</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>too large for a note (%1; a note has at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>troppo grande per una nota (%1; una nota ha al massimo %2)</translation>
     </message>
     <message>
         <source>it is a link to %1, and its folder %2 refused the new text: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>è un collegamento a %1, e la sua cartella %2 ha rifiutato il nuovo testo: %3</translation>
     </message>
     <message>
         <source>it is a link to %1, and its folder %2 could not be written to the disk: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>è un collegamento a %1, e la sua cartella %2 non è stata scritta sul disco: %3</translation>
     </message>
     <message>
         <source>it is a link to %1, which cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>è un collegamento a %1, che non può essere scritto: %2</translation>
     </message>
     <message>
         <source>it is a link to %1, whose folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>è un collegamento a %1, la cui cartella non esiste</translation>
     </message>
     <message>
         <source>the working folder</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella di lavoro</translation>
     </message>
     <message>
         <source>Cannot write %1 to the disk: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1 sul disco: %2</translation>
     </message>
 </context>
 </TS>
