@@ -32,8 +32,16 @@ for size in 16 22 24 32 48 64 128 256; do
     check "icon ${size}x$size has that size" \
         [ "$(od -An --endian=big -tu4 -j16 -N8 "$png" 2>/dev/null | tr -s ' ')" = " $size $size" ]
 done
+# The windows, the menu entries and the software centre in each language.
 for language in de fr es it pt_BR pl ru ja zh_CN; do
     check "translation $language" [ -s "$usr/share/kalivo/translations/kalivo_$language.qm" ]
+    for key in GenericName Comment; do
+        check "menu entry's $key in $language" \
+            grep -q "^$key\[$language\]=." "$usr/share/applications/org.kalivo.Kalivo.desktop"
+    done
+    check "reminder entry's name in $language" grep -q "^Name\[$language\]=." "$usr/share/kalivo/kalivo-remind.desktop"
+    check "metainfo's summary in $language" grep -q "<summary xml:lang=\"$(echo $language | tr _ -)\">" \
+        "$usr/share/metainfo/org.kalivo.Kalivo.metainfo.xml"
 done
 check "man page, compressed" sh -c "gzip -dc '$usr/share/man/man1/kalivo.1.gz' | grep -q '^\.TH KALIVO 1'"
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -190,6 +191,14 @@ private slots:
                               .arg(b->width())
                               .arg(needed);
         }
+        // The About box's description stays within its label, as in English.
+        const QLabel *description = about.findChild<QLabel *>(QStringLiteral("lblDescription"));
+        QVERIFY(description);
+        const QRect needed = QFontMetrics(description->font())
+                                 .boundingRect(QRect(0, 0, description->width(), 10000), Qt::TextWordWrap,
+                                               description->text());
+        if (needed.height() > description->height())
+            faults << QStringLiteral("lblDescription: %1 pixels high, needs %2").arg(description->height()).arg(needed.height());
         QCoreApplication::removeTranslator(&translator);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }

@@ -275,7 +275,7 @@ Kalivo schließen und die Notizen verwerfen?</translation>
     </message>
     <message>
         <source>A month on one page, with a note for every day. Notes are saved as you go, one small text file per date.</source>
-        <translation>Ein Monat auf einer Seite, mit einer Notiz für jeden Tag. Notizen werden beim Schreiben gespeichert, eine kleine Textdatei pro Datum.</translation>
+        <translation>Ein Monat auf einer Seite, eine Notiz für jeden Tag. Notizen werden von selbst gespeichert, eine kleine Datei pro Datum.</translation>
     </message>
     <message>
         <source>About %1</source>

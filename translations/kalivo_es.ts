@@ -275,7 +275,7 @@ Close Kalivo and lose them?</source>
     </message>
     <message>
         <source>A month on one page, with a note for every day. Notes are saved as you go, one small text file per date.</source>
-        <translation>Un mes en una página, con una nota para cada día. Las notas se guardan mientras escribe, un pequeño archivo de texto por fecha.</translation>
+        <translation>Un mes en una página, una nota para cada día. Las notas se guardan solas, un pequeño archivo por fecha.</translation>
     </message>
     <message>
         <source>About %1</source>

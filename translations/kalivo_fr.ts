@@ -275,7 +275,7 @@ Fermer Kalivo et les perdre&#xa0;?</translation>
     </message>
     <message>
         <source>A month on one page, with a note for every day. Notes are saved as you go, one small text file per date.</source>
-        <translation>Un mois sur une page, avec une note pour chaque jour. Les notes sont enregistrées au fil de l&apos;écriture, un petit fichier texte par date.</translation>
+        <translation>Un mois sur une page, une note pour chaque jour, enregistrée au fil de l&apos;écriture dans un petit fichier par date.</translation>
     </message>
     <message>
         <source>About %1</source>

@@ -275,7 +275,7 @@ Chiudere Kalivo e perderle?</translation>
     </message>
     <message>
         <source>A month on one page, with a note for every day. Notes are saved as you go, one small text file per date.</source>
-        <translation>Un mese su una pagina, con una nota per ogni giorno. Le note vengono salvate mentre scrivi, un piccolo file di testo per data.</translation>
+        <translation>Un mese su una pagina, una nota per ogni giorno. Le note si salvano da sole, un piccolo file per data.</translation>
     </message>
     <message>
         <source>About %1</source>

@@ -275,7 +275,7 @@ Zamknąć Kalivo i je utracić?</translation>
     </message>
     <message>
         <source>A month on one page, with a note for every day. Notes are saved as you go, one small text file per date.</source>
-        <translation>Miesiąc na jednej stronie, z notatką na każdy dzień. Notatki zapisują się w trakcie pisania, jeden mały plik tekstowy na każdą datę.</translation>
+        <translation>Miesiąc na jednej stronie, notatka na każdy dzień. Notatki zapisują się same, mały plik na każdą datę.</translation>
     </message>
     <message>
         <source>About %1</source>

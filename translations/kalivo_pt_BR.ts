@@ -275,7 +275,7 @@ Fechar o Kalivo e perdê-las?</translation>
     </message>
     <message>
         <source>A month on one page, with a note for every day. Notes are saved as you go, one small text file per date.</source>
-        <translation>Um mês em uma página, com uma nota para cada dia. As notas são salvas enquanto você escreve, um pequeno arquivo de texto por data.</translation>
+        <translation>Um mês em uma página, uma nota para cada dia. As notas são salvas sozinhas, um pequeno arquivo por data.</translation>
     </message>
     <message>
         <source>About %1</source>

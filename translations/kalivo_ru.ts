@@ -275,7 +275,7 @@ Close Kalivo and lose them?</source>
     </message>
     <message>
         <source>A month on one page, with a note for every day. Notes are saved as you go, one small text file per date.</source>
-        <translation>Месяц на одной странице, с заметкой на каждый день. Заметки сохраняются по ходу работы, по одному небольшому текстовому файлу на дату.</translation>
+        <translation>Месяц на одной странице, заметка на каждый день. Заметки сохраняются сами, по небольшому файлу на дату.</translation>
     </message>
     <message>
         <source>About %1</source>
