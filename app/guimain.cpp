@@ -47,7 +47,7 @@ extern "C" __attribute__((visibility("default"))) int kalivo_gui_main(int argc, 
     // Lets the desktop match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kalivo.Kalivo"));
     const language::UserLanguage language =
-        language::installTranslation(app, language::translationsFolder(QCoreApplication::applicationDirPath()));
+        language::installTranslation(app, QCoreApplication::applicationDirPath());
     Platform platform = systemPlatform();
     platform.dateWords = language.words;
     platform.firstWeekday = language.firstWeekday;

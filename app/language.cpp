@@ -64,9 +64,13 @@ QString translationsFolder(const QString &programFolder)
     return programFolder + QLatin1String("/" KALIVO_TRANSLATIONS_FROM_PROGRAM);
 }
 
-UserLanguage installTranslation(QCoreApplication &app, const QString &folder)
+UserLanguage installTranslation(QCoreApplication &app, const QString &programFolder)
 {
+    // Under English the disk is not even looked at.
+    QString folder;
     const Choice choice = chooseTranslation(QLocale::system().uiLanguages(), [&](const QString &name) {
+        if (folder.isEmpty())
+            folder = translationsFolder(programFolder);
         return QFileInfo::exists(folder + QLatin1Char('/') + qmName(QStringLiteral("kalivo"), name));
     });
     if (choice.translation.isEmpty())

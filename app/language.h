@@ -45,10 +45,10 @@ UserLanguage languageOf(const QString &translation, const QLocale &locale);
 // folder, else where they are installed relative to it.
 QString translationsFolder(const QString &programFolder);
 
-// Chooses the translation for the system's languages from `folder` and
-// installs it with Qt's own for the standard buttons (qtbase_<name>.qm from
-// Qt's translations folder, where it is installed). Nothing at all is
-// loaded when no translation applies.
-UserLanguage installTranslation(QCoreApplication &app, const QString &folder);
+// Chooses the translation for the system's languages from the program's
+// translations (translationsFolder) and installs it with Qt's own for the
+// standard buttons (qtbase_<name>.qm from Qt's translations folder, where it
+// is installed). Nothing at all is loaded when no translation applies.
+UserLanguage installTranslation(QCoreApplication &app, const QString &programFolder);
 
 } // namespace language
