@@ -4,13 +4,14 @@
 #include "design.h"
 #include "findwindow.h"
 #include "frmabout.h"
-#include "leftoversweep.h"
 #include "messages.h"
 #include "monthgrid.h"
 #include "monthkeys.h"
 #include "noteediting.h"
 #include "report.h"
 #include "screenreadernames.h"
+#include "versionmarks.h"
+#include "versionswindow.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -70,6 +71,8 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     connect(m_editing->timer(), &QTimer::timeout, this, [this] { m_messages->guard([this] { Timer1_Timer(); }); });
     connect(m_grid, &MonthGrid::focusEntered, this, &Form1::noteFocusIn);
     connect(m_grid, &MonthGrid::focusLeft, this, &Form1::noteFocusOut);
+    connect(m_grid, &MonthGrid::versionsAsked, this,
+            [this](int index) { m_messages->guard([&] { openVersions(index); }); });
 
     // Centred on the screen.
     if (const QScreen *s = screen()) {
@@ -160,7 +163,7 @@ void Form1::Form_Load()
     // The keys are of no use before the window shows: they come with the
     // first turn of the event loop, off the way to the first picture.
     QTimer::singleShot(0, this, [this] { installKeys(); });
-    new LeftoverSweep(m_notes, this);
+    m_marks = new VersionMarks(m_notes, *m_grid, m_editing->watch(), this);
     m_loaded = true;
 }
 
@@ -179,6 +182,12 @@ void Form1::installKeys()
     const NoteDate todaysNote{qint16(today.day()), qint16(today.month()), qint16(today.year())};
     actions.push_back({{kTodayKey}, [this, todaysNote] { m_messages->guard([&] { goToNote(todaysNote, -1); }); }});
     actions.push_back({{kFindKey}, [this] { m_messages->guard([this] { find(); }); }});
+    actions.push_back({{kVersionsKey}, [this] {
+                           m_messages->guard([this] {
+                               if (const NoteBox *box = m_grid->focusedBox())
+                                   openVersions(box->index());
+                           });
+                       }});
     auto *keys = new MonthKeys(this, actions);
     for (int k = 1; k <= 35; ++k)
         keys->takeFrom(m_grid->box(k));
@@ -201,6 +210,7 @@ void Form1::ShowMonth(qint16 month, qint16 year)
         return m_editing->noteOf(NoteDate{day, month, year});
     });
     m_grid->showMonth(plan, month, year, m_editing->focusIndex());
+    m_marks->markCells();
 
     const QString title = calendar::MonthTitle(month, year);
     if (Label1()->text() != title)
@@ -294,6 +304,44 @@ void Form1::find()
                                 this);
     }
     m_find->showFind();
+}
+
+// The versions of the day in cell `index`. The note being typed goes to
+// disk first: the window lists the note it replaced, and a restore replaces
+// what is saved.
+void Form1::openVersions(int index)
+{
+    NoteBox *box = m_grid->box(index);
+    if (!box || box->isHidden() || box->date().day == 0)
+        return;
+    Timer1_Timer();
+    const NoteDate date = box->date();
+    std::vector<QByteArray> copies;
+    const bool listed = m_marks->copiesOf(date, copies);
+    // Closed either way, the window leaves the focus in the box.
+    const auto backToBox = [this, index, date] {
+        NoteBox *into = m_grid->box(index);
+        if (m_unloaded || into->date() != date || into->isHidden())
+            return static_cast<NoteBox *>(nullptr);
+        activateWindow();
+        into->setFocus(Qt::OtherFocusReason);
+        return into;
+    };
+    VersionsWindow::Restore restore;
+    if (!box->isUnreadable()) {
+        restore = [backToBox](const QString &text) {
+            if (NoteBox *into = backToBox(); into && !into->isUnreadable())
+                into->restore(text);
+        };
+    }
+    auto *window = new VersionsWindow(m_notes.root(), date, listed ? &copies : nullptr, restore, m_platform.confirm,
+                                      this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &VersionsWindow::copyDeleted, m_marks, &VersionMarks::copyGone);
+    connect(window, &QDialog::rejected, this, [this, backToBox] { m_messages->guard([&] { backToBox(); }); });
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 // ---------------------------------------------------------------- buttons

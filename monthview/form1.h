@@ -25,6 +25,8 @@ class FindWindow;
 class Messages;
 class MonthGrid;
 class NoteEditing;
+class VersionMarks;
+class VersionsWindow;
 }
 
 // The month view: a month as 5 x 7 day cells, each a note box Text1(k) with
@@ -137,6 +139,7 @@ private:
     void installKeys();
     void goToNote(const monthview::NoteDate &date, qsizetype position);
     void find();
+    void openVersions(int index);
 
     void noteFocusIn(int index, Qt::FocusReason reason);
     void noteFocusOut(int index, Qt::FocusReason reason);
@@ -153,6 +156,7 @@ private:
     monthview::MonthGrid *m_grid = nullptr;
     monthview::NoteEditing *m_editing = nullptr;
     monthview::FindWindow *m_find = nullptr;   // made at the first Ctrl+F
+    monthview::VersionMarks *m_marks = nullptr;
 
     // The displayed month. Zero until Form_Load sets it.
     qint16 M = 0;               // 1 ... 12

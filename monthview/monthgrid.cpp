@@ -44,6 +44,7 @@ void MonthGrid::createCells()
         connect(box, &NoteBox::focusArriving, this, &MonthGrid::focusArriving);
         connect(box, &NoteBox::focusEntered, this, &MonthGrid::focusEntered);
         connect(box, &NoteBox::focusLeft, this, &MonthGrid::focusLeft);
+        connect(box, &NoteBox::versionsAsked, this, &MonthGrid::versionsAsked);
         m_text1[k] = box;
         // The day number lies over its box and stays clickable.
         m_command4[k]->raise();
@@ -151,6 +152,21 @@ void MonthGrid::zoom(int points)
     // A smaller font shows more lines.
     for (int k = 1; k <= 35; ++k)
         m_text1[k]->fillAgainIfShort();
+}
+
+void MonthGrid::markVersions(const std::function<bool(const NoteDate &)> &hasOtherVersion)
+{
+    bool changed = false;
+    for (int k = 1; k <= 35; ++k) {
+        NoteBox *box = m_text1[k];
+        const bool other = box && box->date().day != 0 && hasOtherVersion(box->date());
+        if (box && box->hasOtherVersion() != other) {
+            box->setOtherVersion(other);
+            changed = true;
+        }
+    }
+    if (changed)
+        emit cellsChanged();
 }
 
 } // namespace monthview

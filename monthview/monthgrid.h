@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -66,12 +67,18 @@ public:
     // 1 ... 72 points.
     void zoom(int points);
 
+    // Marks the shown cells whose date has another version (a conflict
+    // copy), and unmarks the others.
+    void markVersions(const std::function<bool(const NoteDate &)> &hasOtherVersion);
+
 signals:
     // A note box's focus, as NoteBox tells it.
     void focusArriving(int index, Qt::FocusReason reason);
     void focusEntered(int index, Qt::FocusReason reason);
     void focusLeft(int index, Qt::FocusReason reason);
-    // The cells show other dates, or notes read anew.
+    // "Earlier versions…" chosen in a note box's context menu.
+    void versionsAsked(int index);
+    // The cells show other dates, or notes read anew, or marks.
     void cellsChanged();
 
 private:

@@ -23,6 +23,7 @@ struct KeyAction {
 // The keys that are not a button's.
 inline constexpr QKeyCombination kTodayKey = Qt::CTRL | Qt::Key_Home;   // today's note
 inline constexpr QKeyCombination kFindKey = Qt::CTRL | Qt::Key_F;       // "Find in notes"
+inline constexpr QKeyCombination kVersionsKey = Qt::CTRL | Qt::Key_H;   // the versions of the note box's day
 
 // A button's keys (design::Control::keys) do what a click on it does: the
 // button takes the focus, so that the note box being left saves its note

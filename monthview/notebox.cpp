@@ -2,7 +2,11 @@
 
 #include "design.h"
 
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QTextBlock>
@@ -20,6 +24,10 @@ namespace monthview {
 namespace {
 
 const QColor kUnreadableText(160, 0, 0);
+// The fold of a box whose date has another version: a muted blue that
+// reads on every cell colour.
+const QColor kOtherVersionMark(70, 110, 170);
+constexpr int kMarkSize = 7;   // pixels along each edge
 
 } // namespace
 
@@ -255,6 +263,49 @@ void NoteBox::placeCaret(qsizetype position)
     }
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+void NoteBox::restore(const QString &note)
+{
+    showWholeNote();
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.insertText(editorTextOfNote(note));
+    setTextCursor(all);
+    m_versionDue = true;
+}
+
+void NoteBox::setOtherVersion(bool other)
+{
+    if (m_otherVersion == other)
+        return;
+    m_otherVersion = other;
+    viewport()->update(QRect(0, 0, kMarkSize + 1, kMarkSize + 1));
+}
+
+void NoteBox::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    if (!m_otherVersion || !event->rect().intersects(QRect(0, 0, kMarkSize, kMarkSize)))
+        return;
+    QPainter painter(viewport());
+    QPainterPath fold;
+    fold.moveTo(0, 0);
+    fold.lineTo(kMarkSize, 0);
+    fold.lineTo(0, kMarkSize);
+    fold.closeSubpath();
+    painter.fillPath(fold, kOtherVersionMark);
+}
+
+void NoteBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu(event->pos());
+    menu->addSeparator();
+    QAction *versions = menu->addAction(tr("Earlier versions\u2026"));
+    versions->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(versions, &QAction::triggered, this, [this] { emit versionsAsked(m_index); });
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void NoteBox::showUnreadable(const QString &error)

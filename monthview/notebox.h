@@ -99,7 +99,26 @@ public:
     // whole note in the box.
     void placeCaret(qsizetype position);
 
+    // Puts `note` (CR LF line breaks) in the place of the box's whole text
+    // as if the user had typed it: one step to undo, saved at the next save
+    // point, and that save keeps the note it replaces as a version.
+    void restore(const QString &note);
+
+    // Whether the next save of the box keeps the note it replaces as a
+    // version: the first save of an editing does, and the save of a
+    // restored text.
+    bool versionDue() const { return m_versionDue; }
+    void setVersionDue(bool due) { m_versionDue = due; }
+
+    // The quiet mark of a date with another version: a conflict copy in
+    // the notes folder. A small fold in the box's top left corner, away from
+    // the day number at the top right.
+    bool hasOtherVersion() const { return m_otherVersion; }
+    void setOtherVersion(bool other);
+
 signals:
+    // "Earlier versions…" was chosen in the box's context menu.
+    void versionsAsked(int index);
     // Before the focus arrives: the month view may bring the note up to date.
     void focusArriving(int index, Qt::FocusReason reason);
     void focusEntered(int index, Qt::FocusReason reason);
@@ -110,6 +129,8 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void fill(const QString &note, bool focused);
@@ -128,6 +149,8 @@ private:
     bool m_edited = false;      // the user changed the document since then
     bool m_unreadable = false;  // its file exists but cannot be read: never saved
     bool m_settingText = false; // our own change of the document, not the user's
+    bool m_versionDue = true;   // the next save keeps a version
+    bool m_otherVersion = false;
     Colour m_colour = 0;        // none before the first rendering
     // While m_partLength >= 0 the box holds that many characters of the
     // note's editor text, cut to fill a box of m_fillSize in m_fillFont.

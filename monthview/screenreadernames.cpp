@@ -41,10 +41,13 @@ void ScreenReaderNames::nameCells()
             box->setAccessibleName(name);
             day->setAccessibleName(name);
         }
-        const QString description =
-            box->isUnreadable()
-            ? QStringLiteral("This note cannot be read: %1").arg(box->toPlainText().section(QLatin1Char('\n'), 0, 0))
-            : QString();
+        QStringList described;
+        if (box->isUnreadable())
+            described << QStringLiteral("This note cannot be read: %1")
+                             .arg(box->toPlainText().section(QLatin1Char('\n'), 0, 0));
+        if (box->hasOtherVersion())
+            described << tr("has another version");
+        const QString description = described.join(QLatin1String("; "));
         if (box->accessibleDescription() != description)
             box->setAccessibleDescription(description);
     }

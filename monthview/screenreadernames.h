@@ -10,13 +10,16 @@ class MonthGrid;
 // Names that screen readers say for the cells of the month grid: each
 // shown note box and day-number button says its date ("Tuesday 14 March
 // 2006", calendar::SpokenDate), and a box whose note cannot be read says so
-// in its description. (The top bar's buttons say what they do, with their
+// in its description, and a box whose date has a conflict copy says "has
+// another version". (The top bar's buttons say what they do, with their
 // tooltips, which name their keys, as descriptions: the design table gives
 // them; the month title is its own text.) The cells' names cost nothing
 // while no assistive technology listens: they are given when one starts,
 // and then whenever the cells change.
 class ScreenReaderNames : public QObject, public QAccessible::ActivationObserver
 {
+    Q_OBJECT
+
 public:
     explicit ScreenReaderNames(MonthGrid *grid);
     ~ScreenReaderNames() override;

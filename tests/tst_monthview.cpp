@@ -5,7 +5,9 @@
 #include "frmabout.h"
 #include "monthlayout.h"
 #include "monthplan.h"
+#include "notebox.h"
 #include "programstart.h"
+#include "versionswindow.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
@@ -251,6 +254,7 @@ private slots:
     void findAndGo();
     void screenReaderNames_data();
     void screenReaderNames();
+    void versionsRestored();
 };
 
 void tst_monthview::startUp_data()
@@ -1543,6 +1547,122 @@ void tst_monthview::screenReaderNames()
     QCOMPARE(spoken(s.form->Label1(), QAccessible::Name), s.title());
     QCOMPARE(spoken(s.button(QStringLiteral("Command7")), QAccessible::Name), QStringLiteral("Larger note text"));
     QVERIFY(spoken(s.button(QStringLiteral("Command7")), QAccessible::Description).contains(QLatin1String("Ctrl+")));
+}
+
+// A note typed over, then emptied, comes back by Ctrl+H and Return (the
+// emptied text) and by Ctrl+H, End and Return (the oldest); a conflict copy
+// of a sync tool marks its day and is taken the same way.
+void tst_monthview::versionsRestored()
+{
+    Run s;
+    s.write(QStringLiteral("data/2006-03-14.txt"), "oldest");
+    s.write(QStringLiteral("data/2006-03-15.sync-conflict-20260309-101500-ABCDEFG.txt"), "from the laptop\r\nline 2");
+    QVERIFY(s.startShown());
+    const auto versions = [&s] {
+        return QDir(s.path(QStringLiteral("history/2006-03-14"))).entryList(QDir::Files).size();
+    };
+    const auto openVersions = [&s](QPlainTextEdit *b) {
+        // The window closed last goes at the next turn of the event loop.
+        if (!b || !QTest::qWaitFor([&s] { return !s.form->findChild<monthview::VersionsWindow *>(); }))
+            return static_cast<monthview::VersionsWindow *>(nullptr);
+        QTest::keySequence(b, QKeySequence(Qt::CTRL | Qt::Key_H));
+        auto *w = s.form->findChild<monthview::VersionsWindow *>();
+        return w && QTest::qWaitForWindowActive(w) ? w : nullptr;
+    };
+    const auto rows = [](const monthview::VersionsWindow *w) {
+        QStringList all;
+        for (int i = 0; i < w->list()->count(); ++i)
+            all << w->list()->item(i)->text().section(QStringLiteral(": "), 0, 0).section(QStringLiteral(", "), 1);
+        return all;
+    };
+
+    // Typed over: the first save of the editing keeps the note, the timer's
+    // later ones and the leaving keep nothing more.
+    QPlainTextEdit *b = s.clickInto(14);
+    QVERIFY(b);
+    QTest::keySequence(b, QKeySequence::SelectAll);
+    QTest::keyClicks(b, QStringLiteral("typed over"));
+    s.form->Timer1_Timer();
+    QCOMPARE(versions(), 1);
+    QTest::keyClicks(b, QStringLiteral("!"));
+    s.form->Timer1_Timer();
+    QVERIFY(s.clickInto(16));
+    QCOMPARE(versions(), 1);
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("typed over!"));
+    // Emptied: the deletion keeps the note too.
+    b = s.clickInto(14);
+    QTest::keySequence(b, QKeySequence::SelectAll);
+    QTest::keyClick(b, Qt::Key_Delete);
+    QVERIFY(s.clickInto(16));
+    QCOMPARE(versions(), 2);
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("<no file>"));
+
+    // Ctrl+H, Return: the newest version, the emptied text.
+    b = s.clickInto(14);
+    monthview::VersionsWindow *w = openVersions(b);
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Versions of 14-March-2006 Tuesday"));
+    QCOMPARE(rows(w), QStringList({"kept by Kalivo", "kept by Kalivo"}));
+    QCOMPARE(w->list()->currentRow(), 0);
+    QCOMPARE(w->text()->toPlainText(), QStringLiteral("typed over!"));
+    QVERIFY(w->text()->isReadOnly());
+    QTest::keyClick(w->list(), Qt::Key_Return);
+    QTRY_VERIFY(b->hasFocus());
+    QTRY_VERIFY(!s.form->findChild<monthview::VersionsWindow *>());
+    QCOMPARE(b->toPlainText(), QStringLiteral("typed over!"));
+    QVERIFY(s.clickInto(16));
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("typed over!"));
+    QCOMPARE(versions(), 2);
+
+    // Ctrl+H, End, Return: the oldest; the text it replaces is kept in turn.
+    b = s.clickInto(14);
+    w = openVersions(b);
+    QVERIFY(w);
+    QTest::keyClick(w->list(), Qt::Key_End);
+    QCOMPARE(w->list()->currentRow(), 1);
+    QCOMPARE(w->text()->toPlainText(), QStringLiteral("oldest"));
+    QTest::keyClick(w->list(), Qt::Key_Return);
+    QTRY_VERIFY(b->hasFocus());
+    QCOMPARE(b->toPlainText(), QStringLiteral("oldest"));
+    s.form->Timer1_Timer();
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("oldest"));
+    QCOMPARE(versions(), 3);
+
+    // The sync tool's copy marks its day, quietly, once the window is painted.
+    auto *copied = static_cast<monthview::NoteBox *>(s.box(calendar::GetIndex(15, 3, 2006)));
+    QTRY_VERIFY(copied->hasOtherVersion());
+    QVERIFY(!static_cast<monthview::NoteBox *>(b)->hasOtherVersion());
+    b = s.clickInto(15);
+    w = openVersions(b);
+    QVERIFY(w);
+    QCOMPARE(rows(w), QStringList{"conflict copy of Syncthing"});
+    QVERIFY(w->deleteButton()->isEnabled());
+    QTest::keyClick(w->list(), Qt::Key_Return);
+    QTRY_VERIFY(b->hasFocus());
+    QVERIFY(s.clickInto(16));
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-15.txt")), QByteArray("from the laptop\r\nline 2"));
+    // Deleted after the question, the copy takes its mark along.
+    w = openVersions(s.clickInto(15));
+    QVERIFY(w);
+    QCOMPARE(rows(w), QStringList{"conflict copy of Syncthing"});   // the new note replaced no note
+    QTest::mouseClick(w->deleteButton(), Qt::LeftButton);
+    QCOMPARE(s.rec.questions.size(), 1);
+    QCOMPARE(rows(w), QStringList());
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-15.sync-conflict-20260309-101500-ABCDEFG.txt")), QByteArray("<no file>"));
+    QTRY_VERIFY(!copied->hasOtherVersion());
+    QTest::keyClick(w->list(), Qt::Key_Escape);
+    QTRY_VERIFY(!s.form->findChild<monthview::VersionsWindow *>());
+
+    // A day without versions says so, and the window stays usable.
+    w = openVersions(s.clickInto(17));
+    QVERIFY(w);
+    QCOMPARE(w->list()->count(), 0);
+    QCOMPARE(w->status()->text(), QStringLiteral("There is no earlier version of 17-March-2006 Friday."));
+    QVERIFY(!w->restoreButton()->isEnabled());
+    QTest::keyClick(w->list(), Qt::Key_Return);
+    QTest::keyClick(w->list(), Qt::Key_Escape);
+    QTRY_VERIFY(!s.form->findChild<monthview::VersionsWindow *>());
+    QVERIFY(s.rec.messages.isEmpty());
 }
 
 QTEST_MAIN(tst_monthview)

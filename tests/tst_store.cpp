@@ -1380,6 +1380,7 @@ void TestStore::conflictCopyNames_data()
     QTest::newRow("no such date") << QByteArray("2006-02-30.sync-conflict-20260309-101500-ABCDEFG.txt") << "-";
     QTest::newRow("a note's name the store does not write") << QByteArray("2006-3-14 (conflicted copy 2026-03-09 101500).txt") << "-";
     QTest::newRow("no device id") << QByteArray("2006-03-14.sync-conflict-20260309-101500.txt") << "-";
+    QTest::newRow("device id of eight") << QByteArray("2006-03-14.sync-conflict-20260309-101500-ABCDEFGH.txt") << "-";
     QTest::newRow("device id in small letters") << QByteArray("2006-03-14.sync-conflict-20260309-101500-abcdefg.txt") << "-";
     QTest::newRow("no time of the copy") << QByteArray("2006-03-14 (conflicted copy 2026-03-09).txt") << "-";
     QTest::newRow("no such hour") << QByteArray("2006-03-14 (conflicted copy 2026-03-09 251500).txt") << "-";
