@@ -128,9 +128,6 @@ void NoteEditing::saveEditedBoxes(MonthYear shown, bool keepFocusedDate)
 
 void NoteEditing::entered(int Index, MonthYear shown)
 {
-    // An editing begins; a switch back from another window goes on with it.
-    if (Index != FocusIndex)
-        m_grid.box(Index)->setVersionDue(true);
     FocusIndex = static_cast<qint16>(Index);
     FocusDay = calendar::GetDay(FocusIndex, shown.month, shown.year);
     m_grid.emphasise(Index, true);
@@ -146,6 +143,7 @@ void NoteEditing::left(int Index, MonthYear shown)
     m_unsaved.retry();
     FocusIndex = 0;
     FocusDay = 0;
+    // The next editing of the box keeps a version again.
     m_grid.box(Index)->setVersionDue(true);
     m_grid.emphasise(Index, false);
 }
