@@ -26,10 +26,11 @@ using fileio::reason;
 // Names tried for a version kept in one second: " 2" ... " 100" after the first.
 constexpr int kVersionAttempts = 100;
 
-QString tr(const char *text)
+// The texts of this file, for translation.
+class Texts
 {
-    return QCoreApplication::translate("store::Versions", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(store::Versions)
+};
 
 // A descriptor that closes itself.
 class Fd
@@ -137,9 +138,9 @@ QDateTime modifiedTime(const struct stat &st)
 QString whyUnreadable(int err, qint64 size)
 {
     if (err == ELOOP)
-        return tr("It is a symbolic link, which Kalivo does not follow.");
+        return Texts::tr("It is a symbolic link, which Kalivo does not follow.");
     if (err == kTooLarge)
-        return tr("It is too large to show (%1; a note has at most %2).")
+        return Texts::tr("It is too large to show (%1; a note has at most %2).")
             .arg(sizeText(std::max<qint64>(size, kMaxNoteSize + 1)), sizeText(kMaxNoteSize));
     return reason(err);
 }
@@ -189,11 +190,11 @@ Fd openFolder(int parent, const char *name, const QString &shown, QString &why)
     const int err = errno;
     struct stat st;
     if (::fstatat(parent, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode))
-        why = tr("%1 is a symbolic link, which Kalivo does not follow.").arg(shown);
+        why = Texts::tr("%1 is a symbolic link, which Kalivo does not follow.").arg(shown);
     else if (err == ENOTDIR)
-        why = tr("%1 is not a folder.").arg(shown);
+        why = Texts::tr("%1 is not a folder.").arg(shown);
     else
-        why = tr("%1 cannot be opened: %2").arg(shown, reason(err));
+        why = Texts::tr("%1 cannot be opened: %2").arg(shown, reason(err));
     return fd;
 }
 
@@ -383,7 +384,7 @@ Versions listVersions(const QString &root, const NoteDate &date, const std::vect
     Versions versions;
     const Fd rootFd = openRoot(root);
     if (!rootFd.ok()) {
-        versions.problem = tr("The working folder cannot be opened: %1").arg(reason(errno));
+        versions.problem = Texts::tr("The working folder cannot be opened: %1").arg(reason(errno));
         return versions;
     }
 
@@ -465,12 +466,12 @@ QString deleteConflictCopy(const QString &root, const QByteArray &name)
 {
     const QString shown = QLatin1String("data/") + QFile::decodeName(name);
     if (name.contains('/') || !parseConflictName(name).isCopy())
-        return tr("Cannot delete %1: it is not a conflict copy.").arg(shown);
+        return Texts::tr("Cannot delete %1: it is not a conflict copy.").arg(shown);
     const QByteArray dataDir = (root.isEmpty() ? QByteArray(".") : QFile::encodeName(root)) + "/data";
     if (::unlink((dataDir + '/' + name).constData()) != 0)
-        return tr("Cannot delete %1: %2").arg(shown, reason(errno));
+        return Texts::tr("Cannot delete %1: %2").arg(shown, reason(errno));
     if (const int err = FolderSync::shared().syncNow(dataDir); err != 0)
-        return tr("Cannot delete %1: %2").arg(shown, reason(err));
+        return Texts::tr("Cannot delete %1: %2").arg(shown, reason(err));
     return QString();
 }
 
@@ -487,7 +488,7 @@ KeptVersion NoteStore::keepVersion(const NoteDate &date, const QByteArray &path,
 {
     KeptVersion kept;
     const auto cannot = [&](const QString &why) {
-        kept.error = tr("Earlier versions of notes cannot be kept: %1").arg(why);
+        kept.error = Texts::tr("Earlier versions of notes cannot be kept: %1").arg(why);
         return kept;
     };
     const NoteFile note = NoteFile::open(AT_FDCWD, path.constData());
@@ -509,7 +510,7 @@ KeptVersion NoteStore::keepVersion(const NoteDate &date, const QByteArray &path,
     Fd history = openFolder(rootFd.get(), "history", QStringLiteral("history/"), why);
     if (!history.ok() && why.isEmpty()) {
         if (!fileio::makePrivateFolder(historyPath.constData()))
-            return cannot(tr("history/ cannot be made: %1").arg(reason(errno)));
+            return cannot(Texts::tr("history/ cannot be made: %1").arg(reason(errno)));
         m_syncs->request(m_rootDir);
         history = openFolder(rootFd.get(), "history", QStringLiteral("history/"), why);
     }
@@ -519,7 +520,7 @@ KeptVersion NoteStore::keepVersion(const NoteDate &date, const QByteArray &path,
     Fd folder = openFolder(history.get(), base.constData(), shownFolder, why);
     if (!folder.ok() && why.isEmpty()) {
         if (!fileio::makePrivateFolder(folderPath.constData()))
-            return cannot(tr("%1 cannot be made: %2").arg(shownFolder, reason(errno)));
+            return cannot(Texts::tr("%1 cannot be made: %2").arg(shownFolder, reason(errno)));
         m_syncs->request(historyPath);
         folder = openFolder(history.get(), base.constData(), shownFolder, why);
     }
@@ -554,13 +555,13 @@ KeptVersion NoteStore::keepVersion(const NoteDate &date, const QByteArray &path,
                 if (err == 0)
                     err = m_syncFile(copy.get());
                 if (err != 0)
-                    return cannot(tr("%1 cannot be written: %2").arg(shownFolder, reason(err)));
+                    return cannot(Texts::tr("%1 cannot be written: %2").arg(shownFolder, reason(err)));
             }
             const QByteArray from = "/proc/self/fd/" + QByteArray::number(copy.get());
             if (::linkat(AT_FDCWD, from.constData(), folder.get(), name.constData(), AT_SYMLINK_FOLLOW) != 0) {
                 if (errno == EEXIST)
                     continue;
-                return cannot(tr("%1 cannot be written: %2").arg(shownFolder, reason(errno)));
+                return cannot(Texts::tr("%1 cannot be written: %2").arg(shownFolder, reason(errno)));
             }
         }
         kept.path = folderPath + '/' + name;
@@ -568,7 +569,7 @@ KeptVersion NoteStore::keepVersion(const NoteDate &date, const QByteArray &path,
         m_syncs->request(folderPath);
         return kept;
     }
-    return cannot(tr("%1 has no free name for another version of this second.").arg(shownFolder));
+    return cannot(Texts::tr("%1 has no free name for another version of this second.").arg(shownFolder));
 }
 
 } // namespace store
