@@ -404,8 +404,8 @@ Versions listVersions(const QString &root, const NoteDate &date, const std::vect
         }
     }
 
-    QString dataProblem;
-    const Fd data = openFolder(rootFd.get(), "data", QStringLiteral("data/"), dataProblem);
+    // data/ is followed as everywhere: it may well be a link into a synced folder.
+    const Fd data(::openat(rootFd.get(), "data", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (data.ok()) {
         std::vector<QByteArray> listed;
         if (!copies) {
