@@ -1669,6 +1669,22 @@ void tst_monthview::versionsRestored()
     QTest::keyClick(w->list(), Qt::Key_Escape);
     QTRY_VERIFY(!s.form->findChild<monthview::VersionsWindow *>());
     QVERIFY(s.rec.messages.isEmpty());
+
+    // A history/ that cannot hold versions never stops a save, and is told of once.
+    QVERIFY(QDir(s.path(QStringLiteral("history"))).removeRecursively());
+    s.write(QStringLiteral("history"), "a file");
+    for (const qint16 day : {14, 15, 14}) {
+        b = s.clickInto(day);
+        QVERIFY(b);
+        QTest::keyClicks(b, QStringLiteral("."));
+        QVERIFY(s.clickInto(17));
+        // What the save has to tell comes at the next turn of the event loop.
+        QCoreApplication::processEvents();
+        QCOMPARE(s.rec.messages.size(), 1);
+    }
+    QVERIFY2(s.rec.messages.first().contains(QLatin1String("history/ is not a folder")), qPrintable(s.rec.messages.first()));
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), QByteArray("oldest.."));
+    QCOMPARE(s.read(QStringLiteral("data/2006-03-15.txt")), QByteArray("from the laptop\r\nline 2."));
 }
 
 QTEST_MAIN(tst_monthview)
