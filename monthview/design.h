@@ -42,7 +42,7 @@ inline constexpr Font kStandardBoldFont{"Arial", QFont::SansSerif, 8.25, true};
 enum class Kind {
     Button,      // a top-bar button: takes the focus on click and on Tab
     Label,       // the title
-    Heading,     // a column heading: framed
+    Heading,     // a column heading: framed (by the grid)
     NoteBox,     // a plain multi-line editor without scroll bars
     DayButton,   // a day number: takes the focus on click only
 };

@@ -156,6 +156,9 @@ void Form1::Form_Load()
     M = static_cast<qint16>(today.month());
 
     m_grid->createCells();
+    // Smaller, the top bar's buttons would cover each other and the day
+    // numbers the boxes below them.
+    setMinimumSize(minimumClientSize(layoutSizes()));
     m_editing->start(m_platform.workingFolder + QLatin1String("/data"), static_cast<qint16>(today.day()));
     new ScreenReaderNames(m_grid);
     // The keys are of no use before the window shows: they come with the

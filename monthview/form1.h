@@ -51,7 +51,8 @@ public:
     // greeting, the view state of today's month, the grid. Renders nothing.
     void Form_Load();
 
-    // Fits the grid to the window's outer size and renders the month.
+    // Fits the top bar and the grid to the window's client area and renders
+    // the month.
     void Form_Resize();
 
     // Saves the note being edited, deletes the report pages and closes the
@@ -127,7 +128,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -141,7 +141,8 @@ private:
     void noteFocusIn(int index, Qt::FocusReason reason);
     void noteFocusOut(int index, Qt::FocusReason reason);
 
-    void layoutIfOuterSizeChanged();
+    // What the layout pass reads from the controls.
+    monthview::LayoutSizes layoutSizes() const;
     bool unload(const std::function<bool()> &mayInteract);
     void tellUser(const QString &text);
 
@@ -160,5 +161,4 @@ private:
 
     bool m_loaded = false;      // Form_Load created the grid
     bool m_unloaded = false;
-    QSize m_laidOutFor;         // outer size of the last layout pass
 };

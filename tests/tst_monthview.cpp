@@ -642,31 +642,82 @@ void tst_monthview::closing()
         QVERIFY2(s.rec.messages[0].contains("temp/report-ABC.htm: Read-only file system"), qPrintable(s.rec.messages[0]));
 }
 
+// The layout pass at several window sizes and zooms: the grid fills the
+// client area, whatever frame the window has; the top bar's controls stand
+// apart, also at a size below the window's minimum, which the window keeps;
+// each day number sits whole on the top-right corner of its box, and no
+// character of a note lies under it.
 void tst_monthview::dayButtonsOnCorners_data()
 {
     QTest::addColumn<QSize>("size");
-    QTest::newRow("design size") << QSize(794, 568);
-    QTest::newRow("odd size") << QSize(803, 577);
-    QTest::newRow("large") << QSize(1900, 1000);
+    QTest::addColumn<int>("zoom");   // clicks on "+" (above 0) or "-"
+    QTest::newRow("design size") << QSize(794, 568) << 0;
+    QTest::newRow("odd size") << QSize(803, 577) << 0;
+    QTest::newRow("large, larger text") << QSize(1900, 1000) << 12;
+    QTest::newRow("small text: lines beside the day number") << QSize(794, 568) << -4;
+    QTest::newRow("below the minimum size: the minimum") << QSize(250, 180) << 0;
+    QTest::newRow("minimum size, larger text") << QSize(1, 1) << 4;
 }
 
 void tst_monthview::dayButtonsOnCorners()
 {
     QFETCH(QSize, size);
+    QFETCH(int, zoom);
     Run s;
+    for (int d = 1; d <= 31; ++d)
+        s.write(QStringLiteral("data/2005-10-%1.txt").arg(d, 2, 10, QLatin1Char('0')),
+                QByteArray("Dentist cleaning at nine ").repeated(12) + "\r\nsecond line");
     QVERIFY(s.startShown(QDate(2005, 10, 20)));
+    for (int i = 0; i < std::abs(zoom); ++i)
+        s.button(QLatin1String(zoom > 0 ? "Command7" : "Command8"))->click();
     s.form->resize(size);
-    QTRY_COMPARE(s.form->size(), size);
+    const QSize shown = size.expandedTo(s.form->minimumSize());
+    QTRY_COMPARE(s.form->size(), shown);
+    QVERIFY(s.form->minimumSize().width() > 250 && s.form->minimumSize().height() > 150);
     QCOMPARE(s.button(QStringLiteral("Command3"))->pos(), QPoint(0, 0));
+
+    // The window has a frame; the grid covers the client area to its
+    // right and bottom edges, and no further.
+    QVERIFY(s.form->frameGeometry().height() > s.form->geometry().height());
+    QRect grid;
+    for (int k = 1; k <= 35; ++k)
+        grid |= s.box(k)->geometry();
+    QCOMPARE(grid, QRect(0, s.box(1)->y(), shown.width(), shown.height() - s.box(1)->y()));
+
+    // The top bar in a row, left to right, each control whole.
+    QList<QRect> bar;
+    for (const char *name : {"Command3", "Command2", "Label1", "Command1", "Command10", "Command11", "Command7",
+                             "Command8", "Command9"})
+        bar << s.form->findChild<QWidget *>(QLatin1String(name))->geometry();
+    for (int i = 1; i < bar.size(); ++i)
+        QVERIFY2(bar[i].left() > bar[i - 1].right(), qPrintable(QString::number(i)));
+    QVERIFY(bar.back().right() < shown.width());
+
     int visible = 0;
     for (int k = 1; k <= 35; ++k) {
-        if (s.box(k)->isHidden())
+        const QPlainTextEdit *b = s.box(k);
+        if (b->isHidden())
             continue;
         ++visible;
-        const QRect box = s.box(k)->geometry();
+        const QRect box = b->geometry();
         const QRect day = s.day(k)->geometry();
         QCOMPARE(day.topRight(), box.topRight());
-        QVERIFY(day.width() < box.width());
+        QVERIFY(day.width() < box.width() && day.height() < box.height());
+        // Every character that shows keeps clear of the day number.
+        QTextCursor at(b->document());
+        for (int i = 0; i + 1 < b->document()->characterCount(); ++i) {
+            at.setPosition(i);
+            const QRect before = b->cursorRect(at);
+            if (before.top() >= b->viewport()->height())
+                break;
+            at.setPosition(i + 1);
+            const QRect after = b->cursorRect(at);
+            if (after.top() != before.top() || b->document()->characterAt(i).isSpace())
+                continue;
+            const QRect glyph(b->viewport()->mapTo(s.form.get(), before.topLeft()),
+                              QSize(after.left() - before.left(), before.height()));
+            QVERIFY2(!glyph.intersects(day), qPrintable(QStringLiteral("cell %1, character %2").arg(k).arg(i)));
+        }
     }
     QCOMPARE(visible, 31);
     // Day numbers lie over their boxes, and the top bar's buttons over the
