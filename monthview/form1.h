@@ -100,6 +100,11 @@ public:
     void Command10_Click();   // "< Yr"
     void Command11_Click();   // "Yr >"
 
+    // Today's month, with the keyboard focus in today's note box and the
+    // text cursor at the end of its note (Alt+Home). The note being typed
+    // is saved first.
+    void goToToday();
+
     WindowList &windows() { return m_windows; }
     const store::NoteStore &notes() const { return m_notes; }
     notesearch::NoteWatch *noteWatch() const;   // nullptr before Form_Load
@@ -135,6 +140,7 @@ private:
     monthview::MonthYear shown() const { return {M, y}; }
     void showMonthOf(monthview::MonthYear month) { ShowMonth(month.month, month.year); }
     void installKeys();
+    void pressKey(QPushButton *button, monthview::design::KeyFocus focus);
     void goToNote(const monthview::NoteDate &date, qsizetype position);
     void find();
 

@@ -1388,61 +1388,94 @@ void tst_monthview::printTellsWhatIsMissing()
     QVERIFY(!QFile::exists(page));
 }
 
-// Each key while typing in the note of 14 March 2006, against a click on
-// its button: the same month, the same note saved, the same zoom and
-// printed pages. The focus stays on the button as a click leaves it, or,
-// after a zoom key, goes back to the note box.
+// Each key while typing in a note of March 2006, against a click on its
+// button: the same month, the same note saved, the same zoom and printed
+// pages. Then the typing goes on: in the same box with the text cursor
+// where it was, or after a month or year key in the box of the same day
+// number (its last day in a shorter month), at the end of its note; a space
+// typed there presses no button. Pressed while a button has the focus, a
+// key leaves the focus on its own button, as a click does.
 void tst_monthview::keys_data()
 {
     QTest::addColumn<QKeySequence>("key");
     QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("focusBack");
-    QTest::newRow("Ctrl+Page Down: Next Month >") << QKeySequence(Qt::CTRL | Qt::Key_PageDown) << "Command1" << false;
-    QTest::newRow("Ctrl+Page Up: < Prev Month") << QKeySequence(Qt::CTRL | Qt::Key_PageUp) << "Command2" << false;
+    QTest::addColumn<int>("from");        // day of March typed in; 0: "Print" has the focus
+    QTest::addColumn<QDate>("goesOn");    // where the typing goes on; invalid: the same box
+    const QKeySequence next(Qt::CTRL | Qt::Key_PageDown), previous(Qt::CTRL | Qt::Key_PageUp);
+    const QKeySequence print(Qt::CTRL | Qt::Key_P);
+    QTest::newRow("Ctrl+Page Down: Next Month >") << next << "Command1" << 14 << QDate(2006, 4, 14);
+    QTest::newRow("Ctrl+Page Up: < Prev Month") << previous << "Command2" << 14 << QDate(2006, 2, 14);
     QTest::newRow("Ctrl+Shift+Page Down: Yr >")
-        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown) << "Command11" << false;
+        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown) << "Command11" << 14 << QDate(2007, 3, 14);
     QTest::newRow("Ctrl+Shift+Page Up: < Yr")
-        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp) << "Command10" << false;
-    QTest::newRow("Ctrl+P: Print") << QKeySequence(Qt::CTRL | Qt::Key_P) << "Command3" << false;
-    QTest::newRow("Ctrl+Plus: +") << QKeySequence(Qt::CTRL | Qt::Key_Plus) << "Command7" << true;
-    QTest::newRow("Ctrl+=: +") << QKeySequence(Qt::CTRL | Qt::Key_Equal) << "Command7" << true;
-    QTest::newRow("Ctrl+Minus: -") << QKeySequence(Qt::CTRL | Qt::Key_Minus) << "Command8" << true;
+        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp) << "Command10" << 14 << QDate(2005, 3, 14);
+    QTest::newRow("Ctrl+Page Down from the 31st: the 30th") << next << "Command1" << 31 << QDate(2006, 4, 30);
+    QTest::newRow("Ctrl+Page Up from the 31st: the 28th") << previous << "Command2" << 31 << QDate(2006, 2, 28);
+    QTest::newRow("Ctrl+P: Print") << print << "Command3" << 14 << QDate();
+    QTest::newRow("Ctrl+Plus: +") << QKeySequence(Qt::CTRL | Qt::Key_Plus) << "Command7" << 14 << QDate();
+    QTest::newRow("Ctrl+=: +") << QKeySequence(Qt::CTRL | Qt::Key_Equal) << "Command7" << 14 << QDate();
+    QTest::newRow("Ctrl+Minus: -") << QKeySequence(Qt::CTRL | Qt::Key_Minus) << "Command8" << 14 << QDate();
+    QTest::newRow("Ctrl+Page Down on a button") << next << "Command1" << 0 << QDate();
+    QTest::newRow("Ctrl+P on a button") << print << "Command3" << 0 << QDate();
 }
 
 void tst_monthview::keys()
 {
     QFETCH(QKeySequence, key);
     QFETCH(QString, button);
-    QFETCH(bool, focusBack);
-    const int k = calendar::GetIndex(14, 3, 2006);
-    const auto outcome = [&](bool byKey) {
-        Run s;
+    QFETCH(int, from);
+    QFETCH(QDate, goesOn);
+    const qint16 day = qint16(from ? from : 14);
+    const int k = calendar::GetIndex(day, 3, 2006);
+    const QString march = QStringLiteral("data/2006-03-%1.txt").arg(day);
+    Run clickRun, keyRun;
+    const auto outcome = [&](Run &s, bool byKey) {
         s.write(QStringLiteral("data/2006-04-02.txt"), "April");
         if (!s.startShown())
             return QStringList{"not shown"};
-        QPlainTextEdit *b = s.typeInto(14, QStringLiteral("typed"));
+        QPlainTextEdit *b = s.typeInto(day, QStringLiteral("typed"));
         if (!b)
             return QStringList{"no focus"};
+        // The text cursor in the middle of the note, and the box scrolled.
+        QTest::keyClick(b, Qt::Key_Left);
+        QTest::keyClick(b, Qt::Key_Left);
+        if (from == 0)
+            s.button(QStringLiteral("Command3"))->setFocus(Qt::TabFocusReason);
         if (byKey)
-            QTest::keySequence(b, key);
+            QTest::keySequence(QApplication::focusWidget(), key);
         else
             QTest::mouseClick(s.button(button), Qt::LeftButton);
-        QWidget *focus = QApplication::focusWidget();
-        return QStringList{s.title(), s.read(QStringLiteral("data/2006-03-14.txt")),
-                           s.box(calendar::GetIndex(2, 4, 2006))->toPlainText(),
+        return QStringList{s.title(), s.read(march), s.box(calendar::GetIndex(2, 4, 2006))->toPlainText(),
                            QString::number(s.box(k)->font().pointSizeF()), QString::number(s.rec.opened.size()),
-                           s.rec.messages.join('|'),
-                           focus == s.button(button) ? "the button" : focus == b ? "the note box" : "elsewhere"};
+                           s.rec.messages.join('|')};
     };
-    const QStringList clicked = outcome(false);
-    QStringList pressed = outcome(true);
-    QCOMPARE(pressed.takeLast(), focusBack ? "the note box" : "the button");
-    QCOMPARE(pressed, clicked.mid(0, clicked.size() - 1));
+    const QStringList clicked = outcome(clickRun, false);
     QCOMPARE(clicked.at(1), QStringLiteral("typed"));
+    QCOMPARE(outcome(keyRun, true), clicked);
+
+    Run &s = keyRun;
+    QWidget *focus = QApplication::focusWidget();
+    if (from == 0) {
+        QCOMPARE(focus, s.button(button));
+        return;
+    }
+    const QDate to = goesOn.isValid() ? goesOn : QDate(2006, 3, day);
+    QPlainTextEdit *box = s.box(calendar::GetIndex(qint16(to.day()), qint16(to.month()), qint16(to.year())));
+    QCOMPARE(focus, box);
+    QCOMPARE(s.form->focusDay(), qint16(to.day()));
+    QCOMPARE(box->textCursor().position(), goesOn.isValid() ? box->toPlainText().size() : 3);
+    QTest::keyClicks(focus, QStringLiteral(" x"));
+    QCOMPARE(s.title(), clicked.at(0));
+    QCOMPARE(s.rec.opened.size(), clicked.at(4).toInt());
+    QVERIFY(s.form->close());
+    QCOMPARE(s.read(QStringLiteral("data/%1.txt").arg(to.toString(Qt::ISODate))),
+             QByteArray(goesOn.isValid() ? " x" : "typ xed"));
 }
 
-// Ctrl+Home in a note box of another month: the box's note is saved, and
+// Alt+Home in a note box of another month: the box's note is saved, and
 // today's month comes up with the text cursor at the end of today's note.
+// Ctrl+Home and Ctrl+End are the box's own: the start and the end of its
+// note.
 void tst_monthview::todayKey()
 {
     Run s;
@@ -1453,7 +1486,13 @@ void tst_monthview::todayKey()
     QPlainTextEdit *may = s.typeInto(3, QStringLiteral("in May"));
     QVERIFY(may);
     QTest::keySequence(may, QKeySequence(Qt::CTRL | Qt::Key_Home));
-    QCOMPARE(s.read(QStringLiteral("data/2006-05-03.txt")), QByteArray("in May"));
+    QTest::keyClicks(may, QStringLiteral("<"));
+    QTest::keySequence(may, QKeySequence(Qt::CTRL | Qt::Key_End));
+    QTest::keyClicks(may, QStringLiteral(">"));
+    QCOMPARE(s.title(), QStringLiteral("May-2006"));
+    QCOMPARE(may->toPlainText(), QStringLiteral("<in May>"));
+    QTest::keySequence(may, QKeySequence(Qt::ALT | Qt::Key_Home));
+    QCOMPARE(s.read(QStringLiteral("data/2006-05-03.txt")), QByteArray("<in May>"));
     QCOMPARE(s.title(), QStringLiteral("March-2006"));
     QPlainTextEdit *today = s.box(calendar::GetIndex(20, 3, 2006));
     QTRY_VERIFY(today->hasFocus());
@@ -1530,6 +1569,9 @@ void tst_monthview::findAndGo()
     QCOMPARE(find->field()->selectedText(), QStringLiteral("tea"));
     QTest::keyClick(find->field(), Qt::Key_Escape);
     QVERIFY(!find->isVisible());
+    // The typing goes on where it was.
+    QTRY_COMPARE(QApplication::focusWidget(), folded);
+    QCOMPARE(folded->textCursor().position(), 19);
 }
 
 // What a screen reader hears of a cell, once it starts and after the month

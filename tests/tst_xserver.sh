@@ -1,9 +1,9 @@
 #!/bin/bash
 # The built program in a real X server with a window manager, driven as a
-# person would: the first-start greeting, a note typed into today's cell, a
-# click on "Next Month >", a note typed into the next month, Ctrl+Home back
-# to today's note, the window closed through the window manager; then the
-# reminder for today's note.
+# person would: the first-start greeting, a note typed into today's cell,
+# Ctrl+P and the typing going on, a click on "Next Month >", a note typed
+# into the next month, Alt+Home back to today's note, the window closed
+# through the window manager; then the reminder for today's note.
 # Usage: tst_xserver.sh PROGRAM
 set -u
 
@@ -27,6 +27,11 @@ unset XDG_DATA_HOME
 runtime=$tmp/runtime
 mkdir -m 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
+# The web viewer that "Print" starts writes down the page it was given.
+mkdir "$tmp/bin"
+printf '#!/bin/sh\necho "$1" >> "%s/viewer.log"\n' "$tmp" > "$tmp/bin/xdg-open"
+chmod +x "$tmp/bin/xdg-open"
+export PATH=$tmp/bin:$PATH
 
 # Closes a window the way its close box does: the window manager asks the
 # program to close it, and the program's own close handling runs.
@@ -94,6 +99,12 @@ if [ -n "$main" ]; then
     xdotool type --delay 20 "Dentist at 9:30"
     xdotool key Return
     xdotool type --delay 20 "bring the card"
+    # Ctrl+P prints, and the typing goes on in the note: no space presses
+    # "Print" again.
+    xdotool key ctrl+p
+    xdotool type --delay 20 " today"
+    sleep 0.5
+    check "Ctrl+P while typing makes one page" [ "$(wc -l < "$tmp/viewer.log")" -eq 1 ]
 
     # "Next Month >" starts where the centred month title (129 pixels wide)
     # ends and is 81 pixels wide; the top bar is 17 pixels high.
@@ -102,9 +113,9 @@ if [ -n "$main" ]; then
     sleep 0.5
     click_cell "$main" "$(cell_of "$next_first")"
     xdotool type --delay 20 "Rent"
-    # A key while typing: Ctrl+Home saves this note and goes back to the end
+    # A key while typing: Alt+Home saves this note and goes back to the end
     # of today's.
-    xdotool key ctrl+Home
+    xdotool key alt+Home
     sleep 0.3
     xdotool type --delay 20 " at 9"
     sleep 0.3
@@ -124,8 +135,8 @@ note_is() { # note_is DATE BYTES: the note file of DATE holds exactly BYTES
     }
 }
 check "today's note saved when the window closed, lines split by CR LF" \
-    note_is "$today" 'Dentist at 9:30\r\nbring the card at 9'
-check "the next month's note saved when Ctrl+Home left it" note_is "$next_first" 'Rent'
+    note_is "$today" 'Dentist at 9:30\r\nbring the card today at 9'
+check "the next month's note saved when Alt+Home left it" note_is "$next_first" 'Rent'
 check "no other note written" [ "$(ls "$work/data" | wc -l)" -eq 2 ]
 
 # --- The reminder ----------------------------------------------------------
@@ -164,7 +175,7 @@ start_program "$empty" "$program" remind
 wait_program 15
 check "remind with nothing to recall ends with status 0 (ended: $status)" [ "$status" = 0 ]
 
-check "notes unchanged by the reminder" note_is "$today" 'Dentist at 9:30\r\nbring the card at 9'
+check "notes unchanged by the reminder" note_is "$today" 'Dentist at 9:30\r\nbring the card today at 9'
 
 # --- One month view per working folder ------------------------------------
 # The month view of $work, and one of another folder in front of it.
@@ -235,7 +246,7 @@ if [ -n "$main" ]; then
     kill -TERM "$program_pid"
     wait_program 15
     check "SIGTERM ends the program with status 0 (ended: $status)" [ "$status" = 0 ]
-    check "SIGTERM saves the note being typed" note_is "$today" 'Dentist at 9:30\r\nbring the card at 9 at 10'
+    check "SIGTERM saves the note being typed" note_is "$today" 'Dentist at 9:30\r\nbring the card today at 9 at 10'
     check "SIGTERM deletes the report pages" [ ! -e "$work/temp/report-ABC.htm" ]
 fi
 kill -TERM "$other_pid" 2>/dev/null
