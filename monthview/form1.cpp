@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "calendar.h"
 #include "design.h"
 #include "findwindow.h"
@@ -48,6 +49,7 @@ Form1::Form1(const Platform &platform, QWidget *parent)
           this))
 {
     m_windows.add(this);
+    accessibility::announceWindows();
     design::setUpWindow(this);
     setWindowIcon(appIcon());
 
@@ -82,8 +84,12 @@ Form1::Form1(const Platform &platform, QWidget *parent)
 Form1::~Form1()
 {
     // The window's destruction hides the boxes, which takes the focus from
-    // one of them after this window's own members are gone.
-    m_grid->disconnect();
+    // one of them after this window's own members are gone. (The grid's
+    // other connections stay: screen readers' interfaces learn from them
+    // that the grid is gone.)
+    for (const QObject *receiver : {static_cast<QObject *>(this), static_cast<QObject *>(m_editing),
+                                    static_cast<QObject *>(m_messages)})
+        m_grid->disconnect(receiver);
 }
 
 QLabel *Form1::Label3(int k) const

@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "accessibility.h"
 #include "platform.h"
 #include "twips.h"
 #include "windowlist.h"
@@ -45,6 +46,7 @@ Form3::Form3(WindowList &windows, QWidget *monthView)
     , m_monthView(monthView)
 {
     setObjectName(QStringLiteral("Form3"));
+    accessibility::announceWindows();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(appIcon());
     setFixedSize(px(5790), px(5055));

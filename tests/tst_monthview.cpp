@@ -1575,7 +1575,9 @@ void tst_monthview::findAndGo()
 }
 
 // What a screen reader hears of a cell, once it starts and after the month
-// changes: the date, and of a note that cannot be read that it cannot.
+// changes: the date, and of a note that cannot be read that it cannot. It
+// finds the window as a window, and in the grid the headings and the cells
+// of the month shown, not the cells that the month leaves empty.
 void tst_monthview::screenReaderNames_data()
 {
     QTest::addColumn<int>("month");
@@ -1583,11 +1585,16 @@ void tst_monthview::screenReaderNames_data()
     QTest::addColumn<int>("cell");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("unreadable");
-    QTest::newRow("Oct 2005: cell 1 holds the folded 30th") << 10 << 2005 << 1 << "Sunday 30 October 2005" << false;
-    QTest::newRow("Oct 2005: cell 2 holds the folded 31st") << 10 << 2005 << 2 << "Monday 31 October 2005" << false;
-    QTest::newRow("Oct 2005: cell 7 holds the 1st") << 10 << 2005 << 7 << "Saturday 1 October 2005" << false;
-    QTest::newRow("a note that cannot be read") << 3 << 2006 << 17 << "Tuesday 14 March 2006" << true;
-    QTest::newRow("a note too large to show") << 3 << 2006 << 18 << "Wednesday 15 March 2006" << true;
+    QTest::addColumn<int>("days");
+    QTest::newRow("Oct 2005: cell 1 holds the folded 30th")
+        << 10 << 2005 << 1 << "Sunday 30 October 2005" << false << 31;
+    QTest::newRow("Oct 2005: cell 2 holds the folded 31st")
+        << 10 << 2005 << 2 << "Monday 31 October 2005" << false << 31;
+    QTest::newRow("Oct 2005: cell 7 holds the 1st") << 10 << 2005 << 7 << "Saturday 1 October 2005" << false << 31;
+    QTest::newRow("a note that cannot be read") << 3 << 2006 << 17 << "Tuesday 14 March 2006" << true << 31;
+    QTest::newRow("a note too large to show") << 3 << 2006 << 18 << "Wednesday 15 March 2006" << true << 31;
+    QTest::newRow("Feb 2015: seven empty cells left out") << 2 << 2015 << 1 << "Sunday 1 February 2015" << false
+                                                          << 28;
 }
 
 void tst_monthview::screenReaderNames()
@@ -1597,6 +1604,7 @@ void tst_monthview::screenReaderNames()
     QFETCH(int, cell);
     QFETCH(QString, name);
     QFETCH(bool, unreadable);
+    QFETCH(int, days);
     Run s;
     QDir(s.path("data")).mkpath(QStringLiteral("2006-03-14.txt/inside"));
     QFile large(s.path(QStringLiteral("data/2006-03-15.txt")));
@@ -1619,6 +1627,22 @@ void tst_monthview::screenReaderNames()
     QCOMPARE(spoken(s.form->Label1(), QAccessible::Name), s.title());
     QCOMPARE(spoken(s.button(QStringLiteral("Command7")), QAccessible::Name), QStringLiteral("Larger note text"));
     QVERIFY(spoken(s.button(QStringLiteral("Command7")), QAccessible::Description).contains(QLatin1String("Ctrl+")));
+
+    QCOMPARE(QAccessible::queryAccessibleInterface(s.form.get())->role(), QAccessible::Window);
+    const QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(s.box(cell))->parent();
+    QCOMPARE(grid->childCount(), 7 + 2 * days);
+    for (int i = 0; i < grid->childCount(); ++i) {
+        const QAccessibleInterface *child = grid->child(i);
+        QVERIFY(child && !child->state().invisible);
+        QCOMPARE(grid->indexOfChild(child), i);
+        QVERIFY2(!child->text(QAccessible::Name).isEmpty(), qPrintable(QString::number(i)));
+    }
+    // After the headings, each box that shows before its day number.
+    int first = 1;
+    while (s.box(first)->isHidden())
+        ++first;
+    QCOMPARE(grid->child(7)->object(), s.box(first));
+    QCOMPARE(grid->child(8)->object(), s.day(first));
 }
 
 QTEST_MAIN(tst_monthview)
