@@ -212,8 +212,12 @@ if [ -n "$main" ]; then
     check "the folder's month view is no longer minimised" \
         sh -c "! xprop -id $main _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN"
 
-    # The login reminder beside the running month view: its button brings
-    # that month view up and ends the reminder's program.
+    # The login reminder beside the running month view, which shows
+    # another month: its button brings that month view up on today's month,
+    # with the typing in today's note, and ends the reminder's program.
+    xdotool windowactivate --sync "$main"
+    client_size "$main"
+    click "$main" $((width / 2 + 64 + 40)) 8
     xdotool windowminimize --sync "$main"
     (cd "$work" && exec "$program" remind) > "$tmp/remind.log" 2>&1 &
     remind_pid=$!
@@ -237,10 +241,6 @@ if [ -n "$main" ]; then
 
     # --- SIGTERM, as at logout: the note being typed is saved, the pages go.
     echo page > "$work/temp/report-ABC.htm"
-    xdotool windowactivate --sync "$main"
-    sleep 0.3
-    click_cell "$main" "$(cell_of "$today")"
-    xdotool key ctrl+End
     xdotool type --delay 20 " at 10"
     sleep 0.3
     kill -TERM "$program_pid"
