@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -93,6 +94,7 @@ FindWindow::FindWindow(const QString &dataFolder, notesearch::NoteWatch *watch, 
         clear->setAccessibleName(QStringLiteral("Clear the text to find"));
     m_list->setObjectName(QStringLiteral("FindResults"));
     m_list->setAccessibleName(QStringLiteral("Notes found"));
+    m_list->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll the notes found"));
     m_list->setModel(&m_results);
     m_list->setUniformItemSizes(true);
     // A long line ends in an ellipsis rather than widening the list.
