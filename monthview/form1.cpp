@@ -190,6 +190,9 @@ void Form1::installKeys()
                            }});
     }
     actions.push_back({{kTodayKey}, [this] { m_messages->guard([this] { goToToday(); }); }});
+    // The key that has no button of its own is named where the month is.
+    Label1()->setToolTip(
+        QStringLiteral("Today's month: %1").arg(QKeySequence(kTodayKey).toString(QKeySequence::NativeText)));
     actions.push_back({{kFindKey}, [this] { m_messages->guard([this] { find(); }); }});
     auto *keys = new MonthKeys(this, actions);
     for (int k = 1; k <= 35; ++k)
