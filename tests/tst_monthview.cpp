@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "monthlayout.h"
 #include "monthplan.h"
+#include "notebox.h"
 #include "programstart.h"
 
 #include <QDir>
@@ -1023,6 +1024,9 @@ void tst_monthview::focusBringsWholeNote()
     Run s;
     const QByteArray note = longNote(80, 40);
     s.write(QStringLiteral("data/2006-03-14.txt"), note);
+    // One line that wraps below the bottom edge, held whole; one that fits.
+    s.write(QStringLiteral("data/2006-03-21.txt"), QByteArray("word ").repeated(35));
+    s.write(QStringLiteral("data/2006-03-22.txt"), "short");
     QVERIFY(s.startShown());
     QPlainTextEdit *b = s.box(calendar::GetIndex(14, 3, 2006));
     const QString whole = editorText(note);
@@ -1059,8 +1063,21 @@ void tst_monthview::focusBringsWholeNote()
 
     QTest::keyClick(b, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(b, QStringLiteral("!"));
+    QVERIFY(b->verticalScrollBar()->value() > 0);
     QVERIFY(s.clickInto(20));
     QCOMPARE(s.read(QStringLiteral("data/2006-03-14.txt")), note + "!");
+    // The box left shows the beginning of its note again, and says that it
+    // holds more, as the box of a line that wraps below its edge does;
+    // boxes whose text all shows do not.
+    QCOMPARE(b->verticalScrollBar()->value(), 0);
+    const auto holdsMore = [&](qint16 day) {
+        return static_cast<monthview::NoteBox *>(s.box(calendar::GetIndex(day, 3, 2006)))->holdsMore();
+    };
+    QVERIFY(holdsMore(14));
+    QVERIFY(holdsMore(21));
+    QCOMPARE(s.box(calendar::GetIndex(21, 3, 2006))->toPlainText().size(), 35 * 5);
+    QVERIFY(!holdsMore(20));
+    QVERIFY(!holdsMore(22));
 }
 
 void tst_monthview::savesWriteWholeNote_data()
