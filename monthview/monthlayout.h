@@ -39,7 +39,7 @@ struct LayoutSizes {
     double dayButtonHeight = 250; // Command4(k)
     // A note box of the design's font that shows one line: its frame, its
     // margins and the line.
-    double lineBoxHeight = 390;
+    double lineBoxHeight = 360;
 };
 
 struct Layout {

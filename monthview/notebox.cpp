@@ -386,7 +386,10 @@ QColor NoteBox::colour() const
 
 int NoteBox::oneLineHeight() const
 {
-    const int frame = height() - viewport()->height();
+    // From the margins, not from the viewport's height: a box that never
+    // showed has not placed its viewport yet.
+    const QMargins margins = viewportMargins();
+    const int frame = margins.top() + margins.bottom() + 2 * frameWidth();
     return frame + 2 * int(std::ceil(document()->documentMargin())) + QFontMetrics(font()).lineSpacing();
 }
 

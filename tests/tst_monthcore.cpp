@@ -123,7 +123,7 @@ void tst_monthcore::clientArea()
     QFETCH(bool, clear);
     const monthview::LayoutSizes sizes;
     const QSize minimum = monthview::minimumClientSize(sizes);
-    QCOMPARE(minimum, QSize(596, 164));
+    QCOMPARE(minimum, QSize(596, 154));
     if (fromMinimum)
         size += minimum;
     const auto l = monthview::computeClientLayout(size.width() * 15.0, size.height() * 15.0, sizes, twips::pixelTwips);
