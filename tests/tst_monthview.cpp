@@ -255,6 +255,7 @@ private slots:
     void closing();
     void dayButtonsOnCorners_data();
     void dayButtonsOnCorners();
+    void cellFramesInDevicePixels();
     void zoom();
     void layoutPassKeepsTypedText();
     void unsavedNoteIsKept_data();
@@ -734,6 +735,43 @@ void tst_monthview::dayButtonsOnCorners()
         QCOMPARE(s.form->childAt(button->geometry().center()), button);
     }
     QVERIFY(b->isVisible());
+}
+
+// Every note box's frame is one device pixel wide on each side, none
+// missing: two between neighbours, one at the grid's edges. ctest runs this
+// at the scales 1, 1.25 and 1.5 (QT_SCALE_FACTOR), where a line one pixel of
+// the window wide would cover one device pixel here and two there.
+void tst_monthview::cellFramesInDevicePixels()
+{
+    Run s;
+    QVERIFY(s.startShown(QDate(2005, 10, 20)));   // October 2005: cells 7 ... 35
+    const QImage shot = s.form->grab().toImage();
+    const qreal scale = shot.devicePixelRatio();
+    const QRgb line = s.form->palette().color(QPalette::Window).darker(140).lighter(108).rgb();
+    // The lengths of the runs of the frame's colour along a line of pixels.
+    const auto runs = [&](QPoint from, QPoint step, int count) {
+        QList<int> found;
+        int run = 0;
+        for (int i = 0; i <= count; ++i) {
+            const QPoint at = from + step * i;
+            if (i < count && (shot.pixel(at) & 0xFFFFFF) == (line & 0xFFFFFF)) {
+                ++run;
+            } else if (run > 0) {
+                found << run;
+                run = 0;
+            }
+        }
+        return found;
+    };
+    // Across the second row, and down the Saturday column below the headings.
+    const QRect row = s.box(8)->geometry().united(s.box(14)->geometry());
+    const QList<int> across = runs(QPoint(0, qRound(row.center().y() * scale)), QPoint(1, 0), shot.width());
+    QCOMPARE(across, (QList<int>{1, 2, 2, 2, 2, 2, 2, 1}));
+    const int top = qRound(s.box(7)->y() * scale);
+    const QList<int> down = runs(QPoint(qRound(s.box(7)->geometry().center().x() * scale), top), QPoint(0, 1),
+                                 shot.height() - top);
+    QCOMPARE(down, (QList<int>{1, 2, 2, 2, 2, 1}));
+    QVERIFY(scale >= 1);
 }
 
 void tst_monthview::zoom()
