@@ -80,13 +80,11 @@ NoteBox::NoteBox(int index, FillMeasure *fills, QWidget *parent)
     : QPlainTextEdit(parent)
     , m_index(index)
     , m_fills(fills)
-    , m_layout(nullptr)
+    , m_layout(new NoteLayout(new QTextDocument(this)))
     , m_textColour(palette().color(QPalette::Text))
 {
-    auto *text = new QTextDocument(this);
-    m_layout = new NoteLayout(text);
-    text->setDocumentLayout(m_layout);
-    setDocument(text);
+    m_layout->document()->setDocumentLayout(m_layout);
+    setDocument(m_layout->document());
     design::setUpNoteBox(this, index);
     // The grid paints the frame and the background, each line of the frame
     // one device pixel wide; the box keeps a pixel free for the frame.
@@ -488,8 +486,9 @@ void NoteBox::resumeTyping()
     ensureCursorVisible();
 }
 
-// The colour is the viewport's, which paints the box's background: the
-// box's own palette would pass a change on to every inner part of the box.
+// The colour is the viewport's, from which the grid paints the box's
+// background: the box's own palette would pass a change on to every inner
+// part of the box.
 // The text colour, which the box paints with, changes only with the
 // readability of the note.
 void NoteBox::refreshPalette()
