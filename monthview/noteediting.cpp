@@ -130,6 +130,7 @@ void NoteEditing::left(int Index, MonthYear shown)
     FocusIndex = 0;
     FocusDay = 0;
     m_grid.emphasise(Index, false);
+    m_grid.box(Index)->showStart();
 }
 
 void NoteEditing::tick(MonthYear shown)
