@@ -53,7 +53,8 @@ public:
     // greeting, the view state of today's month, the grid. Renders nothing.
     void Form_Load();
 
-    // Fits the grid to the window's outer size and renders the month.
+    // Fits the top bar and the grid to the window's client area and renders
+    // the month.
     void Form_Resize();
 
     // Saves the note being edited, deletes the report pages and closes the
@@ -101,6 +102,11 @@ public:
     void Command10_Click();   // "< Yr"
     void Command11_Click();   // "Yr >"
 
+    // Today's month, with the keyboard focus in today's note box and the
+    // text cursor at the end of its note (Alt+Home). The note being typed
+    // is saved first.
+    void goToToday();
+
     WindowList &windows() { return m_windows; }
     const store::NoteStore &notes() const { return m_notes; }
     notesearch::NoteWatch *noteWatch() const;   // nullptr before Form_Load
@@ -129,7 +135,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -137,6 +142,7 @@ private:
     monthview::MonthYear shown() const { return {M, y}; }
     void showMonthOf(monthview::MonthYear month) { ShowMonth(month.month, month.year); }
     void installKeys();
+    void pressKey(QPushButton *button, monthview::design::KeyFocus focus);
     void goToNote(const monthview::NoteDate &date, qsizetype position);
     void find();
     void openVersions(int index);
@@ -144,7 +150,8 @@ private:
     void noteFocusIn(int index, Qt::FocusReason reason);
     void noteFocusOut(int index, Qt::FocusReason reason);
 
-    void layoutIfOuterSizeChanged();
+    // What the layout pass reads from the controls.
+    monthview::LayoutSizes layoutSizes() const;
     bool unload(const std::function<bool()> &mayInteract);
     void tellUser(const QString &text);
 
@@ -164,5 +171,4 @@ private:
 
     bool m_loaded = false;      // Form_Load created the grid
     bool m_unloaded = false;
-    QSize m_laidOutFor;         // outer size of the last layout pass
 };

@@ -146,6 +146,7 @@ void NoteEditing::left(int Index, MonthYear shown)
     // The next editing of the box keeps a version again.
     m_grid.box(Index)->setVersionDue(true);
     m_grid.emphasise(Index, false);
+    m_grid.box(Index)->showStart();
 }
 
 void NoteEditing::tick(MonthYear shown)

@@ -16,6 +16,11 @@ class MonthGrid;
 // them; the month title is its own text.) The cells' names cost nothing
 // while no assistive technology listens: they are given when one starts,
 // and then whenever the cells change.
+//
+// Screen readers find only what shows in the grid: its headings and the
+// cells of the month, in the order they are read, each box before its day
+// number. The hidden templates and the cells the month leaves empty, which
+// still hold the dates of an earlier month, are not among them.
 class ScreenReaderNames : public QObject, public QAccessible::ActivationObserver
 {
     Q_OBJECT
@@ -37,6 +42,7 @@ private:
 
     MonthGrid *m_grid;
     bool m_active;   // an assistive technology listens
+    int m_shown = -1;   // cells that showed when they were last named
 };
 
 } // namespace monthview
