@@ -28,21 +28,14 @@ runtime=$tmp/runtime
 mkdir -m 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
 
-# A session bus of the test's own; the accessibility bus comes up on it
-# when the program asks for it, and goes with it.
-dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 3>"$tmp/bus" 4>"$tmp/bus.pid" || {
-    echo "FAIL: no session bus started"
-    exit 1
-}
-bus_pid=$(cat "$tmp/bus.pid")
-export DBUS_SESSION_BUS_ADDRESS=$(head -1 "$tmp/bus")
+# The accessibility bus comes up on the session's bus when the program asks
+# for it, and goes with it.
 reminder_pid=
 atspi_cleanup() {
     for pid in $reminder_pid $program_pid; do
         kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
     done
     program_pid=
-    kill "$bus_pid" 2>/dev/null
     testlib_cleanup
 }
 trap atspi_cleanup EXIT
