@@ -32,6 +32,11 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
 
+# Without a session bus, a program's first call on the bus would have libdbus
+# start one for the display through dbus-launch, at a cost that belongs to no
+# program: where there is none, both programs find none at once.
+export DBUS_SESSION_BUS_ADDRESS="${DBUS_SESSION_BUS_ADDRESS:-unix:path=$scratch/no-session-bus}"
+
 # The start-up rows run both programs on an X server of their own, without a
 # window manager, on the first free display from :17 on.
 display=

@@ -16,12 +16,26 @@
 #include <QPointer>
 #include <QSessionManager>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
 
 namespace {
 
 const QString kTitle = QStringLiteral("Kalivo");
+
+// How long a month view that was asked to come to the front waits for the
+// window manager or the compositor to let it.
+constexpr std::chrono::milliseconds kFrontPatience(1000);
+
+// The program that holds the folder showed its month view, but the desktop
+// kept it behind other windows: the user should know that it is open.
+int tellBehind(const Platform &platform)
+{
+    std::fprintf(stderr, "kalivo: Kalivo is already open on %s; its window could not be brought to the front\n",
+                 qPrintable(QDir::toNativeSeparators(platform.workingFolder)));
+    return 0;
+}
 
 // Another program holds the folder and did not answer: a second month view
 // would overwrite its notes, so none opens.
@@ -40,7 +54,7 @@ int tellNoAnswer(const Platform &platform)
 // "kalivo remind" while the folder's month view runs in another program:
 // the reminder alone, whose "Bring up the Kalivo" brings that month view up.
 // Should that program have ended meanwhile, this one opens the month view.
-int remindBesideRunning(const Platform &platform, SingleInstance &instance)
+int remindBesideRunning(const Platform &platform, SingleInstance &instance, const QByteArray &activationToken)
 {
     const store::NoteStore notes(platform.workingFolder);
     WindowList windows;
@@ -57,23 +71,29 @@ int remindBesideRunning(const Platform &platform, SingleInstance &instance)
         QCoreApplication::exit(0);
     });
     // Form3 hides itself first; it has no month view of its own to show.
+    // The month view comes up on today's month, as the reminder is today's.
+    const SingleInstance::BringUp request{activationToken, true};
     QObject::connect(reminder, &Form3::bringUpChosen, reminder, [&] {
         int status = 0;
-        if (!instance.askToBringUp()) {
-            switch (instance.start(true)) {
-            case SingleInstance::Start::First:
-                own = std::make_unique<Form1>(platform);
-                bringUpOnRequest(*own, instance);
-                shutDownOnRequest(*own, caught);
-                own->Form_Load();
-                own->show();
-                break;
-            case SingleInstance::Start::Running:
-                break;
-            case SingleInstance::Start::NoAnswer:
-                status = tellNoAnswer(platform);
-                break;
-            }
+        SingleInstance::Start answer = instance.askToBringUp(request);
+        if (answer == SingleInstance::Start::NoAnswer)
+            answer = instance.start(request);
+        switch (answer) {
+        case SingleInstance::Start::First:
+            own = std::make_unique<Form1>(platform);
+            bringUpOnRequest(*own, instance);
+            shutDownOnRequest(*own, caught);
+            own->Form_Load();
+            own->show();
+            break;
+        case SingleInstance::Start::Running:
+            break;
+        case SingleInstance::Start::Behind:
+            status = tellBehind(platform);
+            break;
+        case SingleInstance::Start::NoAnswer:
+            status = tellNoAnswer(platform);
+            break;
         }
         reminder->close();
         // The hidden reminder was the last window; closing it ends nothing
@@ -103,22 +123,32 @@ bool startProgram(Form1 &monthView, int argc, const char *const *argv)
 
 void bringUpOnRequest(Form1 &monthView, SingleInstance &instance)
 {
-    QObject::connect(&instance, &SingleInstance::bringUpRequested, &monthView, [&monthView] {
-        if (monthView.hasEnded())
-            return;
-        // Before the month view is loaded, its start-up is still going on
-        // and shows it soon; only a message box of that start is up.
-        if (monthView.isLoaded()) {
-            for (QWidget *w : monthView.windows().windows()) {
-                if (auto *shown = qobject_cast<Form3 *>(w); shown && shown->isVisible())
-                    shown->Command1_Click();
-            }
-            bringToFront(&monthView);
-        }
-        // A message box of the program stays in front of the month view.
-        if (QWidget *modal = QApplication::activeModalWidget())
-            bringToFront(modal);
-    });
+    QObject::connect(&instance, &SingleInstance::bringUpRequested, &monthView,
+                     [&monthView](const SingleInstance::BringUp &request, const SingleInstance::Reply &reply) {
+                         if (monthView.hasEnded())
+                             return;
+                         // A message box of the program stays in front of the
+                         // month view, and takes the token.
+                         QWidget *modal = QApplication::activeModalWidget();
+                         // Before the month view is loaded, its start-up is
+                         // still going on and shows it soon; only a message box
+                         // of that start is up.
+                         if (monthView.isLoaded()) {
+                             for (QWidget *w : monthView.windows().windows()) {
+                                 if (auto *shown = qobject_cast<Form3 *>(w); shown && shown->isVisible())
+                                     shown->Command1_Click();
+                             }
+                             if (request.today)
+                                 monthView.goToToday();
+                             bringToFront(&monthView, modal ? QByteArray() : request.activationToken);
+                         }
+                         if (modal)
+                             bringToFront(modal, request.activationToken);
+                         QWidget *front = modal ? modal : &monthView;
+                         if (!front->isVisible())
+                             return;
+                         whenInFront(front, kFrontPatience, [reply](bool inFront) { reply.answer(inFront); });
+                     });
     QObject::connect(&monthView, &Form1::unloaded, &instance, &SingleInstance::stop);
 }
 
@@ -146,8 +176,12 @@ void shutDownOnRequest(Form1 &monthView, ShutdownSignals &caught)
 int runProgram(const Platform &platform, int argc, const char *const *argv)
 {
     const bool remind = reminder::isRemindCommand(argc, argv);
+    // The desktop launched this start with a token for taking the focus,
+    // which goes to the month view that comes to the front.
+    const QByteArray activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
     SingleInstance instance(platform.workingFolder);
-    switch (instance.start(!remind)) {
+    const SingleInstance::BringUp request{activationToken, false};
+    switch (remind ? instance.start(false) : instance.start(request)) {
     case SingleInstance::Start::First:
         if (!instance.error().isEmpty()) {
             std::fprintf(stderr, "kalivo: another start in this folder may open a second window (%s)\n",
@@ -155,7 +189,9 @@ int runProgram(const Platform &platform, int argc, const char *const *argv)
         }
         break;
     case SingleInstance::Start::Running:
-        return remind ? remindBesideRunning(platform, instance) : 0;
+        return remind ? remindBesideRunning(platform, instance, activationToken) : 0;
+    case SingleInstance::Start::Behind:
+        return tellBehind(platform);
     case SingleInstance::Start::NoAnswer:
         return tellNoAnswer(platform);
     }

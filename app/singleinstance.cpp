@@ -22,7 +22,9 @@
 namespace {
 
 const QByteArray kBringUp = "bring-up";
+const QByteArray kToday = "today";
 const QByteArray kDone = "done";
+const QByteArray kBehind = "behind";
 // The longest line either side reads, with room for what a later version
 // may add after the first word.
 constexpr int kLongestLine = 1024;
@@ -115,13 +117,31 @@ sockaddr_un socketAddress(const QByteArray &address)
     return a;
 }
 
-// The first word of a line of the exchange.
-QByteArray firstWord(const QByteArray &line)
+// The words of a line of the exchange, up to its end.
+QList<QByteArray> words(const QByteArray &line)
 {
-    qsizetype end = 0;
-    while (end < line.size() && line[end] != ' ' && line[end] != '\n')
-        ++end;
-    return line.left(end);
+    QList<QByteArray> all = line.left(line.indexOf('\n')).split(' ');
+    all.removeAll(QByteArray());
+    return all;
+}
+
+// A token passes as one word of a line: visible ASCII, and not a word of
+// the exchange itself.
+bool passesAsWord(const QByteArray &token)
+{
+    if (token.isEmpty() || token.size() > 512 || token == kToday)
+        return false;
+    return std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 0x7F; });
+}
+
+QByteArray requestLine(const SingleInstance::BringUp &request)
+{
+    QByteArray line = kBringUp;
+    if (passesAsWord(request.activationToken))
+        line += ' ' + request.activationToken;
+    if (request.today)
+        line += ' ' + kToday;
+    return line + '\n';
 }
 
 enum class Reach {
@@ -148,14 +168,14 @@ Reach reach(const QByteArray &address, Descriptor &connection, const QDeadlineTi
     }
 }
 
-enum class Ask { Answered, Nobody, Silent };
+enum class Ask { InFront, Behind, Nobody, Silent };
 
 // Asks the program at the other end of `connection` for its month view.
 // Nobody: it closed the connection unanswered, as a program that is ending
 // does.
-Ask ask(int connection, const QDeadlineTimer &deadline)
+Ask ask(int connection, const SingleInstance::BringUp &bringUp, const QDeadlineTimer &deadline)
 {
-    const QByteArray request = kBringUp + '\n';
+    const QByteArray request = requestLine(bringUp);
     if (::send(connection, request.constData(), size_t(request.size()), MSG_NOSIGNAL) != request.size())
         return Ask::Nobody;
     QByteArray line;
@@ -174,10 +194,34 @@ Ask ask(int connection, const QDeadlineTimer &deadline)
             return Ask::Nobody;
         line.append(bytes, n);
     }
-    return firstWord(line) == kDone ? Ask::Answered : Ask::Nobody;
+    const QList<QByteArray> answer = words(line);
+    if (answer.value(0) != kDone)
+        return Ask::Nobody;
+    return answer.value(1) == kBehind ? Ask::Behind : Ask::InFront;
 }
 
 } // namespace
+
+// One connection's answer: sent once, and the connection closed.
+struct SingleInstance::Reply::Channel {
+    int client = -1;
+    ~Channel() { send(true); }
+    void send(bool inFront)
+    {
+        if (client < 0)
+            return;
+        const QByteArray done = inFront ? kDone + '\n' : kDone + ' ' + kBehind + '\n';
+        ::send(client, done.constData(), size_t(done.size()), MSG_NOSIGNAL);
+        ::close(client);
+        client = -1;
+    }
+};
+
+void SingleInstance::Reply::answer(bool inFront) const
+{
+    if (m_channel)
+        m_channel->send(inFront);
+}
 
 SingleInstance::SingleInstance(const QString &workingFolder, QObject *parent)
     : QObject(parent)
@@ -255,6 +299,17 @@ QString SingleInstance::socketPath(const QString &workingFolder)
 
 SingleInstance::Start SingleInstance::start(bool bringUp, std::chrono::milliseconds patience)
 {
+    const BringUp request;
+    return begin(bringUp ? &request : nullptr, patience);
+}
+
+SingleInstance::Start SingleInstance::start(const BringUp &request, std::chrono::milliseconds patience)
+{
+    return begin(&request, patience);
+}
+
+SingleInstance::Start SingleInstance::begin(const BringUp *request, std::chrono::milliseconds patience)
+{
     if (m_address.isEmpty())
         return Start::First;
     const QDeadlineTimer deadline(patience);
@@ -272,11 +327,13 @@ SingleInstance::Start SingleInstance::start(bool bringUp, std::chrono::milliseco
                 break;
             }
         }
-        if (!bringUp)
+        if (!request)
             return Start::Running;
-        switch (ask(connection.fd, deadline)) {
-        case Ask::Answered:
+        switch (ask(connection.fd, *request, deadline)) {
+        case Ask::InFront:
             return Start::Running;
+        case Ask::Behind:
+            return Start::Behind;
         case Ask::Silent:
             return Start::NoAnswer;
         case Ask::Nobody:
@@ -290,14 +347,22 @@ SingleInstance::Start SingleInstance::start(bool bringUp, std::chrono::milliseco
     }
 }
 
-bool SingleInstance::askToBringUp(std::chrono::milliseconds patience)
+SingleInstance::Start SingleInstance::askToBringUp(const BringUp &request, std::chrono::milliseconds patience)
 {
     if (m_address.isEmpty())
-        return false;
+        return Start::NoAnswer;
     const QDeadlineTimer deadline(patience);
     Descriptor connection;
-    return reach(m_address, connection, deadline) == Reach::Connected
-        && ask(connection.fd, deadline) == Ask::Answered;
+    if (reach(m_address, connection, deadline) != Reach::Connected)
+        return Start::NoAnswer;
+    switch (ask(connection.fd, request, deadline)) {
+    case Ask::InFront:
+        return Start::Running;
+    case Ask::Behind:
+        return Start::Behind;
+    default:
+        return Start::NoAnswer;
+    }
 }
 
 bool SingleInstance::listen()
@@ -356,16 +421,23 @@ void SingleInstance::answer(int client)
 
     // One request a connection: the line, or nothing when the other side
     // ended first or sent too much.
-    const QByteArray request = complete ? firstWord(line) : QByteArray();
+    const QList<QByteArray> request = complete ? words(line) : QList<QByteArray>();
     found->second.readable->setEnabled(false);
     found->second.readable->deleteLater();
     m_clients.erase(found);
-    if (request == kBringUp && m_listener >= 0) {
-        emit bringUpRequested();
-        const QByteArray done = kDone + '\n';
-        ::send(client, done.constData(), size_t(done.size()), MSG_NOSIGNAL);
+    if (request.value(0) != kBringUp || m_listener < 0) {
+        ::close(client);
+        return;
     }
-    ::close(client);
+    // The token, when there is one, is the second word.
+    BringUp bringUp;
+    bringUp.today = request.contains(kToday);
+    if (request.size() > 1 && request[1] != kToday)
+        bringUp.activationToken = request[1];
+    Reply reply;
+    reply.m_channel = std::make_shared<Reply::Channel>();
+    reply.m_channel->client = client;
+    emit bringUpRequested(bringUp, reply);
 }
 
 void SingleInstance::stop()

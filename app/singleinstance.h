@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <map>
+#include <memory>
 #include <sys/types.h>
 
 class QSocketNotifier;
@@ -19,15 +20,39 @@ class QSocketNotifier;
 // start removes it and listens itself. Starts that race each other take
 // turns through a lock file beside the socket.
 //
-// A start asks in one line, "bring-up"; the program answers "done" once its
-// month view is in front, and closes the connection. Words after the first
-// of a line are passed over, so that a later start may add details, such as
-// a token that lets the window take the focus, and still be understood.
+// A start asks in one line, "bring-up", followed by the token the desktop
+// gave it for taking the focus, if any, and by "today" for today's month.
+// The program answers "done" once its month view is up, "done behind" when
+// the view could not come to the front, and closes the connection. Words
+// after the first of a line that a program does not know are passed over,
+// so that a later start may add details and still be understood.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
+    // What a start asks of the program that holds the folder.
+    struct BringUp {
+        // The token the desktop launched this start with, which lets a
+        // window take the focus (XDG_ACTIVATION_TOKEN, on Wayland). Empty:
+        // none; one that cannot pass as a word is not passed.
+        QByteArray activationToken;
+        bool today = false;   // today's month, as "Bring up the Kalivo" asks
+    };
+
+    // The program's answer to one request, sent once: with answer(), or,
+    // when no copy of it is left unanswered, as "up in front".
+    class Reply
+    {
+    public:
+        void answer(bool inFront) const;
+
+    private:
+        friend class SingleInstance;
+        struct Channel;
+        std::shared_ptr<Channel> m_channel;
+    };
+
     // The folder is compared by its canonical path: a link to it, or the
     // same folder reached another way, is the same folder.
     explicit SingleInstance(const QString &workingFolder, QObject *parent = nullptr);
@@ -36,6 +61,7 @@ public:
     enum class Start {
         First,        // this program listens now (or could not: see error())
         Running,      // another program holds the folder
+        Behind,       // and showed its month view, which could not come to the front
         NoAnswer,     // another program holds the folder but did not answer in time
     };
 
@@ -43,10 +69,12 @@ public:
     // bringUp, a program found is asked to bring its month view to the
     // front, and Running means it said it did. Gives up after `patience`.
     Start start(bool bringUp, std::chrono::milliseconds patience = std::chrono::seconds(3));
+    Start start(const BringUp &request, std::chrono::milliseconds patience = std::chrono::seconds(3));
 
     // Asks the program that holds the folder to bring its month view to the
-    // front. False when none answered; it may have ended meanwhile.
-    bool askToBringUp(std::chrono::milliseconds patience = std::chrono::seconds(3));
+    // front: Running or Behind as its answer says, NoAnswer when none
+    // answered; it may have ended meanwhile.
+    Start askToBringUp(const BringUp &request, std::chrono::milliseconds patience = std::chrono::seconds(3));
 
     // Takes no more requests; the next start in the folder is a first one.
     void stop();
@@ -63,8 +91,9 @@ public:
     static QString socketPath(const QString &workingFolder);
 
 signals:
-    // Another start in the folder asks for the month view.
-    void bringUpRequested();
+    // Another start in the folder asks for the month view; `reply` is to be
+    // answered once it is up.
+    void bringUpRequested(const SingleInstance::BringUp &request, const SingleInstance::Reply &reply);
 
 private:
     struct Place {
@@ -74,6 +103,7 @@ private:
     };
     static Place place(const QString &workingFolder);
 
+    Start begin(const BringUp *request, std::chrono::milliseconds patience);
     bool listen();
     void serve();
     void answer(int client);

@@ -1,6 +1,8 @@
 #include "windowfront.h"
 
 #include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <qguiapplication_platform.h>
@@ -39,11 +41,43 @@ void askWindowManager(QWidget *window)
 
 } // namespace
 
-void bringToFront(QWidget *window)
+void bringToFront(QWidget *window, const QByteArray &activationToken)
 {
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->show();
     window->raise();
+    // Qt's Wayland shell takes the token for the activation from the
+    // environment, as a program launched with it finds it there, and
+    // forgets it once used. Where the compositor has no activation, it is
+    // left there: no program started later may find it.
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (wayland && !activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
     window->activateWindow();
+    if (wayland)
+        qunsetenv("XDG_ACTIVATION_TOKEN");
     askWindowManager(window);
+}
+
+void whenInFront(QWidget *window, std::chrono::milliseconds patience, const std::function<void(bool inFront)> &done)
+{
+    if (window->isActiveWindow()) {
+        done(true);
+        return;
+    }
+    // Whichever comes first: the window is activated, or time is up.
+    auto *waiting = new QTimer(window);
+    waiting->setSingleShot(true);
+    const QPointer<QWidget> watched(window);
+    const auto finish = [waiting, watched, done](bool timedOut) {
+        if (!watched || (!timedOut && !watched->isActiveWindow()))
+            return;
+        done(watched->isActiveWindow());
+        waiting->disconnect();
+        QObject::disconnect(qGuiApp, &QGuiApplication::focusWindowChanged, waiting, nullptr);
+        waiting->deleteLater();
+    };
+    QObject::connect(waiting, &QTimer::timeout, waiting, [finish] { finish(true); });
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, waiting, [finish] { finish(false); });
+    waiting->start(patience);
 }

@@ -42,17 +42,17 @@ int main(int argc, char **argv)
         days[k]->raise();
     }
 
-    // The grid as the month view shows it at the design size: the client
-    // area is the outer size on an X server without a window manager.
-    const Layout grid = computeLayout(design::kClientWidth, design::kClientHeight, design::designSizes(), pixelTwips);
+    // The grid as the month view shows it at the design size.
+    const Layout grid =
+        computeClientLayout(design::kClientWidth, design::kClientHeight, design::designSizes(), pixelTwips);
     for (int i = 1; i <= 7; ++i) {
-        TwipRect place = grid.headings[i];
-        place.height = design::kLabel3Template.place.height;
-        design::placeTwips(headings[i], place);
+        QRect place = pixelEdges(grid.headings[i]);
+        place.setHeight(headings[i]->height());
+        headings[i]->setGeometry(place);
         headings[i]->show();
     }
     for (int k = 1; k <= 35; ++k) {
-        design::placeTwips(boxes[k], grid.boxes[k]);
+        boxes[k]->setGeometry(pixelEdges(grid.boxes[k]));
         boxes[k]->show();
         days[k]->move(twipsToPixels(grid.dayButtons[k].left), twipsToPixels(grid.dayButtons[k].top));
     }

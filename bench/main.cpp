@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -272,6 +273,8 @@ void checkSaved(benchmark::State &state, Form1 &form)
 // done.
 void waitForDisk(benchmark::State &state, const Form1 &form)
 {
+    // The pruning of versions that a save with a version starts, too.
+    QThreadPool::globalInstance()->waitForDone();
     const store::Result synced = form.notes().waitForDisk();
     failIf(state, !synced.ok(), synced.error);
 }
@@ -332,8 +335,33 @@ void registerCases(const Settings &settings)
             },
             [](benchmark::State &state) { waitForDisk(state, *views->navigate); });
 
-    // A typed note's box loses the focus.
+    // A typed note's box loses the focus, the editing's first save done:
+    // the note is saved and nothing more.
     addCase(settings, "save",
+            [](benchmark::State &state) {
+                checkSaved(state, *views->edit);
+                typeNote(state, *views->edit);
+                views->edit->Timer1_Timer();
+                waitForDisk(state, *views->edit);
+                QPlainTextEdit *box = views->edit->Text1(calendar::GetIndex(kToday, kMonth, kYear));
+                box->setPlainText(editedNote(++fixture->edits));
+                QCoreApplication::processEvents();
+            },
+            [](benchmark::State &) {
+                views->edit->Text1(calendar::GetIndex(kToday, kMonth, kYear))->clearFocus();
+            },
+            [](benchmark::State &state) {
+                static const QByteArray note = bench::noteText(kNoteSize, 7);
+                failIf(state,
+                       bench::writeSyncRename(fixture->floorNote + ".tmp", fixture->floorNote, note.constData(),
+                                              note.size()) < 0,
+                       QStringLiteral("write, fsync and rename failed"));
+            },
+            [](benchmark::State &state) { waitForDisk(state, *views->edit); });
+
+    // The first save of an editing: the box, typed into, loses the focus;
+    // the note it replaces is kept as a version, then the note is saved.
+    addCase(settings, "first save",
             [](benchmark::State &state) {
                 checkSaved(state, *views->edit);
                 typeNote(state, *views->edit);
@@ -348,7 +376,11 @@ void registerCases(const Settings &settings)
                                               note.size()) < 0,
                        QStringLiteral("write, fsync and rename failed"));
             },
-            [](benchmark::State &state) { waitForDisk(state, *views->edit); });
+            [](benchmark::State &state) {
+                waitForDisk(state, *views->edit);
+                failIf(state, QDir(fixture->edit + QStringLiteral("/history/2026-03-14")).isEmpty(),
+                       QStringLiteral("the first save kept no version"));
+            });
 
     addCase(settings, "reminder", nullptr,
             [](benchmark::State &state) {
@@ -736,6 +768,7 @@ int main(int argc, char **argv)
     rows.push_back(row(QStringLiteral("\"Next Month >\" after typing"), "next month", {bench::Budget::TimesFloor, 3}));
     rows.push_back(row(QStringLiteral("layout pass at 1920 x 1080"), "layout", {bench::Budget::TimesFloor, 3.5}));
     rows.push_back(row(QStringLiteral("crash-safe save on focus loss"), "save", {bench::Budget::TimesFloor, 1.5}));
+    rows.push_back(row(QStringLiteral("first save of an editing"), "first save", {bench::Budget::TimesFloor, 2.5}));
     rows.push_back(row(QStringLiteral("reminder text, notes in 127 years"), "reminder", {bench::Budget::TimesFloor, 3}));
     rows.push_back(row(QStringLiteral("month report, 31 notes of 10 KB"), "report", {bench::Budget::TimesFloor, 3}));
     rows.push_back(row(QStringLiteral("render among 50,000 other notes"), "render big", {bench::Budget::TimesFloor, 1.3}));

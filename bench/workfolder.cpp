@@ -37,19 +37,15 @@ struct Lcg {
     }
 };
 
-} // namespace
-
-QByteArray noteText(int size, unsigned seed)
+// Words drawn from `words` until the text holds `size` bytes, in lines of
+// about 45 to 65 characters (as `length` counts a word's characters),
+// separated by CR LF.
+template <typename Length>
+QByteArray wordsInLines(const char *const *words, unsigned count, unsigned seed, int size, Length length)
 {
-    static const char *const words[] = {
-        "meeting", "call",    "Maria",  "dentist", "at",      "10:30",  "renew",   "deposit",
-        "premium", "due",     "bring",  "the",     "report",  "caf\xe9", "d\xe9j\xe0", "lunch",
-        "with",    "project", "review", "birthday", "flowers", "train",  "\x80" "120", "pay",
-        "rent",    "and",     "check",  "invoice", "M\xfcller", "plan", "for",     "week",
-    };
-    Lcg rng{seed * 2654435761u + 1};
+    Lcg rng{seed};
     QByteArray text;
-    text.reserve(size);
+    text.reserve(size + 32);
     int lineLength = 0;
     while (text.size() < size) {
         if (!text.isEmpty()) {
@@ -61,10 +57,25 @@ QByteArray noteText(int size, unsigned seed)
                 ++lineLength;
             }
         }
-        const char *word = words[rng.next(sizeof words / sizeof *words)];
+        const char *word = words[rng.next(count)];
         text += word;
-        lineLength += int(std::strlen(word));
+        lineLength += length(word);
     }
+    return text;
+}
+
+} // namespace
+
+QByteArray noteText(int size, unsigned seed)
+{
+    static const char *const words[] = {
+        "meeting", "call",    "Maria",  "dentist", "at",      "10:30",  "renew",   "deposit",
+        "premium", "due",     "bring",  "the",     "report",  "caf\xe9", "d\xe9j\xe0", "lunch",
+        "with",    "project", "review", "birthday", "flowers", "train",  "\x80" "120", "pay",
+        "rent",    "and",     "check",  "invoice", "M\xfcller", "plan", "for",     "week",
+    };
+    QByteArray text = wordsInLines(words, sizeof words / sizeof *words, seed * 2654435761u + 1, size,
+                                   [](const char *word) { return int(std::strlen(word)); });
     text.truncate(size);
     // Never end on half a line break or on a blank.
     while (!text.isEmpty() && (text.endsWith('\r') || text.endsWith(' ')))
@@ -84,24 +95,8 @@ QByteArray noteTextUtf8(int size, unsigned seed, int script)
          "プロジェクト", "レビュー", "誕生日", "花", "電車", "€120", "支払い", "Maria",
          "家賃", "そして", "確認", "請求書", "ミュラー", "計画", "の", "週"},
     };
-    Lcg rng{seed * 2654435761u + 7};
-    QByteArray text;
-    text.reserve(size + 32);
-    int lineLength = 0;
-    while (text.size() < size) {
-        if (!text.isEmpty()) {
-            if (lineLength > 45 + int(rng.next(20))) {
-                text += "\r\n";
-                lineLength = 0;
-            } else {
-                text += ' ';
-                ++lineLength;
-            }
-        }
-        const QByteArray word(words[script % 2][rng.next(32)]);
-        text += word;
-        lineLength += int(QString::fromUtf8(word).size());
-    }
+    QByteArray text = wordsInLines(words[script % 2], 32, seed * 2654435761u + 7, size,
+                                   [](const char *word) { return int(QString::fromUtf8(word).size()); });
     // Cut at a character's start, never in a line break or after a blank,
     // and filled up to the size.
     qsizetype cut = size;

@@ -59,16 +59,19 @@ QString text(const char *source)
 LayoutSizes designSizes()
 {
     LayoutSizes s;
+    s.printWidth = kCommand3.place.width;
     s.titleWidth = kLabel1.place.width;
     s.titleHeight = kLabel1.place.height;
     s.headingHeight = kLabel3Template.place.height;
     s.prevMonthWidth = kCommand2.place.width;
+    s.nextMonthWidth = kCommand1.place.width;
     s.aboutWidth = kCommand9.place.width;
     s.minusWidth = kCommand8.place.width;
     s.plusWidth = kCommand7.place.width;
     s.nextYearWidth = kCommand11.place.width;
     s.prevYearWidth = kCommand10.place.width;
     s.dayButtonWidth = dayButton(1).place.width;
+    s.dayButtonHeight = dayButton(1).place.height;
     return s;
 }
 
@@ -147,10 +150,10 @@ QLabel *makeLabel(const Control &control, QWidget *parent, int firstWeekday)
     label->setObjectName(objectName(control));
     label->setFont(makeFont(control.font));
     label->setAlignment(Qt::AlignCenter);
-    if (control.kind == Kind::Heading) {
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setLineWidth(1);
-    }
+    // A heading's frame is the grid's to draw, each line one device pixel
+    // wide; the label keeps a pixel free for it.
+    if (control.kind == Kind::Heading)
+        label->setContentsMargins(1, 1, 1, 1);
     placeTwips(label, control.place);
     if (control.hidden)
         label->hide();

@@ -43,16 +43,18 @@ inline constexpr Font kStandardBoldFont{"Arial", QFont::SansSerif, 8.25, true};
 enum class Kind {
     Button,      // a top-bar button: takes the focus on click and on Tab
     Label,       // the title
-    Heading,     // a column heading: framed
+    Heading,     // a column heading: framed (by the grid)
     NoteBox,     // a plain multi-line editor without scroll bars
     DayButton,   // a day number: takes the focus on click only
 };
 
-// Where the keyboard focus is after a control's key, pressed while typing
-// in a note box.
+// Where the typing goes on after a control's key, pressed while typing in a
+// note box. (A key pressed anywhere else leaves the focus on the control,
+// as a click does.)
 enum class KeyFocus {
-    Control,     // the focus stays on the control, as after a click
-    NoteBox,     // the focus goes back to the note box it came from
+    SameNoteBox, // the same box, with the text cursor where it was
+    SameDay,     // the box of the same day number in the month now shown, or
+                 // of its last day when it is shorter; the text cursor at the end
 };
 
 struct Control {
@@ -68,7 +70,7 @@ struct Control {
     // The keys that press it, anywhere in the window; the first is named in
     // the tooltip. Key_unknown: none.
     std::array<QKeyCombination, 2> keys{};
-    KeyFocus keyFocus = KeyFocus::Control;
+    KeyFocus keyFocus = KeyFocus::SameNoteBox;
 };
 
 // The window: Form1, client area 11910 x 8520 twips.
@@ -85,22 +87,25 @@ inline constexpr double kClientHeight = 8520;
 inline constexpr Control kCommand3{"Command3", -1, Kind::Button, "Print", {0, 0, 495, 255}, kStandardFont, false,
                                    "Print", "Print this month's notes", {Qt::CTRL | Qt::Key_P}};
 inline constexpr Control kCommand2{"Command2", -1, Kind::Button, "< Prev Month", {3960, 0, 1215, 255}, kStandardFont,
-                                   false, "Previous month", "One month back", {Qt::CTRL | Qt::Key_PageUp}};
+                                   false, "Previous month", "One month back", {Qt::CTRL | Qt::Key_PageUp},
+                                   KeyFocus::SameDay};
 inline constexpr Control kLabel1{"Label1", -1, Kind::Label, "", {5040, 0, 1935, 255},
                                  {"Arial", QFont::SansSerif, 9, true}};
 inline constexpr Control kCommand1{"Command1", -1, Kind::Button, "Next Month >", {6600, 0, 1215, 255}, kStandardFont,
-                                   false, "Next month", "One month forward", {Qt::CTRL | Qt::Key_PageDown}};
+                                   false, "Next month", "One month forward", {Qt::CTRL | Qt::Key_PageDown},
+                                   KeyFocus::SameDay};
 inline constexpr Control kCommand10{"Command10", -1, Kind::Button, "< Yr", {8280, 0, 495, 255}, kStandardFont, false,
-                                    "Previous year", "One year back", {Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp}};
+                                    "Previous year", "One year back", {Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp},
+                                    KeyFocus::SameDay};
 inline constexpr Control kCommand11{"Command11", -1, Kind::Button, "Yr >", {8880, 0, 495, 255}, kStandardFont, false,
-                                    "Next year", "One year forward", {Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown}};
+                                    "Next year", "One year forward", {Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown},
+                                    KeyFocus::SameDay};
 inline constexpr Control kCommand7{"Command7", -1, Kind::Button, "+", {9120, 0, 255, 255}, kStandardFont, false,
                                    "Larger note text", "Larger note text",
-                                   {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, KeyFocus::NoteBox};
+                                   {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}};
 inline constexpr Control kCommand8{"Command8", -1, Kind::Button, "-", {9360, 0, 255, 255},
                                    {"Courier New", QFont::TypeWriter, 8.25}, false,
-                                   "Smaller note text", "Smaller note text", {Qt::CTRL | Qt::Key_Minus},
-                                   KeyFocus::NoteBox};
+                                   "Smaller note text", "Smaller note text", {Qt::CTRL | Qt::Key_Minus}};
 inline constexpr Control kCommand9{"Command9", -1, Kind::Button, "About", {9600, 0, 735, 255}, kStandardFont, false,
                                    "About Kalivo"};
 

@@ -1,5 +1,6 @@
 #include "findwindow.h"
 
+#include "accessibility.h"
 #include "datecaptions.h"
 #include "notewatch.h"
 
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace monthview {
@@ -34,6 +37,8 @@ QVariant FindResults::data(const QModelIndex &index, int role) const
     const qsizetype row = index.row();
     if (role == Qt::ForegroundRole)
         return m_results.isUnreadable(row) ? QVariant(kUnreadableText) : QVariant();
+    if (role == Qt::AccessibleTextRole)
+        return accessibility::spokenText(data(index, Qt::DisplayRole).toString());
     if (role != Qt::DisplayRole)
         return {};
     const notesearch::Date d = m_results.date(row);
@@ -86,8 +91,11 @@ FindWindow::FindWindow(const QString &dataFolder, notesearch::NoteWatch *watch, 
     m_field->setAccessibleName(tr("Find in notes"));
     m_field->setPlaceholderText(tr("Text to find in every note"));
     m_field->setClearButtonEnabled(true);
+    for (QToolButton *clear : m_field->findChildren<QToolButton *>())
+        clear->setAccessibleName(tr("Clear the text to find"));
     m_list->setObjectName(QStringLiteral("FindResults"));
     m_list->setAccessibleName(tr("Notes found"));
+    m_list->verticalScrollBar()->setAccessibleName(tr("Scroll the notes found"));
     m_list->setModel(&m_results);
     m_list->setUniformItemSizes(true);
     // A long line ends in an ellipsis rather than widening the list.

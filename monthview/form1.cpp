@@ -1,17 +1,19 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "calendar.h"
 #include "datecaptions.h"
 #include "design.h"
 #include "findwindow.h"
 #include "frmabout.h"
-#include "leftoversweep.h"
 #include "messages.h"
 #include "monthgrid.h"
 #include "monthkeys.h"
 #include "noteediting.h"
 #include "report.h"
 #include "screenreadernames.h"
+#include "versionmarks.h"
+#include "versionswindow.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -49,6 +51,7 @@ Form1::Form1(const Platform &platform, QWidget *parent)
           this))
 {
     m_windows.add(this);
+    accessibility::announceWindows();
     design::setUpWindow(this);
     setWindowIcon(appIcon());
 
@@ -71,6 +74,8 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     connect(m_editing->timer(), &QTimer::timeout, this, [this] { m_messages->guard([this] { Timer1_Timer(); }); });
     connect(m_grid, &MonthGrid::focusEntered, this, &Form1::noteFocusIn);
     connect(m_grid, &MonthGrid::focusLeft, this, &Form1::noteFocusOut);
+    connect(m_grid, &MonthGrid::versionsAsked, this,
+            [this](int index) { m_messages->guard([&] { openVersions(index); }); });
 
     // Centred on the screen.
     if (const QScreen *s = screen()) {
@@ -82,8 +87,12 @@ Form1::Form1(const Platform &platform, QWidget *parent)
 Form1::~Form1()
 {
     // The window's destruction hides the boxes, which takes the focus from
-    // one of them after this window's own members are gone.
-    m_grid->disconnect();
+    // one of them after this window's own members are gone. (The grid's
+    // other connections stay: screen readers' interfaces learn from them
+    // that the grid is gone.)
+    for (const QObject *receiver : {static_cast<QObject *>(this), static_cast<QObject *>(m_editing),
+                                    static_cast<QObject *>(m_messages)})
+        m_grid->disconnect(receiver);
 }
 
 QLabel *Form1::Label3(int k) const
@@ -156,33 +165,84 @@ void Form1::Form_Load()
     M = static_cast<qint16>(today.month());
 
     m_grid->createCells();
+    // Smaller, the top bar's buttons would cover each other and the day
+    // numbers the boxes below them.
+    setMinimumSize(minimumClientSize(layoutSizes()));
     m_editing->start(m_platform.workingFolder + QLatin1String("/data"), static_cast<qint16>(today.day()));
     new ScreenReaderNames(m_grid);
     // The keys are of no use before the window shows: they come with the
     // first turn of the event loop, off the way to the first picture.
     QTimer::singleShot(0, this, [this] { installKeys(); });
-    new LeftoverSweep(m_notes, this);
+    m_marks = new VersionMarks(m_notes, *m_grid, m_editing->watch(), this);
     m_loaded = true;
 }
 
 // The keys of the window: those of the top bar's buttons, as the design
-// table gives them; Ctrl+Home, today's month with the text cursor at the end
+// table gives them; Alt+Home, today's month with the text cursor at the end
 // of today's note; Ctrl+F, "Find in notes". In a note box they are the
 // window's too.
 void Form1::installKeys()
 {
     std::vector<KeyAction> actions;
     for (const design::Control *control : design::kTopBar) {
-        if (QPushButton *button = m_topBar.button(*control); button && !design::keysOf(*control).isEmpty())
-            actions.push_back(buttonKeys(button, *control));
+        QPushButton *button = m_topBar.button(*control);
+        if (!button || design::keysOf(*control).isEmpty())
+            continue;
+        actions.push_back({design::keysOf(*control), [this, button, focus = control->keyFocus] {
+                               m_messages->guard([&] { pressKey(button, focus); });
+                           }});
     }
-    const QDate today = m_platform.today;
-    const NoteDate todaysNote{qint16(today.day()), qint16(today.month()), qint16(today.year())};
-    actions.push_back({{kTodayKey}, [this, todaysNote] { m_messages->guard([&] { goToNote(todaysNote, -1); }); }});
+    actions.push_back({{kTodayKey}, [this] { m_messages->guard([this] { goToToday(); }); }});
+    // The key that has no button of its own is named where the month is.
+    Label1()->setToolTip(
+        tr("Today's month: %1").arg(QKeySequence(kTodayKey).toString(QKeySequence::NativeText)));
     actions.push_back({{kFindKey}, [this] { m_messages->guard([this] { find(); }); }});
+    actions.push_back({{kVersionsKey}, [this] {
+                           m_messages->guard([this] {
+                               if (const NoteBox *box = m_grid->focusedBox())
+                                   openVersions(box->index());
+                           });
+                       }});
     auto *keys = new MonthKeys(this, actions);
     for (int k = 1; k <= 35; ++k)
         keys->takeFrom(m_grid->box(k));
+}
+
+// A button's key does what a click on it does: the button takes the focus,
+// so that the note box being left saves its note first, and is clicked.
+// Pressed while typing in a note box, the typing then goes on, in that box
+// or in the box of the same day in the month now shown, so that the next
+// keys (a space above all, which would press the button) go into a note.
+// Pressed anywhere else, the key leaves the focus on the button, as a click
+// does.
+void Form1::pressKey(QPushButton *button, design::KeyFocus focus)
+{
+    NoteBox *typing = qobject_cast<NoteBox *>(focusWidget());
+    const qint16 day = typing ? typing->date().day : 0;
+    button->setFocus(Qt::ShortcutFocusReason);
+    button->click();
+    // The button may have ended the run, or asked something that the user
+    // answered by moving on.
+    if (!typing || day == 0 || m_unloaded || focusWidget() != button)
+        return;
+    switch (focus) {
+    case design::KeyFocus::SameNoteBox:
+        if (!typing->isHidden())
+            typing->resumeTyping();
+        break;
+    case design::KeyFocus::SameDay:
+        if (NoteBox *box = m_grid->box(calendar::GetIndex(sameDayIn(day, shown()), M, y)); box && !box->isHidden()) {
+            box->setFocus(Qt::ShortcutFocusReason);
+            box->placeCaret(-1);
+        }
+        break;
+    }
+}
+
+void Form1::goToToday()
+{
+    const QDate today = m_platform.today;
+    goToNote(NoteDate{qint16(today.day()), qint16(today.month()), qint16(today.year())}, -1);
 }
 
 // ---------------------------------------------------------------- rendering
@@ -202,6 +262,7 @@ void Form1::ShowMonth(qint16 month, qint16 year)
         month, year, m_platform.today, [&](qint16 day) { return m_editing->noteOf(NoteDate{day, month, year}); },
         m_platform.firstWeekday);
     m_grid->showMonth(plan, month, year, m_editing->focusIndex());
+    m_marks->markCells();
 
     const QString title = calendar::MonthTitle(month, year, m_platform.dateWords);
     if (Label1()->text() != title)
@@ -295,6 +356,44 @@ void Form1::find()
                                 this);
     }
     m_find->showFind();
+}
+
+// The versions of the day in cell `index`. The note being typed goes to
+// disk first: the window lists the note it replaced, and a restore replaces
+// what is saved.
+void Form1::openVersions(int index)
+{
+    NoteBox *box = m_grid->box(index);
+    if (!box || box->isHidden() || box->date().day == 0)
+        return;
+    Timer1_Timer();
+    const NoteDate date = box->date();
+    std::vector<QByteArray> copies;
+    const bool listed = m_marks->copiesOf(date, copies);
+    // Closed either way, the window leaves the focus in the box.
+    const auto backToBox = [this, index, date] {
+        NoteBox *into = m_grid->box(index);
+        if (m_unloaded || into->date() != date || into->isHidden())
+            return static_cast<NoteBox *>(nullptr);
+        activateWindow();
+        into->setFocus(Qt::OtherFocusReason);
+        return into;
+    };
+    VersionsWindow::Restore restore;
+    if (!box->isUnreadable()) {
+        restore = [backToBox](const QString &text) {
+            if (NoteBox *into = backToBox(); into && !into->isUnreadable())
+                into->restore(text);
+        };
+    }
+    auto *window = new VersionsWindow(m_notes.root(), date, m_platform.dateWords, listed ? &copies : nullptr, restore,
+                                      m_platform.confirm, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &VersionsWindow::copyDeleted, m_marks, &VersionMarks::copyGone);
+    connect(window, &QDialog::rejected, this, [this, backToBox] { m_messages->guard([&] { backToBox(); }); });
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 // ---------------------------------------------------------------- buttons

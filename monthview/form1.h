@@ -25,6 +25,8 @@ class FindWindow;
 class Messages;
 class MonthGrid;
 class NoteEditing;
+class VersionMarks;
+class VersionsWindow;
 }
 
 // The month view: a month as 5 x 7 day cells, each a note box Text1(k) with
@@ -51,7 +53,8 @@ public:
     // greeting, the view state of today's month, the grid. Renders nothing.
     void Form_Load();
 
-    // Fits the grid to the window's outer size and renders the month.
+    // Fits the top bar and the grid to the window's client area and renders
+    // the month.
     void Form_Resize();
 
     // Saves the note being edited, deletes the report pages and closes the
@@ -99,6 +102,11 @@ public:
     void Command10_Click();   // "< Yr"
     void Command11_Click();   // "Yr >"
 
+    // Today's month, with the keyboard focus in today's note box and the
+    // text cursor at the end of its note (Alt+Home). The note being typed
+    // is saved first.
+    void goToToday();
+
     WindowList &windows() { return m_windows; }
     const store::NoteStore &notes() const { return m_notes; }
     notesearch::NoteWatch *noteWatch() const;   // nullptr before Form_Load
@@ -128,7 +136,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -136,13 +143,16 @@ private:
     monthview::MonthYear shown() const { return {M, y}; }
     void showMonthOf(monthview::MonthYear month) { ShowMonth(month.month, month.year); }
     void installKeys();
+    void pressKey(QPushButton *button, monthview::design::KeyFocus focus);
     void goToNote(const monthview::NoteDate &date, qsizetype position);
     void find();
+    void openVersions(int index);
 
     void noteFocusIn(int index, Qt::FocusReason reason);
     void noteFocusOut(int index, Qt::FocusReason reason);
 
-    void layoutIfOuterSizeChanged();
+    // What the layout pass reads from the controls.
+    monthview::LayoutSizes layoutSizes() const;
     bool unload(const std::function<bool()> &mayInteract);
     void tellUser(const QString &text);
 
@@ -154,6 +164,7 @@ private:
     monthview::MonthGrid *m_grid = nullptr;
     monthview::NoteEditing *m_editing = nullptr;
     monthview::FindWindow *m_find = nullptr;   // made at the first Ctrl+F
+    monthview::VersionMarks *m_marks = nullptr;
 
     // The displayed month. Zero until Form_Load sets it.
     qint16 M = 0;               // 1 ... 12
@@ -161,5 +172,4 @@ private:
 
     bool m_loaded = false;      // Form_Load created the grid
     bool m_unloaded = false;
-    QSize m_laidOutFor;         // outer size of the last layout pass
 };

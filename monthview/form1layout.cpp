@@ -1,5 +1,5 @@
 // The layout pass of the month view: the top bar and the grid stretched over
-// the window at every change of its size.
+// the window's client area at every change of its size.
 #include "form1.h"
 
 #include "messages.h"
@@ -22,15 +22,23 @@ void Form1::Form_Resize()
         UpdateDay(focusIndex(), M, y);
     m_editing->retry();
 
-    LayoutSizes sizes;
-    m_topBar.readSizes(sizes);
-    m_grid->readSizes(sizes);
-    const QSize outer = frameGeometry().size();
-    m_laidOutFor = outer;
-    const Layout layout = computeLayout(pixelsToTwips(outer.width()), pixelsToTwips(outer.height()), sizes, pixelTwips);
+    // The client area is what the window really has for its controls. Its
+    // frame differs from one window manager to the next and may be none;
+    // a window that draws its own decorations (Wayland) counts them in
+    // its frame, which the grid must not cover.
+    const Layout layout = computeClientLayout(pixelsToTwips(width()), pixelsToTwips(height()), layoutSizes(),
+                                              pixelTwips);
     m_topBar.place(layout);
     m_grid->place(layout);
     ShowMonth(M, y);
+}
+
+LayoutSizes Form1::layoutSizes() const
+{
+    LayoutSizes sizes;
+    m_topBar.readSizes(sizes);
+    m_grid->readSizes(sizes);
+    return sizes;
 }
 
 void Form1::resizeEvent(QResizeEvent *event)
@@ -38,21 +46,6 @@ void Form1::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     m_grid->resize(size());
     m_messages->guard([this] { Form_Resize(); });
-}
-
-// The window manager adds its frame after the window first appears, which
-// changes the outer size without resizing the client area; the position
-// changes with it.
-void Form1::layoutIfOuterSizeChanged()
-{
-    if (m_loaded && !m_unloaded && isVisible() && frameGeometry().size() != m_laidOutFor)
-        Form_Resize();
-}
-
-void Form1::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    m_messages->guard([this] { layoutIfOuterSizeChanged(); });
 }
 
 void Form1::changeEvent(QEvent *event)
@@ -64,6 +57,4 @@ void Form1::changeEvent(QEvent *event)
     // Minimising and restoring count as size changes, as they do for the user.
     if ((old & Qt::WindowMinimized) != (windowState() & Qt::WindowMinimized))
         m_messages->guard([this] { Form_Resize(); });
-    else
-        m_messages->guard([this] { layoutIfOuterSizeChanged(); });
 }

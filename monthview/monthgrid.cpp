@@ -5,6 +5,8 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegion>
 
@@ -41,11 +43,14 @@ void MonthGrid::createCells()
 {
     for (int i = 1; i <= 7; ++i)
         m_label3[i] = design::makeLabel(design::heading(i), this, m_firstWeekday);
+    m_text1[0]->keepClearOf(m_command4[0]->size());
     for (int k = 1; k <= 35; ++k) {
         auto *box = new NoteBox(k, &m_fills, this);
+        box->keepClearOf(m_command4[k]->size());
         connect(box, &NoteBox::focusArriving, this, &MonthGrid::focusArriving);
         connect(box, &NoteBox::focusEntered, this, &MonthGrid::focusEntered);
         connect(box, &NoteBox::focusLeft, this, &MonthGrid::focusLeft);
+        connect(box, &NoteBox::versionsAsked, this, &MonthGrid::versionsAsked);
         m_text1[k] = box;
         // The day number lies over its box and stays clickable.
         m_command4[k]->raise();
@@ -67,6 +72,8 @@ void MonthGrid::readSizes(LayoutSizes &sizes) const
 {
     sizes.headingHeight = pixelsToTwips(m_label3[0]->height());
     sizes.dayButtonWidth = pixelsToTwips(m_command4[1]->width());
+    sizes.dayButtonHeight = pixelsToTwips(m_command4[1]->height());
+    sizes.lineBoxHeight = pixelsToTwips(m_text1[0]->oneLineHeight());
 }
 
 void MonthGrid::place(const Layout &l)
@@ -75,23 +82,66 @@ void MonthGrid::place(const Layout &l)
         if (w->geometry() != r)
             w->setGeometry(r);
     };
+    // Neighbours meet: each edge lies on the pixel nearest to it.
     for (int i = 1; i <= 7; ++i) {
-        const TwipRect &r = l.headings[i];
         QLabel *heading = m_label3[i];
-        setRect(heading, QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-                               heading->height()));
+        QRect r = pixelEdges(l.headings[i]);
+        r.setHeight(heading->height());
+        setRect(heading, r);
         if (heading->isHidden())
             heading->show();
     }
-    for (int k = 1; k <= 35; ++k) {
-        const TwipRect &r = l.boxes[k];
-        setRect(m_text1[k], QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
-                                  twipsToPixels(r.height)));
-    }
+    for (int k = 1; k <= 35; ++k)
+        setRect(m_text1[k], pixelEdges(l.boxes[k]));
     for (int k = 1; k <= 35; ++k) {
         const QPoint at(twipsToPixels(l.dayButtons[k].left), twipsToPixels(l.dayButtons[k].top));
         if (m_command4[k]->pos() != at)
             m_command4[k]->move(at);
+    }
+}
+
+// Each edge of a cell on the device pixel nearest to it, and each line of a
+// frame one device pixel wide: at a fractional scale (1.25, 1.5) a line one
+// pixel of the window wide covers one device pixel here and two there, and a
+// widget's own painting may leave out its last device pixel where the next
+// widget begins. The grid paints in device pixels, under the cells; the note
+// boxes paint only their text over it.
+void MonthGrid::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QTransform toDevice = painter.deviceTransform();
+    painter.setWorldTransform(toDevice.inverted());
+    const QRect dirty = toDevice.mapRect(QRectF(event->rect())).toAlignedRect();
+    const auto devicePixels = [&toDevice](const QRect &r) {
+        const QRectF d = toDevice.mapRect(QRectF(r));
+        return QRect(QPoint(qRound(d.left()), qRound(d.top())), QPoint(qRound(d.right()) - 1, qRound(d.bottom()) - 1));
+    };
+    const auto frame = [&painter](const QRect &r, const QColor &colour) {
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), colour);
+        painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colour);
+        painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), colour);
+        painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
+    };
+
+    // The headings' frames as a plain frame of a label draws them.
+    const QColor headingLine = palette().color(QPalette::WindowText);
+    for (int i = 1; i <= 7; ++i) {
+        if (m_label3[i] && !m_label3[i]->isHidden()) {
+            if (const QRect r = devicePixels(m_label3[i]->geometry()); r.intersects(dirty))
+                frame(r, headingLine);
+        }
+    }
+    // The boxes' frames in the grey of the style's own frame of a text box.
+    const QColor boxLine = palette().color(QPalette::Window).darker(140).lighter(108);
+    for (int k = 1; k <= 35; ++k) {
+        const NoteBox *box = m_text1[k];
+        if (!box || box->isHidden())
+            continue;
+        const QRect r = devicePixels(box->geometry());
+        if (!r.intersects(dirty))
+            continue;
+        painter.fillRect(r, box->colour());
+        frame(r, boxLine);
     }
 }
 
@@ -153,6 +203,21 @@ void MonthGrid::zoom(int points)
     // A smaller font shows more lines.
     for (int k = 1; k <= 35; ++k)
         m_text1[k]->fillAgainIfShort();
+}
+
+void MonthGrid::markVersions(const std::function<bool(const NoteDate &)> &hasOtherVersion)
+{
+    bool changed = false;
+    for (int k = 1; k <= 35; ++k) {
+        NoteBox *box = m_text1[k];
+        const bool other = box && box->date().day != 0 && hasOtherVersion(box->date());
+        if (box && box->hasOtherVersion() != other) {
+            box->setOtherVersion(other);
+            changed = true;
+        }
+    }
+    if (changed)
+        emit cellsChanged();
 }
 
 } // namespace monthview

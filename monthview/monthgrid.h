@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -21,11 +22,12 @@ namespace monthview {
 // Command4(0). The grid owns its cells, shows a month in them and tells
 // when the keyboard focus comes to a note box and leaves it.
 //
-// It covers the whole window and paints nothing of its own, so that every
-// control stands where the window's design and the layout pass put it, in
-// the window's coordinates. It takes no click above `top`, where the top
-// bar's buttons are: the top bar comes first in the window, as it does for
-// the eye, for Tab and for screen readers.
+// It covers the whole window, so that every control stands where the
+// window's design and the layout pass put it, in the window's coordinates.
+// It takes no click above `top`, where the top bar's buttons are: the top
+// bar comes first in the window, as it does for the eye, for Tab and for
+// screen readers. What it paints are the frames of the headings and the
+// frames and backgrounds of the note boxes.
 class MonthGrid : public QWidget
 {
     Q_OBJECT
@@ -82,13 +84,22 @@ public:
     // 1 ... 72 points.
     void zoom(int points);
 
+    // Marks the shown cells whose date has another version (a conflict
+    // copy), and unmarks the others.
+    void markVersions(const std::function<bool(const NoteDate &)> &hasOtherVersion);
+
 signals:
     // A note box's focus, as NoteBox tells it.
     void focusArriving(int index, Qt::FocusReason reason);
     void focusEntered(int index, Qt::FocusReason reason);
     void focusLeft(int index, Qt::FocusReason reason);
-    // The cells show other dates, or notes read anew.
+    // "Earlier versions…" chosen in a note box's context menu.
+    void versionsAsked(int index);
+    // The cells show other dates, or notes read anew, or marks.
     void cellsChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     calendar::DateWords m_words;

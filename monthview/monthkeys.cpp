@@ -1,33 +1,10 @@
 #include "monthkeys.h"
 
-#include "design.h"
-
 #include <QKeyEvent>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QShortcut>
+#include <QWidget>
 
 namespace monthview {
-
-namespace {
-
-void press(QPushButton *button, design::KeyFocus focus)
-{
-    QWidget *before = button->window()->focusWidget();
-    // As a click: the box being left saves its note before the button acts.
-    button->setFocus(Qt::ShortcutFocusReason);
-    button->click();
-    if (focus == design::KeyFocus::NoteBox && before && before != button && before->isVisible()
-        && qobject_cast<QPlainTextEdit *>(before))
-        before->setFocus(Qt::ShortcutFocusReason);
-}
-
-} // namespace
-
-KeyAction buttonKeys(QPushButton *button, const design::Control &control)
-{
-    return {design::keysOf(control), [button, focus = control.keyFocus] { press(button, focus); }};
-}
 
 MonthKeys::MonthKeys(QWidget *window, const std::vector<KeyAction> &actions)
     : QObject(window)

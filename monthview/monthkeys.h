@@ -7,12 +7,9 @@
 #include <functional>
 #include <vector>
 
-class QPushButton;
 class QWidget;
 
 namespace monthview {
-
-namespace design { struct Control; }
 
 // A key of the month view and what it does.
 struct KeyAction {
@@ -20,15 +17,11 @@ struct KeyAction {
     std::function<void()> run;
 };
 
-// The keys that are not a button's.
-inline constexpr QKeyCombination kTodayKey = Qt::CTRL | Qt::Key_Home;   // today's note
-inline constexpr QKeyCombination kFindKey = Qt::CTRL | Qt::Key_F;       // "Find in notes"
-
-// A button's keys (design::Control::keys) do what a click on it does: the
-// button takes the focus, so that the note box being left saves its note
-// first, and is clicked. With KeyFocus::NoteBox the focus then goes back to
-// the note box it came from.
-KeyAction buttonKeys(QPushButton *button, const design::Control &control);
+// The keys that are not a button's. Ctrl+Home and Ctrl+End stay a note
+// box's own: the start and the end of its note.
+inline constexpr QKeyCombination kTodayKey = Qt::ALT | Qt::Key_Home;   // today's note
+inline constexpr QKeyCombination kFindKey = Qt::CTRL | Qt::Key_F;      // "Find in notes"
+inline constexpr QKeyCombination kVersionsKey = Qt::CTRL | Qt::Key_H;  // the versions of the note box's day
 
 // The keys of a window, a table of actions: they work anywhere in the
 // window, also while a note box is being typed in.
@@ -37,8 +30,8 @@ class MonthKeys : public QObject
 public:
     MonthKeys(QWidget *window, const std::vector<KeyAction> &actions);
 
-    // A text editor keeps some of these keys for itself (Ctrl+Home: the
-    // start of its text); in `editor` they are the window's.
+    // A text editor may keep some of these keys for itself; in `editor`
+    // they are the window's.
     void takeFrom(QWidget *editor);
 
 protected:

@@ -1,5 +1,7 @@
 #include "navigation.h"
 
+#include "calendar.h"
+
 #include <algorithm>
 
 namespace monthview {
@@ -30,6 +32,11 @@ MonthYear stepYear(MonthYear shown, int delta)
     else if (year == 2100)
         year = 2099;
     return {shown.month, qint16(std::clamp<int>(year, kFirstYear, kLastYear))};
+}
+
+qint16 sameDayIn(qint16 day, MonthYear month)
+{
+    return std::min(day, calendar::GetDaysInMonth(month.month, month.year));
 }
 
 } // namespace monthview

@@ -25,4 +25,8 @@ MonthYear previousMonth(MonthYear shown);
 // month buttons, they step on.
 MonthYear stepYear(MonthYear shown, int delta);
 
+// The day of `month` with the day number `day`, or its last day when it is
+// shorter: from the 31st, April's 30th.
+qint16 sameDayIn(qint16 day, MonthYear month);
+
 } // namespace monthview

@@ -1,10 +1,16 @@
 #include "notebox.h"
 
 #include "design.h"
+#include "notelayout.h"
 
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
 #include <QGuiApplication>
 #include <QInputMethod>
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QScopedValueRollback>
@@ -20,6 +26,16 @@ namespace monthview {
 namespace {
 
 const QColor kUnreadableText(160, 0, 0);
+// The fold of a box whose date has another version: a muted blue that
+// reads on every cell colour.
+const QColor kOtherVersionMark(70, 110, 170);
+constexpr int kMarkSize = 7;   // pixels along each edge
+
+// Room between the text beside a day number and the day number.
+constexpr qreal kCornerGap = 2;
+
+// The mark of a box that holds more than it shows.
+const QString kMoreMark = QStringLiteral("\u2026");
 
 } // namespace
 
@@ -68,9 +84,17 @@ NoteBox::NoteBox(int index, FillMeasure *fills, QWidget *parent)
     : QPlainTextEdit(parent)
     , m_index(index)
     , m_fills(fills)
+    , m_layout(new NoteLayout(new QTextDocument(this)))
     , m_textColour(palette().color(QPalette::Text))
 {
+    m_layout->document()->setDocumentLayout(m_layout);
+    setDocument(m_layout->document());
     design::setUpNoteBox(this, index);
+    // The grid paints the frame and the background, each line of the frame
+    // one device pixel wide; the box keeps a pixel free for the frame.
+    setFrameShape(QFrame::NoFrame);
+    setViewportMargins(1, 1, 1, 1);
+    viewport()->setAutoFillBackground(false);
     connect(document(), &QTextDocument::contentsChanged, this, [this] {
         if (m_settingText)
             return;
@@ -257,6 +281,48 @@ void NoteBox::placeCaret(qsizetype position)
     ensureCursorVisible();
 }
 
+void NoteBox::restore(const QString &note)
+{
+    showWholeNote();
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.insertText(editorTextOfNote(note));
+    setTextCursor(all);
+    m_versionDue = true;
+}
+
+void NoteBox::setOtherVersion(bool other)
+{
+    if (m_otherVersion == other)
+        return;
+    m_otherVersion = other;
+    viewport()->update(QRect(0, 0, kMarkSize + 1, kMarkSize + 1));
+}
+
+void NoteBox::paintOtherVersionMark(const QRect &dirty)
+{
+    if (!m_otherVersion || !dirty.intersects(QRect(0, 0, kMarkSize, kMarkSize)))
+        return;
+    QPainter painter(viewport());
+    QPainterPath fold;
+    fold.moveTo(0, 0);
+    fold.lineTo(kMarkSize, 0);
+    fold.lineTo(0, kMarkSize);
+    fold.closeSubpath();
+    painter.fillPath(fold, kOtherVersionMark);
+}
+
+void NoteBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu(event->pos());
+    menu->addSeparator();
+    QAction *versions = menu->addAction(tr("Earlier versions\u2026"));
+    versions->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(versions, &QAction::triggered, this, [this] { emit versionsAsked(m_index); });
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
 void NoteBox::showUnreadable(const QString &error)
 {
     // The reason first: a box shows only a few lines.
@@ -305,10 +371,123 @@ void NoteBox::setColour(Colour colour)
         return;
     m_colour = colour;
     refreshPalette();
+    // The grid paints the background, frame included.
+    update();
 }
 
-// The colour is the viewport's, which paints the box's background: the
-// box's own palette would pass a change on to every inner part of the box.
+QColor NoteBox::colour() const
+{
+    return viewport()->palette().color(QPalette::Base);
+}
+
+int NoteBox::oneLineHeight() const
+{
+    // From the margins, not from the viewport's height: a box that never
+    // showed has not placed its viewport yet.
+    const QMargins margins = viewportMargins();
+    const int frame = margins.top() + margins.bottom() + 2 * frameWidth();
+    return frame + 2 * int(std::ceil(document()->documentMargin())) + QFontMetrics(font()).lineSpacing();
+}
+
+// In the document's coordinates: the text of the box scrolled to its top
+// begins a document margin below the top of the viewport, and a line ends a
+// margin before its right edge.
+void NoteBox::keepClearOf(const QSize &dayNumber)
+{
+    const QMargins frame = viewportMargins();
+    const qreal margin = document()->documentMargin();
+    m_layout->setCorner(QSizeF(dayNumber.width() - frame.right() - margin + kCornerGap,
+                               dayNumber.height() - frame.top() - margin));
+}
+
+// A line shows when its baseline lies above the bottom edge.
+bool NoteBox::holdsMore() const
+{
+    if (m_partLength >= 0)
+        return true;
+    const qreal bottom = viewport()->height();
+    qreal top = contentOffset().y();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        if (!block.isVisible())
+            continue;
+        // The empty line after a last line break shows nothing.
+        if (!block.next().isValid() && block.length() <= 1 && block.previous().isValid())
+            return false;
+        if (top >= bottom)
+            return true;
+        const qreal height = blockBoundingGeometry(block).height();
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            if (top + line.y() + line.ascent() > bottom)
+                return true;
+        }
+        top += height;
+    }
+    return false;
+}
+
+void NoteBox::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    paintOtherVersionMark(event->rect());
+    if (!holdsMore())
+        return;
+    // The text fades out towards the bottom edge, and an ellipsis sits in
+    // the bottom-right corner on the cell's colour, in a grey of the text's
+    // colour.
+    QPainter painter(viewport());
+    const QFont font = design::makeFont(design::kStandardBoldFont);
+    const QFontMetrics metrics(font);
+    const QRect area = viewport()->rect();
+    const QColor base = colour();
+    QColor clear = base;
+    clear.setAlpha(0);
+    const int fade = std::min(metrics.height() / 2, area.height() / 3);
+    QLinearGradient down(0, area.bottom() - fade, 0, area.bottom());
+    down.setColorAt(0, clear);
+    down.setColorAt(1, base);
+    painter.fillRect(QRect(area.left(), area.bottom() - fade + 1, area.width(), fade), down);
+
+    const int width = metrics.horizontalAdvance(kMoreMark) + 4;
+    const QRect mark(area.right() - width + 1, area.bottom() - metrics.height() + 1, width, metrics.height());
+    QLinearGradient in(mark.left() - width, 0, mark.left(), 0);
+    in.setColorAt(0, clear);
+    in.setColorAt(1, base);
+    painter.fillRect(mark.adjusted(-width, 0, 0, 0), in);
+    painter.fillRect(mark, base);
+    painter.setFont(font);
+    QColor grey = palette().color(QPalette::Text);
+    grey.setAlpha(160);
+    painter.setPen(grey);
+    painter.drawText(mark, Qt::AlignCenter, kMoreMark);
+}
+
+void NoteBox::resizeEvent(QResizeEvent *event)
+{
+    // The editor lays its text out in its viewport's width, and lays it out
+    // anew.
+    QPlainTextEdit::resizeEvent(event);
+    m_layout->setWidth(viewport()->width());
+}
+
+void NoteBox::showStart()
+{
+    m_leftAt = verticalScrollBar()->value();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+void NoteBox::resumeTyping()
+{
+    setFocus(Qt::ShortcutFocusReason);
+    verticalScrollBar()->setValue(m_leftAt);
+    ensureCursorVisible();
+}
+
+// The colour is the viewport's, from which the grid paints the box's
+// background: the box's own palette would pass a change on to every inner
+// part of the box.
 // The text colour, which the box paints with, changes only with the
 // readability of the note.
 void NoteBox::refreshPalette()

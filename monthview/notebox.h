@@ -13,6 +13,8 @@
 
 namespace monthview {
 
+class NoteLayout;
+
 // How much of a note an unfocused box of a given size and font shows. The
 // boxes share one: they have one size and one font.
 class FillMeasure
@@ -52,6 +54,12 @@ private:
 //
 // Typed, pasted, dropped and input-method text comes in as it is: the store
 // keeps every character, in the encoding the note was read in or in UTF-8.
+//
+// The text flows around the day number on the box's top-right corner
+// (NoteLayout). A box that holds more than it shows below its bottom edge
+// says so with a small mark in its bottom-right corner. The box paints no
+// background and no frame of its own: the grid paints them, in device
+// pixels.
 class NoteBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -84,6 +92,27 @@ public:
     void markSaved(const QString &note, const store::Stamp &stamp, store::Encoding encoding);
 
     void setColour(Colour colour);
+    // The background of the cell.
+    QColor colour() const;
+
+    // The height of a box that shows one line of text in the box's font:
+    // its frame, the document's margins and the line.
+    int oneLineHeight() const;
+
+    // The text keeps clear of a day-number button of size `dayNumber` on
+    // the box's top-right corner.
+    void keepClearOf(const QSize &dayNumber);
+
+    // Whether there is text below the box's bottom edge: text that does not
+    // show, or the rest of a note the box holds only the start of.
+    bool holdsMore() const;
+
+    // The user left the box: it shows the beginning of its note again. The
+    // view it had comes back with resumeTyping.
+    void showStart();
+    // The keyboard focus comes back to the box after a key of the window,
+    // with the text cursor where it was and the view it had.
+    void resumeTyping();
 
     // A font change, which is no edit.
     void setNoteFont(const QFont &font);
@@ -99,26 +128,51 @@ public:
     // whole note in the box.
     void placeCaret(qsizetype position);
 
+    // Puts `note` (CR LF line breaks) in the place of the box's whole text
+    // as if the user had typed it: one step to undo, saved at the next save
+    // point, and that save keeps the note it replaces as a version.
+    void restore(const QString &note);
+
+    // Whether the next save of the box keeps the note it replaces as a
+    // version: the first save of an editing does, and the save of a
+    // restored text.
+    bool versionDue() const { return m_versionDue; }
+    void setVersionDue(bool due) { m_versionDue = due; }
+
+    // The quiet mark of a date with another version: a conflict copy in
+    // the notes folder. A small fold in the box's top left corner, away from
+    // the day number at the top right.
+    bool hasOtherVersion() const { return m_otherVersion; }
+    void setOtherVersion(bool other);
+
 signals:
+    // "Earlier versions…" was chosen in the box's context menu.
+    void versionsAsked(int index);
     // Before the focus arrives: the month view may bring the note up to date.
     void focusArriving(int index, Qt::FocusReason reason);
     void focusEntered(int index, Qt::FocusReason reason);
     void focusLeft(int index, Qt::FocusReason reason);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void fill(const QString &note, bool focused);
     void showWholeNote();
     void showUnreadable(const QString &error);
     void refreshPalette();
+    void paintOtherVersionMark(const QRect &dirty);
 
     int m_index;
     FillMeasure *m_fills;
+    NoteLayout *m_layout;
+    int m_leftAt = 0;           // the view (scroll position) when the user left the box
     QColor m_textColour;        // of a readable note
     NoteDate m_date;            // day 0 before the first rendering
     QString m_note;             // as last read or saved, CR LF line breaks
@@ -128,6 +182,8 @@ private:
     bool m_edited = false;      // the user changed the document since then
     bool m_unreadable = false;  // its file exists but cannot be read: never saved
     bool m_settingText = false; // our own change of the document, not the user's
+    bool m_versionDue = true;   // the next save keeps a version
+    bool m_otherVersion = false;
     Colour m_colour = 0;        // none before the first rendering
     // While m_partLength >= 0 the box holds that many characters of the
     // note's editor text, cut to fill a box of m_fillSize in m_fillFont.

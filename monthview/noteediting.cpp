@@ -6,6 +6,7 @@
 #include "notebox.h"
 #include "notewatch.h"
 
+#include <QThreadPool>
 #include <QTimer>
 
 namespace monthview {
@@ -82,9 +83,22 @@ bool NoteEditing::UpdateDay(qint16 Index, qint16 month, qint16 year)
     return saveNote(box, box->noteText());
 }
 
+// The box being edited keeps the note it replaces as a version at its
+// first save of the editing (and at the save of a restored text); any other
+// box is saved once for each change dropped into it, and keeps one each time.
 bool NoteEditing::saveNote(NoteBox *box, const QString &text)
 {
-    const UnsavedNotes::Outcome outcome = m_unsaved.save(box->date(), text, box->origin());
+    const bool editing = box->index() == FocusIndex;
+    const UnsavedNotes::Outcome outcome =
+        m_unsaved.save(box->date(), text, box->origin(), box->versionDue() || !editing);
+    if (editing)
+        box->setVersionDue(false);
+    // Only the newest versions of a date stay; the others go off the way of
+    // the next save.
+    if (!outcome.keptVersion.isEmpty()) {
+        QThreadPool::globalInstance()->start(
+            [root = m_notes.root(), date = box->date()] { store::pruneVersions(root, date); });
+    }
     // Saved or kept for a later try: either way the box now matches it.
     box->markSaved(text, outcome.stamp, outcome.encoding);
     // The first note of a fresh working folder made its notes folder.
@@ -129,7 +143,10 @@ void NoteEditing::left(int Index, MonthYear shown)
     m_unsaved.retry();
     FocusIndex = 0;
     FocusDay = 0;
+    // The next editing of the box keeps a version again.
+    m_grid.box(Index)->setVersionDue(true);
     m_grid.emphasise(Index, false);
+    m_grid.box(Index)->showStart();
 }
 
 void NoteEditing::tick(MonthYear shown)

@@ -45,9 +45,11 @@ int TopBar::bottom() const
 
 void TopBar::readSizes(LayoutSizes &s) const
 {
+    s.printWidth = pixelsToTwips(control(design::kCommand3)->width());
     s.titleWidth = pixelsToTwips(title()->width());
     s.titleHeight = pixelsToTwips(title()->height());
     s.prevMonthWidth = pixelsToTwips(control(design::kCommand2)->width());
+    s.nextMonthWidth = pixelsToTwips(control(design::kCommand1)->width());
     s.aboutWidth = pixelsToTwips(control(design::kCommand9)->width());
     s.minusWidth = pixelsToTwips(control(design::kCommand8)->width());
     s.plusWidth = pixelsToTwips(control(design::kCommand7)->width());

@@ -25,24 +25,43 @@ QString UnsavedNotes::keptCopyMessage(const NoteDate &date, const QString &copy)
         .arg(describe(date), copy);
 }
 
-store::Result UnsavedNotes::write(const NoteDate &date, const QString &text, const store::Origin &origin) const
+// A deletion always keeps the note it deletes.
+store::Result UnsavedNotes::write(const NoteDate &date, const QString &text, const store::Origin &origin,
+                                  bool keepVersion) const
 {
-    return text.isEmpty() ? m_store.DeleteData(date.day, date.month, date.year, &origin)
-                          : m_store.UpdateData(date.day, date.month, date.year, text, &origin);
+    const store::KeepVersion keep = keepVersion || text.isEmpty() ? store::KeepVersion::Yes : store::KeepVersion::No;
+    return text.isEmpty() ? m_store.DeleteData(date.day, date.month, date.year, &origin, keep)
+                          : m_store.UpdateData(date.day, date.month, date.year, text, &origin, keep);
 }
 
-UnsavedNotes::Outcome UnsavedNotes::save(const NoteDate &date, const QString &text, const store::Origin &origin)
+// What the user hears, once in the run, of versions that cannot be kept.
+QString UnsavedNotes::versionTrouble(const store::Result &result)
+{
+    if (result.versionError.isEmpty() || m_versionTroubleTold)
+        return QString();
+    m_versionTroubleTold = true;
+    return tr("%1\n\nYour notes are saved as before; only their earlier versions are "
+              "not kept. Kalivo tells you this once.")
+        .arg(result.versionError);
+}
+
+UnsavedNotes::Outcome UnsavedNotes::save(const NoteDate &date, const QString &text, const store::Origin &origin,
+                                         bool keepVersion)
 {
     const auto known = m_notes.find(date);
     // A note kept after a failure goes on from the version its first save
     // found: what the box saw since is the kept text, not the file.
     const store::Origin from = known != m_notes.end() ? known->second.origin : origin;
-    const store::Result result = write(date, text, from);
+    const bool keep = keepVersion || (known != m_notes.end() && known->second.keepVersion);
+    const store::Result result = write(date, text, from, keep);
     Outcome outcome;
     outcome.stamp = result.stamp;
     outcome.encoding = result.encoding;
+    outcome.keptVersion = result.keptVersion;
+    outcome.tell = versionTrouble(result);
     if (!result.keptCopy.isEmpty())
-        outcome.tell = keptCopyMessage(date, result.keptCopy);
+        outcome.tell += (outcome.tell.isEmpty() ? QString() : QStringLiteral("\n\n"))
+            + keptCopyMessage(date, result.keptCopy);
     if (result.ok()) {
         m_notes.erase(date);
         outcome.saved = true;
@@ -55,14 +74,16 @@ UnsavedNotes::Outcome UnsavedNotes::save(const NoteDate &date, const QString &te
                            "Its text stays on the screen, and Kalivo saves it as soon as it can.")
                             .arg(describe(date), result.error);
     }
-    m_notes[date] = Kept{text, result.error, store::Origin{result.stamp, from.text, from.encoding}};
+    m_notes[date] = Kept{text, result.error, store::Origin{result.stamp, from.text, from.encoding}, keep};
     return outcome;
 }
 
 void UnsavedNotes::retry()
 {
     for (auto it = m_notes.begin(); it != m_notes.end();) {
-        const store::Result result = write(it->first, it->second.text, it->second.origin);
+        const store::Result result = write(it->first, it->second.text, it->second.origin, it->second.keepVersion);
+        if (const QString trouble = versionTrouble(result); !trouble.isEmpty() && m_tell)
+            m_tell(trouble);
         if (!result.keptCopy.isEmpty() && m_tell)
             m_tell(keptCopyMessage(it->first, result.keptCopy));
         if (result.ok()) {

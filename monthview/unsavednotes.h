@@ -34,13 +34,19 @@ public:
         QString tell;         // what to tell the user; empty when nothing new happened
         store::Stamp stamp;   // of the note as saved, or of the version a later try starts from
         store::Encoding encoding = store::Encoding::Windows1252;   // of the note as saved, or as read
+        QString keptVersion;  // the version this save kept, or empty
     };
 
     // Writes `text` as the note of `date`, or deletes the note when the text
     // is empty; `origin` is what the edit started from (a kept note goes on
     // from its own). A failure keeps the text for a later try and is told
     // once per note: a note that failed before fails quietly.
-    Outcome save(const NoteDate &date, const QString &text, const store::Origin &origin);
+    //
+    // With keepVersion, and always for a deletion, the note replaced is kept
+    // as a version first (store::KeepVersion), also by the later try of a
+    // save that failed. That no version can be kept is told once in the
+    // run; the note is saved all the same.
+    Outcome save(const NoteDate &date, const QString &text, const store::Origin &origin, bool keepVersion = false);
 
     // Tries every kept note again; each that works leaves the list.
     void retry();
@@ -66,9 +72,12 @@ private:
         QString text;
         QString error;
         store::Origin origin;
+        bool keepVersion = false;
     };
 
-    store::Result write(const NoteDate &date, const QString &text, const store::Origin &origin) const;
+    store::Result write(const NoteDate &date, const QString &text, const store::Origin &origin,
+                        bool keepVersion) const;
+    QString versionTrouble(const store::Result &result);
     // "14 March 2006".
     QString describe(const NoteDate &date) const;
     QString keptCopyMessage(const NoteDate &date, const QString &copy) const;
@@ -77,6 +86,7 @@ private:
     std::function<void(const QString &)> m_tell;
     calendar::DateWords m_words;
     std::map<NoteDate, Kept> m_notes;
+    bool m_versionTroubleTold = false;
 };
 
 } // namespace monthview

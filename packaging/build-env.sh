@@ -6,9 +6,12 @@
 # the program loads beside its own for the buttons of its message boxes, are
 # here so that ./run.sh shows the windows as an installed Kalivo does.
 kalivo_packages_build="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2"
-# The end-to-end tests drive the program in a real X server; the packaging
-# tests validate the desktop files and the manual page and build the .deb.
-kalivo_packages_test="libbenchmark-dev xvfb openbox xdotool wmctrl x11-utils imagemagick faketime desktop-file-utils appstream groff-base dpkg-dev file"
+# The end-to-end tests drive the program in a real X server and in weston,
+# a Wayland compositor, on Qt's Wayland platform, and walk its tree as a
+# screen reader's client does, on a session bus with the accessibility bus;
+# the packaging tests validate the desktop files and the manual page and
+# build the .deb.
+kalivo_packages_test="libbenchmark-dev xvfb openbox xdotool wmctrl x11-utils imagemagick faketime weston qt6-wayland dbus at-spi2-core python3-pyatspi desktop-file-utils appstream groff-base dpkg-dev file"
 
 # kalivo_fail WHAT TODO: one line on stderr, then a failing status.
 kalivo_fail() {

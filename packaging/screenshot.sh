@@ -20,10 +20,11 @@ start_x_session 1024x768 || { echo "screenshot.sh: no X server started" >&2; exi
 work=$tmp/work
 mkdir -p "$work/data" "$work/temp"
 note() { printf '%b' "$2" > "$work/data/$1.txt"; }
-note 2026-03-02 'Dentist 9:30'
+note 2026-03-02 'Dentist cleaning at 9:30'
 note 2026-03-06 'Car service\r\nbring the papers'
 note 2026-03-10 'Project review\r\nslides!'
 note 2026-03-14 "Anna's\r\nbirthday"
+note 2026-03-16 'Project plan:\r\n- budget\r\n- staffing\r\n- milestones\r\n- risks\r\n- review dates\r\n- sign-off\r\n- kick-off party\r\n- report'
 note 2026-03-20 'Deposit\r\nmatures'
 note 2026-03-25 'Insurance\r\npremium due'
 note 2026-03-31 'Quarter ends'

@@ -1,5 +1,6 @@
 #include "platform.h"
 
+#include "accessibility.h"
 #include "appiconpixels.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProcess>
@@ -61,6 +63,19 @@ void openWithDesktop(const QString &path, const Platform::ViewerFailed &failed)
     process->start();
 }
 
+// A message box whose text a screen reader says as one line: the text of a
+// box may hold line breaks, which are no part of a name.
+bool ask(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+         QMessageBox::StandardButtons buttons, QMessageBox::StandardButton yes)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    if (buttons.testFlag(QMessageBox::Cancel))
+        box.setDefaultButton(QMessageBox::Cancel);
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        label->setAccessibleName(accessibility::spokenText(text));
+    return box.exec() == yes;
+}
+
 } // namespace
 
 Platform systemPlatform()
@@ -78,12 +93,11 @@ Platform systemPlatform()
     };
     p.openInViewer = openWithDesktop;
     p.showMessage = [](QWidget *parent, const QString &title, const QString &text) {
-        QMessageBox::information(parent, title, text);
+        ask(QMessageBox::Information, parent, title, text, QMessageBox::Ok, QMessageBox::Ok);
     };
     p.confirm = [](QWidget *parent, const QString &title, const QString &text) {
-        return QMessageBox::warning(parent, title, text, QMessageBox::Discard | QMessageBox::Cancel,
-                                    QMessageBox::Cancel)
-            == QMessageBox::Discard;
+        return ask(QMessageBox::Warning, parent, title, text, QMessageBox::Discard | QMessageBox::Cancel,
+                   QMessageBox::Discard);
     };
     return p;
 }

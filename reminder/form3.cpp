@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "accessibility.h"
 #include "platform.h"
 #include "twips.h"
 #include "windowlist.h"
@@ -9,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace {
 
@@ -45,6 +47,7 @@ Form3::Form3(WindowList &windows, QWidget *monthView)
     , m_monthView(monthView)
 {
     setObjectName(QStringLiteral("Form3"));
+    accessibility::announceWindows();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(appIcon());
     setFixedSize(px(5790), px(5055));
@@ -62,6 +65,7 @@ Form3::Form3(WindowList &windows, QWidget *monthView)
     palette.setColor(QPalette::Text, Qt::black);
     Text1->setPalette(palette);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->verticalScrollBar()->setAccessibleName(tr("Scroll the notes of this day"));
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Nothing typed here would ever be saved, so the text can be read,

@@ -1,5 +1,7 @@
 #include "notewatch.h"
 
+#include "versions.h"
+
 #include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -120,9 +122,11 @@ void NoteWatch::readEvents()
             const store::NoteDate date = store::dateOfNoteName(event->name);
             if (date.day != 0)
                 m_pending.insert(date);
+            else if (store::parseConflictName(event->name).isCopy())
+                m_copies.insert(QByteArray(event->name));
         }
     }
-    if ((m_everything || !m_pending.isEmpty()) && !m_reportQueued) {
+    if ((m_everything || !m_pending.isEmpty() || !m_copies.isEmpty()) && !m_reportQueued) {
         m_reportQueued = true;
         QTimer::singleShot(0, this, &NoteWatch::report);
     }
@@ -133,9 +137,13 @@ void NoteWatch::report()
     m_reportQueued = false;
     const QSet<store::NoteDate> dates = std::exchange(m_pending, {});
     const bool everything = std::exchange(m_everything, false);
+    const QSet<QByteArray> copies = std::exchange(m_copies, {});
     if (std::exchange(m_rewatch, false))
         rewatch();
-    emit changed(dates, everything);
+    if (everything || !dates.isEmpty())
+        emit changed(dates, everything);
+    if (everything || !copies.isEmpty())
+        emit copiesChanged(copies, everything);
 }
 
 } // namespace notesearch

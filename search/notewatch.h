@@ -37,6 +37,9 @@ signals:
     // the notes folder itself came, went or was replaced, or the kernel
     // dropped events.
     void changed(const QSet<store::NoteDate> &dates, bool everything);
+    // Conflict copies of notes (store::parseConflictName) that came, went or
+    // changed, by their names; everything: as for changed().
+    void copiesChanged(const QSet<QByteArray> &names, bool everything);
 
 private:
     void readEvents();
@@ -53,6 +56,7 @@ private:
     quint64 m_inode = 0;
     QSocketNotifier *m_notifier = nullptr;
     QSet<store::NoteDate> m_pending;
+    QSet<QByteArray> m_copies;
     bool m_everything = false;
     bool m_rewatch = false;   // the notes folder went or moved: watch what stands at its path now
     bool m_reportQueued = false;

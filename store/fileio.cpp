@@ -37,6 +37,23 @@ bool writeAll(int fd, const char *data, qsizetype size)
     return true;
 }
 
+bool copyRest(int from, int to)
+{
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            return true;
+        if (!writeAll(to, buffer, n))
+            return false;
+    }
+}
+
 int createNew(const char *path, mode_t mode)
 {
     int fd;

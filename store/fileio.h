@@ -27,6 +27,9 @@ QString reason(int err);
 // set on failure.
 bool writeAll(int fd, const char *data, qsizetype size);
 
+// Copies what is left of an open file into another. False with errno set.
+bool copyRest(int from, int to);
+
 // Creates a new file for writing with exactly `mode`, whatever the umask
 // (notes and pages are private: new ones are 0600). Fails with EEXIST when
 // anything, a dangling link included, already has the name. -1 with errno

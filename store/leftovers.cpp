@@ -56,7 +56,7 @@ bool isRunning(pid_t pid)
 
 } // namespace
 
-int NoteStore::removeLeftovers() const
+int NoteStore::removeLeftovers(ConflictCopies *copies) const
 {
     DIR *dir = ::opendir(m_dataDir.constData());
     if (!dir)
@@ -67,7 +67,12 @@ int NoteStore::removeLeftovers() const
     while (const struct dirent *entry = ::readdir(dir)) {
         // Notes do not start with a dot: most entries end here.
         pid_t writer = 0;
-        if (entry->d_name[0] != '.' || !isTemporaryName(entry->d_name, writer) || writer == self
+        if (entry->d_name[0] != '.') {
+            if (copies && std::strlen(entry->d_name) > 14)
+                copies->set(QByteArray(entry->d_name), true);
+            continue;
+        }
+        if (!isTemporaryName(entry->d_name, writer) || writer == self
             || isRunning(writer))
             continue;
         struct stat st;

@@ -56,11 +56,11 @@ bool parseNoteName(const char *name, std::size_t length, int &day, int &month, i
     return true;
 }
 
-NoteFile NoteFile::open(int folder, const char *path)
+NoteFile NoteFile::open(int folder, const char *path, bool followLinks)
 {
     NoteFile file;
     // O_NONBLOCK: a fifo at the note's path must not hang the program.
-    const int fd = ::openat(folder, path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::openat(folder, path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | (followLinks ? 0 : O_NOFOLLOW));
     if (fd < 0) {
         if (errno != ENOENT && errno != ENOTDIR) {
             file.m_state = State::Failed;

@@ -50,8 +50,9 @@ public:
 
     // Opens `path`, relative to the folder `folder` (a directory
     // descriptor, or AT_FDCWD). A fifo at the path does not hang the
-    // program; links are followed.
-    static NoteFile open(int folder, const char *path);
+    // program; links are followed unless followLinks is false, when a link
+    // fails with ELOOP.
+    static NoteFile open(int folder, const char *path, bool followLinks = true);
 
     NoteFile(NoteFile &&other) noexcept;
     NoteFile &operator=(NoteFile &&other) noexcept;

@@ -62,24 +62,6 @@ bool holds(const NoteFile &file, const QByteArray &bytes)
         && QByteArrayView(present.constData(), filled) == bytes;
 }
 
-// Copies what is left of an open file into another. False with errno set.
-bool copyRest(int from, int to)
-{
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t n = ::read(from, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0)
-            return true;
-        if (!fileio::writeAll(to, buffer, n))
-            return false;
-    }
-}
-
 QByteArray folderOf(const QByteArray &path)
 {
     const qsizetype slash = path.lastIndexOf('/');
@@ -248,10 +230,28 @@ Note NoteStore::GetData(qint16 day, qint16 month, qint16 year) const
 }
 
 Result NoteStore::UpdateData(qint16 day, qint16 month, qint16 year, const QString &data,
-                             const Origin *origin) const
+                             const Origin *origin, KeepVersion keep) const
 {
     return UpdateBytes(day, month, year, encode(data, origin ? origin->encoding : Encoding::Windows1252).bytes,
-                       origin);
+                       origin, keep);
+}
+
+// The change that a version was kept for is done (replaced) or failed: a
+// failed change leaves the note as it was, which needs no version.
+void NoteStore::settleVersion(KeptVersion &kept, bool replaced, Result &result) const
+{
+    result.versionError = kept.error;
+    if (kept.path.isEmpty())
+        return;
+    if (!replaced) {
+        ::unlink(kept.path.constData());
+    } else {
+        // A note of another mode shared its file with the version until now.
+        if (!kept.private_)
+            ::chmod(kept.path.constData(), 0600);
+        result.keptVersion = kept.file;
+    }
+    kept.path.clear();
 }
 
 // A folder sync that failed in the background and that no change has
@@ -340,7 +340,7 @@ bool NoteStore::keepCopy(const NoteFile &file, qint16 day, qint16 month, qint16 
                           .arg(kCopyAttempts - 1));
         return false;
     }
-    int err = copyRest(fd, copy.fd) ? m_syncFile(copy.fd) : errno;
+    int err = fileio::copyRest(fd, copy.fd) ? m_syncFile(copy.fd) : errno;
     if (::close(copy.fd) != 0 && err == 0)
         err = errno;
     if (err == 0)
@@ -435,9 +435,11 @@ bool NoteStore::putInPlace(const QByteArray &temp, const QByteArray &path, const
 }
 
 Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes,
-                              const Origin *origin) const
+                              const Origin *origin, KeepVersion keep) const
 {
     Result result;
+    KeptVersion version;
+    const auto dropVersion = qScopeGuard([&] { settleVersion(version, false, result); });
     if (origin) {
         result.stamp = origin->stamp;
         result.encoding = origin->encoding;
@@ -518,6 +520,9 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
         }
         if (origin && !keepIfChanged(target.path, *origin, day, month, year, result, seen))
             return result;
+        // A version changed outside is kept as a copy already.
+        if (keep == KeepVersion::Yes && result.keptCopy.isEmpty())
+            version = keepVersion(NoteDate{day, month, year}, target.path, origin ? seen : stampOf(st));
     }
 
     // Temporary file beside the file it replaces, so that the rename stays
@@ -567,6 +572,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
         return err != 0 ? failThere(err, refused) : result;
     result.stamp = stampOf(written);
     result.encoding = encodingOf(bytes);
+    settleVersion(version, true, result);
 
     // The rename itself must reach the disk too, or a power cut could bring
     // back the old note. A folder other than data/ is synced at once, so
@@ -580,7 +586,7 @@ Result NoteStore::UpdateBytes(qint16 day, qint16 month, qint16 year, const QByte
     return result;
 }
 
-Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year, const Origin *origin) const
+Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year, const Origin *origin, KeepVersion keep) const
 {
     Result result;
     if (origin) {
@@ -597,13 +603,20 @@ Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year, const Origin
         // as no note. A link to nothing stands for no note already.
         if (::stat(target.constData(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR))
             return result;
-        return UpdateBytes(day, month, year, QByteArray(), origin);
+        return UpdateBytes(day, month, year, QByteArray(), origin, keep);
     }
     Stamp seen;
     if (origin && !keepIfChanged(target, *origin, day, month, year, result, seen))
         return result;
-    if (::unlink(target.constData()) != 0) {
-        const int err = errno;
+    KeptVersion version;
+    if (keep == KeepVersion::Yes && result.keptCopy.isEmpty()) {
+        if (!origin && ::stat(target.constData(), &st) == 0)
+            seen = stampOf(st);
+        version = keepVersion(NoteDate{day, month, year}, target, seen);
+    }
+    const int err = ::unlink(target.constData()) == 0 ? 0 : errno;
+    settleVersion(version, err == 0, result);
+    if (err != 0) {
         // A read-only file system refuses the unlink before it looks for the
         // file: a note that is not there is still no failure.
         if (err == ENOENT || err == ENOTDIR
@@ -618,8 +631,8 @@ Result NoteStore::DeleteData(qint16 day, qint16 month, qint16 year, const Origin
     result.stamp = Stamp{};
     result.encoding = Encoding::Windows1252;
     // Without this a power cut could bring the deleted note back.
-    if (const int err = m_syncs->request(m_dataDir); err != 0)
-        result.error = failure("delete", day, month, year, err);
+    if (const int syncErr = m_syncs->request(m_dataDir); syncErr != 0)
+        result.error = failure("delete", day, month, year, syncErr);
     return result;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "encoding.h"
+#include "notedate.h"
 #include "notefile.h"
+#include "versions.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -54,8 +56,17 @@ struct Result {
     // Success: how the note file now reads (Windows1252 for no file).
     // Failure: the origin's.
     Encoding encoding = Encoding::Windows1252;
+    // "history/2006-03-14/2026-12-09 13.50.02.txt": the version kept of the
+    // note replaced or deleted, when one was asked for and there was a note.
+    // A failed change keeps none: the note is still that version.
+    QString keptVersion;
+    // Why no version could be kept; the change itself went on.
+    QString versionError;
     bool ok() const { return error.isEmpty(); }
 };
+
+// Whether a change keeps the note it replaces or deletes as a version.
+enum class KeepVersion { No, Yes };
 
 // A note as read from disk. "No note" is the empty text with no error; a file
 // that exists but cannot be read gives an error and no text.
@@ -141,14 +152,22 @@ public:
     // UpdateData writes the text by the rule of encoding.h, as the origin
     // was read (without one, as a new note); UpdateBytes writes the bytes
     // as they are.
+    //
+    // With KeepVersion::Yes the note file as it was, when it was the
+    // origin's version (or, without an origin, whatever it was), is kept
+    // first as the date's newest version in history/ (see versions.h). A
+    // version that cannot be kept never stops the change: the result says
+    // why (versionError).
     Result UpdateData(qint16 day, qint16 month, qint16 year, const QString &data,
-                      const Origin *origin = nullptr) const;
+                      const Origin *origin = nullptr, KeepVersion keep = KeepVersion::No) const;
     Result UpdateBytes(qint16 day, qint16 month, qint16 year, const QByteArray &bytes,
-                       const Origin *origin = nullptr) const;
+                       const Origin *origin = nullptr, KeepVersion keep = KeepVersion::No) const;
 
     // Removes the note file; no file is no error. A symbolic link stays and
-    // its target is emptied instead. With an origin, as UpdateData.
-    Result DeleteData(qint16 day, qint16 month, qint16 year, const Origin *origin = nullptr) const;
+    // its target is emptied instead. With an origin and a version to keep,
+    // as UpdateData.
+    Result DeleteData(qint16 day, qint16 month, qint16 year, const Origin *origin = nullptr,
+                      KeepVersion keep = KeepVersion::No) const;
 
     // Returns once every save and deletion so far has reached the disk,
     // names in data/ included. A failure that no save has reported yet is
@@ -158,8 +177,9 @@ public:
     // Removes the temporary files in data/ that saves of notes left behind
     // when their process was killed: only names a save makes, and only of
     // processes that no longer run. Lists data/, so it is no step of the
-    // start-up's rendering. Returns how many were removed.
-    int removeLeftovers() const;
+    // start-up's rendering. Returns how many were removed. The conflict
+    // copies met on the way go into `copies`, when given.
+    int removeLeftovers(ConflictCopies *copies = nullptr) const;
 
 private:
     QByteArray nativePath(qint16 day, qint16 month, qint16 year) const;
@@ -167,6 +187,8 @@ private:
     bool keepIfChanged(const QByteArray &path, const Origin &origin, qint16 day, qint16 month, qint16 year,
                        Result &result, Stamp &seen) const;
     bool keepCopy(const NoteFile &file, qint16 day, qint16 month, qint16 year, Result &result) const;
+    KeptVersion keepVersion(const NoteDate &date, const QByteArray &path, const Stamp &expected) const;
+    void settleVersion(KeptVersion &kept, bool replaced, Result &result) const;
     bool putInPlace(const QByteArray &temp, const QByteArray &path, const Stamp &mine, const Stamp &seen,
                     const Origin &origin, const QByteArray &bytes, qint16 day, qint16 month, qint16 year,
                     Result &result, int &err) const;

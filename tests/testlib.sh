@@ -2,17 +2,17 @@
 # Sourced, not run; works in sh and bash, and under `set -eu`.
 #
 # Sourcing it makes a temporary folder $tmp, removed on exit together with
-# whatever runs in $program_pid, $wm_pid and $xvfb_pid (stopped in that
-# order: the program before the window manager before the X server).
+# whatever runs in $program_pid, $wm_pid, $bus_pid and $xvfb_pid (stopped in
+# that order: the program before the window manager before the X server).
 
 tmp=$(mktemp -d)
-program_pid= wm_pid= xvfb_pid=
+program_pid= wm_pid= bus_pid= xvfb_pid=
 failures=0
 checks=0
 
 testlib_cleanup() {
     set +e
-    for pid in $program_pid $wm_pid $xvfb_pid; do
+    for pid in $program_pid $wm_pid $bus_pid $xvfb_pid; do
         kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
     done
     rm -rf "$tmp"
@@ -148,6 +148,21 @@ start_x_session() {
     [ -n "$xvfb_pid" ] || return 1
     DISPLAY=:$(head -1 "$tmp/displayfd")
     export DISPLAY
+
+    # A session bus of the session's own, as a desktop has one. Without an
+    # address, a program's first call on the bus would have libdbus start a
+    # bus for the display through dbus-launch, which outlives the test and
+    # can keep the program waiting; without dbus-daemon, an address where no
+    # bus answers.
+    if command -v dbus-daemon >/dev/null \
+        && dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 \
+            3>"$tmp/bus" 4>"$tmp/bus.pid"; then
+        bus_pid=$(cat "$tmp/bus.pid")
+        DBUS_SESSION_BUS_ADDRESS=$(head -1 "$tmp/bus")
+    else
+        DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/no-session-bus
+    fi
+    export DBUS_SESSION_BUS_ADDRESS
 
     # Windows mapped before the window manager holds the screen would get no
     # frame. A machine busy with other tests may take seconds to start it:

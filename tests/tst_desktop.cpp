@@ -130,10 +130,13 @@ class TestDesktop : public QObject
     QTemporaryDir m_cache;
 
     // The real program in `folder`, without a display; started, not waited for.
-    static void startKalivo(QProcess &process, const QString &folder, const QStringList &arguments = {})
+    static void startKalivo(QProcess &process, const QString &folder, const QStringList &arguments = {},
+                            const QString &activationToken = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (!activationToken.isEmpty())
+            env.insert(QStringLiteral("XDG_ACTIVATION_TOKEN"), activationToken);
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(folder);
         process.start(QStringLiteral(KALIVO_PROGRAM), arguments);
@@ -169,6 +172,8 @@ void TestDesktop::secondStart_data()
     QTest::newRow("no runtime folder, the fallback taken by another user") << "same" << "none" << "hands over";
     QTest::newRow("a runtime folder open to others") << "same" << "open" << "hands over";
     QTest::newRow("a socket path longer than an address holds") << "same" << "long" << "hands over";
+    QTest::newRow("launched with an activation token: passed on") << "token" << "own" << "hands over";
+    QTest::newRow("a month view the desktop keeps behind: told") << "same" << "own" << "stays behind";
 }
 
 // The first program is this test, holding the folder; the second start is
@@ -226,18 +231,30 @@ void TestDesktop::secondStart()
     QCOMPARE(first.start(true), SingleInstance::Start::First);
     QCOMPARE(first.error(), QString());
     QVERIFY(QFileInfo::exists(path));
-    QSignalSpy requests(&first, &SingleInstance::bringUpRequested);
+    QList<SingleInstance::BringUp> requests;
+    connect(&first, &SingleInstance::bringUpRequested, this,
+            [&](const SingleInstance::BringUp &request, const SingleInstance::Reply &reply) {
+                requests << request;
+                reply.answer(outcome != QLatin1String("stays behind"));
+            });
 
     const QString startIn = how == QLatin1String("link") ? dir.filePath(QStringLiteral("link"))
                           : how == QLatin1String("other") ? other
                                                           : folder;
-    if (outcome == QLatin1String("hands over")) {
+    if (outcome == QLatin1String("hands over") || outcome == QLatin1String("stays behind")) {
         QProcess second;
-        startKalivo(second, startIn);
+        const QString token = how == QLatin1String("token") ? QStringLiteral("kde-1234_ABCD:5678") : QString();
+        startKalivo(second, startIn, {}, token);
         QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 10000);
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0].activationToken, token.toLatin1());
+        QVERIFY(!requests[0].today);
+        // Only when the month view stays behind the user is told.
+        const QByteArray told = second.readAllStandardError();
+        QVERIFY2(told.contains("kalivo: Kalivo is already open on ") == (outcome == QLatin1String("stays behind")),
+                 told.constData());
     } else {
         // Another folder is free; the X server test runs both programs. A
         // first whose event loop does not turn, as this test's while it

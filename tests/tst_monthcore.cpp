@@ -25,6 +25,8 @@ private slots:
     void workedExample();
     void layoutEdges_data();
     void layoutEdges();
+    void clientArea_data();
+    void clientArea();
     void prefixLength_data();
     void prefixLength();
     void navigation_data();
@@ -93,6 +95,47 @@ void tst_monthcore::layoutEdges()
     QCOMPARE(l.aboutLeft, aboutLeft);
     QCOMPARE(l.boxes[35].height, cellHeight);
     QCOMPARE(l.dayButtons[7].left + 375, l.boxes[7].left + l.boxes[7].width);
+}
+
+
+// The pass for a client area, as the window runs it: the grid covers the
+// client area to its right and bottom edges in whole pixels, whatever frame
+// the window has around it; at the minimum size and above the controls
+// stand clear of each other, a pixel below it they do not.
+void tst_monthcore::clientArea_data()
+{
+    QTest::addColumn<QSize>("size");        // in pixels; with `fromMinimum`, added to the minimum size
+    QTest::addColumn<bool>("fromMinimum");
+    QTest::addColumn<bool>("clear");
+    QTest::newRow("design client area") << QSize(794, 568) << false << true;
+    QTest::newRow("maximised on a full HD screen") << QSize(1920, 1043) << false << true;
+    QTest::newRow("odd size") << QSize(803, 577) << false << true;
+    QTest::newRow("minimum size") << QSize(0, 0) << true << true;
+    QTest::newRow("a pixel narrower: the top bar overlaps") << QSize(-1, 0) << true << false;
+    QTest::newRow("a pixel lower: a box too low for a line") << QSize(0, -1) << true << false;
+    QTest::newRow("500 x 350: \"< Yr\" over \"Next Month >\"") << QSize(500, 350) << false << false;
+}
+
+void tst_monthcore::clientArea()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, fromMinimum);
+    QFETCH(bool, clear);
+    const monthview::LayoutSizes sizes;
+    const QSize minimum = monthview::minimumClientSize(sizes);
+    QCOMPARE(minimum, QSize(596, 154));
+    if (fromMinimum)
+        size += minimum;
+    const auto l = monthview::computeClientLayout(size.width() * 15.0, size.height() * 15.0, sizes, twips::pixelTwips);
+    QRect grid;
+    for (int k = 1; k <= 35; ++k)
+        grid |= monthview::pixelEdges(l.boxes[k]);
+    QCOMPARE(grid, QRect(0, 34, size.width(), size.height() - 34));
+    // Neighbours meet without a gap or an overlap.
+    QCOMPARE(monthview::pixelEdges(l.boxes[9]).left(), monthview::pixelEdges(l.boxes[8]).right() + 1);
+    QCOMPARE(monthview::pixelEdges(l.boxes[16]).top(), monthview::pixelEdges(l.boxes[9]).bottom() + 1);
+    QCOMPARE(twips::twipsToPixels(l.dayButtons[9].left + 375), monthview::pixelEdges(l.boxes[9]).right() + 1);
+    QCOMPARE(monthview::standsClear(l, sizes), clear);
 }
 
 

@@ -4,6 +4,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -269,6 +270,13 @@ private slots:
     void linkedNotesStayLinked();
     void leftoversOfKilledSaves_data();
     void leftoversOfKilledSaves();
+
+    void conflictCopyNames_data();
+    void conflictCopyNames();
+    void versionsKept_data();
+    void versionsKept();
+    void versionsListedAndPruned_data();
+    void versionsListedAndPruned();
 
 private:
     QString dataDir() const { return m_root + QStringLiteral("/data"); }
@@ -1345,6 +1353,321 @@ void TestStore::leftoversOfKilledSaves()
     QCOMPARE(entries(dataDir()), removed ? QStringList{kNoteName} : before);
     QCOMPARE(readFile(notePath()), kOld);
     QCOMPARE(readFile(m_root + QStringLiteral("/outside.txt")), QByteArray("outside"));
+}
+
+void TestStore::conflictCopyNames_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("copy");   // "<date> <source> <time in the name>", or "-" for no copy
+
+    QTest::newRow("Syncthing") << QByteArray("2006-03-14.sync-conflict-20260309-101500-ABCDEFG.txt")
+                               << "2006-03-14 Syncthing 2026-03-09 10:15:00";
+    QTest::newRow("Nextcloud, ownCloud") << QByteArray("2006-03-14 (conflicted copy 2026-03-09 101500).txt")
+                                         << "2006-03-14 Nextcloud 2026-03-09 10:15:00";
+    QTest::newRow("Dropbox") << QByteArray("2006-03-14 (Ann Lee's conflicted copy 2026-03-09).txt")
+                             << "2006-03-14 Dropbox -";
+    QTest::newRow("Dropbox, typeset apostrophe") << QByteArray("2006-03-14 (Ann\xe2\x80\x99s conflicted copy 2026-03-09).txt")
+                                                 << "2006-03-14 Dropbox -";
+    QTest::newRow("changed outside") << QByteArray("2006-03-14 (changed outside 2026-12-08 10.31.02).txt")
+                                     << "2006-03-14 ChangedOutside 2026-12-08 10:31:02";
+    QTest::newRow("changed outside, third of its second") << QByteArray("2006-03-14 (changed outside 2026-12-08 10.31.02) 3.txt")
+                                                          << "2006-03-14 ChangedOutside 2026-12-08 10:31:02";
+    QTest::newRow("a year of three digits") << QByteArray("999-01-01.sync-conflict-20260309-101500-ABCDEFG.txt")
+                                            << "999-01-01 Syncthing 2026-03-09 10:15:00";
+    // Near misses.
+    QTest::newRow("the note itself") << QByteArray("2006-03-14.txt") << "-";
+    QTest::newRow("suffix after .txt") << QByteArray("2006-03-14.txt.sync-conflict-20260309-101500-ABCDEFG.txt") << "-";
+    QTest::newRow("no such date") << QByteArray("2006-02-30.sync-conflict-20260309-101500-ABCDEFG.txt") << "-";
+    QTest::newRow("a note's name the store does not write") << QByteArray("2006-3-14 (conflicted copy 2026-03-09 101500).txt") << "-";
+    QTest::newRow("no device id") << QByteArray("2006-03-14.sync-conflict-20260309-101500.txt") << "-";
+    QTest::newRow("device id of eight") << QByteArray("2006-03-14.sync-conflict-20260309-101500-ABCDEFGH.txt") << "-";
+    QTest::newRow("device id in small letters") << QByteArray("2006-03-14.sync-conflict-20260309-101500-abcdefg.txt") << "-";
+    QTest::newRow("no time of the copy") << QByteArray("2006-03-14 (conflicted copy 2026-03-09).txt") << "-";
+    QTest::newRow("no such hour") << QByteArray("2006-03-14 (conflicted copy 2026-03-09 251500).txt") << "-";
+    QTest::newRow("another ending") << QByteArray("2006-03-14 (conflicted copy 2026-03-09 101500).TXT") << "-";
+    QTest::newRow("no owner") << QByteArray("2006-03-14 ('s conflicted copy 2026-03-09).txt") << "-";
+    QTest::newRow("no 's") << QByteArray("2006-03-14 (Ann conflicted copy 2026-03-09).txt") << "-";
+    QTest::newRow("number 1 never written") << QByteArray("2006-03-14 (changed outside 2026-12-08 10.31.02) 1.txt") << "-";
+    QTest::newRow("something before the date") << QByteArray("x2006-03-14 (conflicted copy 2026-03-09 101500).txt") << "-";
+    QTest::newRow("something after the copy") << QByteArray("2006-03-14 (conflicted copy 2026-03-09 101500) old.txt") << "-";
+}
+
+void TestStore::conflictCopyNames()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, copy);
+    static const char *const sources[] = {"Kalivo", "ChangedOutside", "Syncthing", "Nextcloud", "Dropbox"};
+    const store::ConflictName parsed = store::parseConflictName(name);
+    const QString got = !parsed.isCopy() ? QStringLiteral("-")
+                                         : QStringLiteral("%1-%2-%3 %4 %5")
+                                               .arg(parsed.date.year)
+                                               .arg(parsed.date.month, 2, 10, QLatin1Char('0'))
+                                               .arg(parsed.date.day, 2, 10, QLatin1Char('0'))
+                                               .arg(QLatin1String(sources[int(parsed.source)]),
+                                                    parsed.time.isValid()
+                                                        ? parsed.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                                        : QStringLiteral("-"));
+    QCOMPARE(got, copy);
+    // The index of copies by date takes exactly the copies.
+    store::ConflictCopies copies;
+    QCOMPARE(copies.set(name, true), parsed.isCopy());
+    QCOMPARE(copies.has(parsed.date), parsed.isCopy());
+}
+
+void TestStore::versionsKept_data()
+{
+    QTest::addColumn<QString>("setup");       // what data/ and history/ hold besides the note "old" (0600)
+    QTest::addColumn<QStringList>("changes"); // "keep TEXT": a save that keeps a version, "save TEXT" one that
+                                              // does not, "keep-delete", "delete"; "outside TEXT": another
+                                              // program writes the note; "flushes fail" for the next change
+    QTest::addColumn<QStringList>("history"); // history/ afterwards
+    QTest::addColumn<QString>("note");        // data/2006-03-14.txt afterwards
+    QTest::addColumn<QString>("told");        // the version error of the last change
+
+    const QString v1 = QStringLiteral("history/2006-03-14/2026-12-09 13.50.02.txt = %1 0600");
+    const QString v2 = QStringLiteral("history/2006-03-14/2026-12-09 13.50.02 2.txt = %1 0600");
+    const QStringList folders{"history/", "history/2006-03-14/"};
+    QTest::newRow("first save keeps the note it replaces")
+        << "" << QStringList{"keep typed"} << folders + QStringList{v1.arg("old")} << "typed 0600" << "";
+    QTest::newRow("timer saves keep none")
+        << "" << QStringList{"keep typed", "save more", "save most"} << folders + QStringList{v1.arg("old")}
+        << "most 0600" << "";
+    QTest::newRow("deletion keeps")
+        << "" << QStringList{"keep-delete"} << folders + QStringList{v1.arg("old")} << "<no file>" << "";
+    QTest::newRow("typed over, then emptied: both kept, the newer numbered")
+        << "" << QStringList{"keep typed", "keep-delete"} << folders + QStringList{v2.arg("typed"), v1.arg("old")}
+        << "<no file>" << "";
+    QTest::newRow("restore keeps the text it replaces")
+        << "" << QStringList{"keep typed", "keep old"} << folders + QStringList{v2.arg("typed"), v1.arg("old")}
+        << "old 0600" << "";
+    QTest::newRow("a new note keeps nothing") << "no note" << QStringList{"keep typed"} << QStringList() << "typed 0600"
+                                              << "";
+    QTest::newRow("same bytes: nothing replaced, nothing kept") << "" << QStringList{"keep old"} << QStringList()
+                                                                << "old 0600" << "";
+    QTest::newRow("note of mode 0644: the version private, the note as it was")
+        << "0644" << QStringList{"keep typed"} << folders + QStringList{v1.arg("old")} << "typed 0644" << "";
+    QTest::newRow("note with another hard link: the version a copy")
+        << "hard link" << QStringList{"keep typed"} << folders + QStringList{v1.arg("old")} << "typed 0600" << "";
+    QTest::newRow("linked note: its file's bytes")
+        << "symbolic link" << QStringList{"keep typed"} << folders + QStringList{v1.arg("old")} << "typed 0600" << "";
+    QTest::newRow("changed outside: the copy in data/ is the version")
+        << "" << QStringList{"outside other", "keep typed"} << QStringList() << "typed 0600" << "";
+    QTest::newRow("failed save: no version, the note is still the same")
+        << "" << QStringList{"flushes fail", "keep typed"} << folders << "old 0600" << "";
+    QTest::newRow("history/ a symbolic link: never followed, the save goes on")
+        << "history link" << QStringList{"keep typed"} << QStringList{"history -> elsewhere"} << "typed 0600"
+        << "Earlier versions of notes cannot be kept: history/ is a symbolic link, which Kalivo does not follow.";
+    QTest::newRow("history/ a file: the save goes on")
+        << "history file" << QStringList{"keep typed"} << QStringList{"history = file 0644"} << "typed 0600"
+        << "Earlier versions of notes cannot be kept: history/ is not a folder.";
+    QTest::newRow("the date's folder a symbolic link: never followed, the deletion goes on")
+        << "date link" << QStringList{"keep-delete"} << QStringList{"history/", "history/2006-03-14 -> ../elsewhere"}
+        << "<no file>"
+        << "Earlier versions of notes cannot be kept: history/2006-03-14/ is a symbolic link, which Kalivo does not "
+           "follow.";
+}
+
+// A version is the note's file as it was, byte for byte, under the local
+// time it was replaced: never a half-written file, never through a link out
+// of the working folder, and never at the cost of the save.
+void TestStore::versionsKept()
+{
+    QFETCH(QString, setup);
+    QFETCH(QStringList, changes);
+    QFETCH(QStringList, history);
+    QFETCH(QString, note);
+    QFETCH(QString, told);
+
+    NoteStore notes(m_root, nullptr, unreliableFileSync);
+    notes.setClock([] { return QDateTime(QDate(2026, 12, 9), QTime(13, 50, 2)); });
+    QVERIFY(QDir().mkpath(dataDir()));
+    QVERIFY(QDir().mkpath(m_root + QStringLiteral("/elsewhere")));
+    const QByteArray native = QFile::encodeName(notePath());
+    const QString target = m_root + QStringLiteral("/elsewhere/target.txt");
+    if (setup == QLatin1String("symbolic link")) {
+        QVERIFY(writeFile(target, "old"));
+        QVERIFY(QFile::link(target, notePath()));
+    } else if (setup != QLatin1String("no note")) {
+        QVERIFY(writeFile(notePath(), "old"));
+    }
+    ::chmod(QFile::encodeName(setup == QLatin1String("symbolic link") ? target : notePath()).constData(),
+            setup == QLatin1String("0644") ? 0644 : 0600);
+    if (setup == QLatin1String("hard link"))
+        QCOMPARE(::link(native.constData(), QFile::encodeName(m_root + QStringLiteral("/other")).constData()), 0);
+    if (setup == QLatin1String("history link"))
+        QVERIFY(QFile::link(QStringLiteral("elsewhere"), m_root + QStringLiteral("/history")));
+    if (setup == QLatin1String("history file"))
+        QVERIFY(writeFile(m_root + QStringLiteral("/history"), "file"));
+    if (setup == QLatin1String("date link")) {
+        QVERIFY(QDir().mkpath(m_root + QStringLiteral("/history")));
+        QVERIFY(QFile::link(QStringLiteral("../elsewhere"), m_root + QStringLiteral("/history/2006-03-14")));
+    }
+
+    const store::Note read = notes.GetData(kDay, kMonth, kYear);
+    store::Origin origin{read.stamp, read.text, read.encoding};
+    store::Result r;
+    const auto noFailures = qScopeGuard([] { g_fileSyncsFail = false; });
+    for (const QString &change : std::as_const(changes)) {
+        const QString text = change.section(QLatin1Char(' '), 1);
+        const auto keep = change.startsWith(QLatin1String("keep")) ? store::KeepVersion::Yes : store::KeepVersion::No;
+        if (change.startsWith(QLatin1String("outside"))) {
+            QVERIFY(writeFile(notePath(), text.toLatin1()));
+            continue;
+        }
+        if (change == QLatin1String("flushes fail")) {
+            g_fileSyncsFail = true;
+            continue;
+        }
+        r = change.endsWith(QLatin1String("delete")) ? notes.DeleteData(kDay, kMonth, kYear, &origin, keep)
+                                                     : notes.UpdateData(kDay, kMonth, kYear, text, &origin, keep);
+        QCOMPARE(r.ok(), !g_fileSyncsFail);
+        if (r.ok())
+            origin = store::Origin{r.stamp, text, r.encoding};
+    }
+    QCOMPARE(r.versionError, told);
+    QCOMPARE(tree(m_root).filter(QRegularExpression(QStringLiteral("^history"))), history);
+    // The result names the version its change kept, and only then.
+    QCOMPARE(r.keptVersion.isEmpty(), !changes.constLast().startsWith(QLatin1String("keep")) || history.size() <= 2);
+    if (!r.keptVersion.isEmpty())
+        QVERIFY2(history.join(u'|').contains(r.keptVersion + QStringLiteral(" = ")), qPrintable(r.keptVersion));
+    const QString file = setup == QLatin1String("symbolic link") ? target : notePath();
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &st) != 0
+                 ? QStringLiteral("<no file>")
+                 : QStringLiteral("%1 %2").arg(QString::fromLatin1(readFile(file))).arg(st.st_mode & 07777, 4, 8, QLatin1Char('0')),
+             note);
+    // Nothing outside the working folder's own folders was written.
+    if (setup != QLatin1String("symbolic link"))
+        QCOMPARE(entries(m_root + QStringLiteral("/elsewhere")), QStringList());
+    if (setup == QLatin1String("hard link"))
+        QCOMPARE(readFile(m_root + QStringLiteral("/other")), QByteArray("old"));
+}
+
+void TestStore::versionsListedAndPruned_data()
+{
+    QTest::addColumn<QStringList>("made");     // "path = text", "path -> target", "path/", "path sparse",
+                                               // "path fifo"; "<25 versions>" of 2026-01-01 10.00.00 on
+    QTest::addColumn<QStringList>("listed");   // "file | source | text", or "| !why" for one that cannot be read
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<int>("pruned");
+
+    const QString h = QStringLiteral("history/2006-03-14/");
+    const QString sync = QStringLiteral("data/2006-03-14.sync-conflict-20260309-101500-ABCDEFG.txt");
+    QTest::newRow("nothing") << QStringList{"data/2006-03-14.txt = note"} << QStringList() << "" << 0;
+    QTest::newRow("newest first, kept versions and copies of the date together")
+        << QStringList{h + "2026-12-09 13.50.02.txt = a", h + "2026-12-09 13.50.02 2.txt = b",
+                       h + "2025-01-01 08.00.00.txt = c", sync + " = sync",
+                       "data/2006-03-14 (changed outside 2026-12-10 09.00.00).txt = outside",
+                       "data/2006-03-15.sync-conflict-20260309-101500-ABCDEFG.txt = another day",
+                       "history/2006-03-15/2026-12-09 13.50.02.txt = another day", "data/2006-03-14.txt = note"}
+        << QStringList{"data/2006-03-14 (changed outside 2026-12-10 09.00.00).txt | ChangedOutside | outside",
+                       h + "2026-12-09 13.50.02 2.txt | Kalivo | b", h + "2026-12-09 13.50.02.txt | Kalivo | a",
+                       sync + " | Syncthing | sync", h + "2025-01-01 08.00.00.txt | Kalivo | c"}
+        << "" << 0;
+    QTest::newRow("bad entries listed with the reason or passed by, links never followed")
+        << QStringList{h + "2026-01-01 10.00.00.txt -> ../../elsewhere/secret.txt", h + "2026-01-02 10.00.00.txt sparse",
+                       h + "2026-01-03 10.00.00.txt/", h + "2026-01-04 10.00.00.txt fifo", h + "notes.txt = odd",
+                       h + "2026-13-01 10.00.00.txt = odd", h + ".2026-01-05 10.00.00.txt = hidden",
+                       h + "2026-01-06 10.00.00 1.txt = odd", sync + " -> ../elsewhere/secret.txt"}
+        << QStringList{sync + " | Syncthing | !It is a symbolic link, which Kalivo does not follow.",
+                       h + "2026-01-04 10.00.00.txt | Kalivo | !Not a regular file",
+                       h + "2026-01-03 10.00.00.txt | Kalivo | !Is a directory",
+                       h + "2026-01-02 10.00.00.txt | Kalivo | !It is too large to show (5 MiB; a note has at most 4 MiB).",
+                       h + "2026-01-01 10.00.00.txt | Kalivo | !It is a symbolic link, which Kalivo does not follow."}
+        << "" << 0;
+    QTest::newRow("history/ a symbolic link: not followed, the copies still listed")
+        << QStringList{"history -> elsewhere", "elsewhere/2006-03-14/2026-01-01 10.00.00.txt = secret",
+                       sync + " = sync"}
+        << QStringList{sync + " | Syncthing | sync"}
+        << "history/ is a symbolic link, which Kalivo does not follow." << 0;
+    QTest::newRow("data/ a link into a synced folder: followed as for the notes")
+        << QStringList{"elsewhere/synced/2006-03-14.sync-conflict-20260309-101500-ABCDEFG.txt = sync",
+                       "data -> elsewhere/synced"}
+        << QStringList{sync + " | Syncthing | sync"} << "" << 0;
+    QTest::newRow("the date's folder a file")
+        << QStringList{"history/2006-03-14 = file"} << QStringList() << "history/2006-03-14/ is not a folder." << 0;
+    QStringList newest;
+    for (int i = 25; i > 0; --i)
+        newest << h + QStringLiteral("2026-01-01 10.%1.00.txt | Kalivo | version %1").arg(i, 2, 10, QLatin1Char('0'));
+    QTest::newRow("25 kept: the oldest 5 go, a link stays")
+        << QStringList{"<25 versions>", h + "2025-01-01 10.00.00.txt -> ../../elsewhere/secret.txt"}
+        << newest + QStringList{h + "2025-01-01 10.00.00.txt | Kalivo | !It is a symbolic link, which Kalivo does not follow."}
+        << "" << 5;
+}
+
+// Every version of a date in one list, newest first; what cannot be read is
+// listed with the reason and never followed out of the working folder, and
+// pruning removes only Kalivo's own oldest files.
+void TestStore::versionsListedAndPruned()
+{
+    QFETCH(QStringList, made);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, problem);
+    QFETCH(int, pruned);
+
+    QVERIFY(QDir().mkpath(dataDir()));
+    QVERIFY(QDir().mkpath(m_root + QStringLiteral("/elsewhere")));
+    QVERIFY(writeFile(m_root + QStringLiteral("/elsewhere/secret.txt"), "secret"));
+    if (made.removeAll(QStringLiteral("<25 versions>")) > 0) {
+        for (int i = 1; i <= 25; ++i)
+            made << QStringLiteral("history/2006-03-14/2026-01-01 10.%1.00.txt = version %1").arg(i, 2, 10, QLatin1Char('0'));
+    }
+    for (const QString &line : std::as_const(made)) {
+        const QString rel = line.section(QLatin1Char(' '), 0, -1).section(QRegularExpression(" (=|->|sparse|fifo)"), 0, 0);
+        const QString path = m_root + QLatin1Char('/') + rel.chopped(rel.endsWith(u'/') ? 1 : 0);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        if (line.endsWith(u'/'))
+            QVERIFY(QDir().mkpath(path));
+        else if (line.contains(QLatin1String(" = ")))
+            QVERIFY(writeFile(path, line.section(QStringLiteral(" = "), 1).toUtf8()));
+        else if (line.contains(QLatin1String(" -> ")))
+            QVERIFY((rel != QLatin1String("data") || QDir(path).removeRecursively())
+                    && QFile::link(line.section(QStringLiteral(" -> "), 1), path));
+        else if (line.endsWith(QLatin1String(" sparse")))
+            QVERIFY(testsupport::makeSparse(path, qint64(5) << 20));
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+
+    static const char *const sources[] = {"Kalivo", "ChangedOutside", "Syncthing", "Nextcloud", "Dropbox"};
+    const auto list = [this] {
+        const store::Versions versions = store::listVersions(m_root, store::NoteDate{kDay, kMonth, kYear});
+        QStringList lines;
+        for (const store::Version &v : versions.list)
+            lines << QStringLiteral("%1 | %2 | %3").arg(v.file, QLatin1String(sources[int(v.source)]),
+                                                        v.error.isEmpty() ? v.text : u'!' + v.error);
+        return std::make_pair(lines, versions.problem);
+    };
+    QCOMPARE(list().first, listed);
+    QCOMPARE(list().second, problem);
+    QCOMPARE(readFile(m_root + QStringLiteral("/elsewhere/secret.txt")), QByteArray("secret"));
+
+    // Given the names of the copies, as the watch keeps them, it lists the same.
+    store::ConflictCopies copies;
+    QCOMPARE(NoteStore(m_root).removeLeftovers(&copies), 0);
+    const std::vector<QByteArray> names = copies.namesOf(store::NoteDate{kDay, kMonth, kYear});
+    QCOMPARE(int(names.size()), listed.filter(QStringLiteral("data/")).size());
+    QCOMPARE(store::listVersions(m_root, store::NoteDate{kDay, kMonth, kYear}, &names).list.size(), size_t(listed.size()));
+
+    QCOMPARE(store::pruneAllVersions(m_root), pruned);
+    // The oldest of Kalivo's own readable files went.
+    QStringList left = listed;
+    for (int i = int(left.size()) - 1, n = pruned; i >= 0 && n > 0; --i) {
+        if (left.at(i).contains(QLatin1String(" | Kalivo | ")) && !left.at(i).contains(QLatin1String(" | !"))) {
+            left.removeAt(i);
+            --n;
+        }
+    }
+    QCOMPARE(list().first, left);
+    QCOMPARE(store::pruneVersions(m_root, store::NoteDate{kDay, kMonth, kYear}), 0);
+
+    // A copy is deleted by its name alone, never a note, never what a link points to.
+    QCOMPARE(store::deleteConflictCopy(m_root, kNoteName), QStringLiteral("Cannot delete data/2006-03-14.txt: it is not a conflict copy."));
+    if (!names.empty()) {
+        QCOMPARE(store::deleteConflictCopy(m_root, names.front()), QString());
+        QCOMPARE(list().first.size(), left.size() - 1);
+        QCOMPARE(readFile(m_root + QStringLiteral("/elsewhere/secret.txt")), QByteArray("secret"));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestStore)

@@ -1,9 +1,9 @@
 #!/bin/bash
 # The built program in a real X server with a window manager, driven as a
-# person would: the first-start greeting, a note typed into today's cell, a
-# click on "Next Month >", a note typed into the next month, Ctrl+Home back
-# to today's note, the window closed through the window manager; then the
-# reminder for today's note.
+# person would: the first-start greeting, a note typed into today's cell,
+# Ctrl+P and the typing going on, a click on "Next Month >", a note typed
+# into the next month, Alt+Home back to today's note, the window closed
+# through the window manager; then the reminder for today's note.
 # Usage: tst_xserver.sh PROGRAM
 set -u
 
@@ -27,6 +27,11 @@ unset XDG_DATA_HOME
 runtime=$tmp/runtime
 mkdir -m 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
+# The web viewer that "Print" starts writes down the page it was given.
+mkdir "$tmp/bin"
+printf '#!/bin/sh\necho "$1" >> "%s/viewer.log"\n' "$tmp" > "$tmp/bin/xdg-open"
+chmod +x "$tmp/bin/xdg-open"
+export PATH=$tmp/bin:$PATH
 
 # Closes a window the way its close box does: the window manager asks the
 # program to close it, and the program's own close handling runs.
@@ -128,15 +133,22 @@ if [ -n "$main" ]; then
     xdotool type --delay 20 "Dentist at 9:30"
     xdotool key Return
     xdotool type --delay 20 "bring the card"
+    # Ctrl+P prints, and the typing goes on in the note: no space presses
+    # "Print" again.
+    xdotool key ctrl+p
+    xdotool type --delay 20 " today"
+    check "Ctrl+P while typing opens the page" wait_for 10 [ -s "$tmp/viewer.log" ]
+    wait_idle "$program_pid"
+    check "and makes one page only" [ "$(wc -l < "$tmp/viewer.log")" -eq 1 ]
 
     click_next_month "$main"
-    check "Next Month > saves the note being typed" wait_for 10 note_has "$today" 'Dentist at 9:30\r\nbring the card'
+    check "Next Month > saves the note being typed" wait_for 10 note_has "$today" 'Dentist at 9:30\r\nbring the card today'
     click_cell "$main" "$(cell_of "$next_first")"
     xdotool type --delay 20 "Rent"
-    # A key while typing: Ctrl+Home saves this note and goes back to the end
+    # A key while typing: Alt+Home saves this note and goes back to the end
     # of today's.
-    xdotool key ctrl+Home
-    check "Ctrl+Home saves the next month's note" wait_for 10 note_has "$next_first" 'Rent'
+    xdotool key alt+Home
+    check "Alt+Home saves the next month's note" wait_for 10 note_has "$next_first" 'Rent'
     xdotool type --delay 20 " at 9"
     # Still in the note box: only the window's close handling saves it.
     close_window "$main"
@@ -145,7 +157,7 @@ if [ -n "$main" ]; then
 fi
 
 check "today's note saved when the window closed, lines split by CR LF" \
-    note_is "$today" 'Dentist at 9:30\r\nbring the card at 9'
+    note_is "$today" 'Dentist at 9:30\r\nbring the card today at 9'
 check "no other note written" [ "$(ls "$work/data" | wc -l)" -eq 2 ]
 
 # --- The reminder ----------------------------------------------------------
@@ -184,7 +196,7 @@ start_program "$empty" "$program" remind
 wait_program 15
 check "remind with nothing to recall ends with status 0 (ended: $status)" [ "$status" = 0 ]
 
-check "notes unchanged by the reminder" note_is "$today" 'Dentist at 9:30\r\nbring the card at 9'
+check "notes unchanged by the reminder" note_is "$today" 'Dentist at 9:30\r\nbring the card today at 9'
 
 # --- One month view per working folder ------------------------------------
 # The month view of $work, and one of another folder in front of it.
@@ -220,8 +232,11 @@ if [ -n "$main" ]; then
     check "the folder's month view is no longer minimised" \
         sh -c "! xprop -id $main _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN"
 
-    # The login reminder beside the running month view: its button brings
-    # that month view up and ends the reminder's program.
+    # The login reminder beside the running month view, which shows
+    # another month: its button brings that month view up on today's month,
+    # with the typing in today's note, and ends the reminder's program.
+    xdotool windowactivate --sync "$main"
+    click_next_month "$main"
     xdotool windowminimize --sync "$main"
     (cd "$work" && exec "$program" remind) > "$tmp/remind.log" 2>&1 &
     remind_pid=$!
@@ -244,9 +259,6 @@ if [ -n "$main" ]; then
 
     # --- SIGTERM, as at logout: the note being typed is saved, the pages go.
     echo page > "$work/temp/report-ABC.htm"
-    xdotool windowactivate --sync "$main"
-    click_cell "$main" "$(cell_of "$today")"
-    xdotool key ctrl+End
     xdotool type --delay 20 " at 10"
     # A signal is no X event and may overtake the keys: they are the
     # program's once it has handled them and rests.
@@ -254,7 +266,7 @@ if [ -n "$main" ]; then
     kill -TERM "$program_pid"
     wait_program 15
     check "SIGTERM ends the program with status 0 (ended: $status)" [ "$status" = 0 ]
-    check "SIGTERM saves the note being typed" note_is "$today" 'Dentist at 9:30\r\nbring the card at 9 at 10'
+    check "SIGTERM saves the note being typed" note_is "$today" 'Dentist at 9:30\r\nbring the card today at 9 at 10'
     check "SIGTERM deletes the report pages" [ ! -e "$work/temp/report-ABC.htm" ]
 fi
 kill -TERM "$other_pid" 2>/dev/null

@@ -68,6 +68,10 @@ La página se escribió en
         <translation>Estas páginas de mes no se pudieron eliminar y se quedan en el disco:
 %1</translation>
     </message>
+    <message>
+        <source>Today&apos;s month: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -83,6 +87,10 @@ La página se escribió en
         <source>Close</source>
         <comment>button: close the reminder and end the program</comment>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Scroll the notes of this day</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -134,6 +142,12 @@ Close Kalivo and lose them?</source>
 %1
 
 ¿Cerrar Kalivo y perderlas?</translation>
+    </message>
+    <message>
+        <source>%1
+
+Your notes are saved as before; only their earlier versions are not kept. Kalivo tells you this once.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -332,6 +346,14 @@ Close Kalivo and lose them?</source>
             <numerusform>%n líneas encontradas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Clear the text to find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll the notes found</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>monthview::NoteBox</name>
@@ -341,12 +363,83 @@ Kalivo leaves this file alone.</source>
         <translation>%1
 Kalivo no toca este archivo.</translation>
     </message>
+    <message>
+        <source>Earlier versions…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>monthview::ScreenReaderNames</name>
     <message>
         <source>This note cannot be read: %1</source>
         <translation>Esta nota no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>has another version</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>monthview::VersionsWindow</name>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Versions of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text of the selected version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Cerrar</translation>
+    </message>
+    <message>
+        <source>kept by Kalivo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed outside Kalivo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>conflict copy of Syncthing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>conflict copy of Nextcloud or ownCloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>conflict copy of Dropbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no earlier version of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the conflict copy %1? Its text is gone for good.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -503,6 +596,61 @@ Espere o ciérrelo, y luego vuelva a iniciar Kalivo.</translation>
     <message>
         <source>Cannot write %1 to the disk: %2</source>
         <translation>No se puede escribir %1 en el disco: %2</translation>
+    </message>
+</context>
+<context>
+    <name>store::Versions</name>
+    <message>
+        <source>It is a symbolic link, which Kalivo does not follow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is too large to show (%1; a note has at most %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, which Kalivo does not follow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The working folder cannot be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1: it is not a conflict copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete %1: %2</source>
+        <translation type="unfinished">No se puede eliminar %1: %2</translation>
+    </message>
+    <message>
+        <source>Earlier versions of notes cannot be kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>history/ cannot be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no free name for another version of this second.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -38,6 +38,19 @@ inline bool makeSparse(const QString &path, qint64 size)
 }
 
 // What the program asked of its surroundings.
+// How many new files in a watched folder overflow the kernel's queue of
+// folder events (two events a file: created, then written and closed, none
+// read before the event loop runs); 0 where the queue is too long to
+// overflow cheaply.
+inline int filesThatOverflowTheWatch()
+{
+    QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
+    if (!limit.open(QIODevice::ReadOnly))
+        return 0;
+    const int files = limit.readAll().trimmed().toInt() / 2 + 10;
+    return files > 100000 ? 0 : files;
+}
+
 struct Recorder {
     QStringList messages;    // "title|text"
     QStringList questions;
