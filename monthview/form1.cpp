@@ -231,7 +231,7 @@ void Form1::pressKey(QPushButton *button, design::KeyFocus focus)
             typing->resumeTyping();
         break;
     case design::KeyFocus::SameDay:
-        if (NoteBox *box = m_grid->box(calendar::GetIndex(sameDayIn(day, shown()), M, y)); box && !box->isHidden()) {
+        if (NoteBox *box = m_grid->box(m_grid->cellOf(sameDayIn(day, shown()), M, y)); box && !box->isHidden()) {
             box->setFocus(Qt::ShortcutFocusReason);
             box->placeCaret(-1);
         }

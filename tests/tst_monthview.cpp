@@ -98,17 +98,19 @@ struct Run {
             ::umount2(QFile::encodeName(m).constData(), MNT_DETACH);
     }
 
+    int week = calendar::kSundayFirst;   // the first weekday of the month view's week
+
     Platform platform(const QDate &today) { return testsupport::fakePlatform(today, dir.path(), rec); }
     void start(const QDate &today, int firstWeekday = calendar::kSundayFirst)
     {
         Platform p = platform(today);
-        p.firstWeekday = firstWeekday;
+        p.firstWeekday = week = firstWeekday;
         form = std::make_unique<Form1>(p);
         form->Form_Load();
     }
-    bool startShown(const QDate &today = QDate(2006, 3, 20))
+    bool startShown(const QDate &today = QDate(2006, 3, 20), int firstWeekday = calendar::kSundayFirst)
     {
-        start(today);
+        start(today, firstWeekday);
         form->show();
         return QTest::qWaitForWindowActive(form.get());
     }
@@ -126,7 +128,7 @@ struct Run {
     // it to take the focus.
     QPlainTextEdit *clickInto(qint16 dayOfMonth) const
     {
-        QPlainTextEdit *b = box(calendar::GetIndex(dayOfMonth, form->displayedMonth(), form->displayedYear()));
+        QPlainTextEdit *b = box(calendar::GetIndex(dayOfMonth, form->displayedMonth(), form->displayedYear(), week));
         QTest::mouseClick(b->viewport(), Qt::LeftButton, {}, QPoint(5, b->viewport()->height() - 3));
         if (!QTest::qWaitFor([b] { return b->hasFocus(); }))
             return nullptr;
@@ -1509,22 +1511,26 @@ void tst_monthview::keys_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("from");        // day of March typed in; 0: "Print" has the focus
     QTest::addColumn<QDate>("goesOn");    // where the typing goes on; invalid: the same box
+    QTest::addColumn<int>("firstWeekday");
     const QKeySequence next(Qt::CTRL | Qt::Key_PageDown), previous(Qt::CTRL | Qt::Key_PageUp);
     const QKeySequence print(Qt::CTRL | Qt::Key_P);
-    QTest::newRow("Ctrl+Page Down: Next Month >") << next << "Command1" << 14 << QDate(2006, 4, 14);
-    QTest::newRow("Ctrl+Page Up: < Prev Month") << previous << "Command2" << 14 << QDate(2006, 2, 14);
+    const int sunday = calendar::kSundayFirst, monday = sunday + 1;   // the week's first day
+    QTest::newRow("Ctrl+Page Down: Next Month >") << next << "Command1" << 14 << QDate(2006, 4, 14) << sunday;
+    QTest::newRow("Ctrl+Page Up: < Prev Month") << previous << "Command2" << 14 << QDate(2006, 2, 14) << sunday;
     QTest::newRow("Ctrl+Shift+Page Down: Yr >")
-        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown) << "Command11" << 14 << QDate(2007, 3, 14);
+        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown) << "Command11" << 14 << QDate(2007, 3, 14) << sunday;
     QTest::newRow("Ctrl+Shift+Page Up: < Yr")
-        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp) << "Command10" << 14 << QDate(2005, 3, 14);
-    QTest::newRow("Ctrl+Page Down from the 31st: the 30th") << next << "Command1" << 31 << QDate(2006, 4, 30);
-    QTest::newRow("Ctrl+Page Up from the 31st: the 28th") << previous << "Command2" << 31 << QDate(2006, 2, 28);
-    QTest::newRow("Ctrl+P: Print") << print << "Command3" << 14 << QDate();
-    QTest::newRow("Ctrl+Plus: +") << QKeySequence(Qt::CTRL | Qt::Key_Plus) << "Command7" << 14 << QDate();
-    QTest::newRow("Ctrl+=: +") << QKeySequence(Qt::CTRL | Qt::Key_Equal) << "Command7" << 14 << QDate();
-    QTest::newRow("Ctrl+Minus: -") << QKeySequence(Qt::CTRL | Qt::Key_Minus) << "Command8" << 14 << QDate();
-    QTest::newRow("Ctrl+Page Down on a button") << next << "Command1" << 0 << QDate();
-    QTest::newRow("Ctrl+P on a button") << print << "Command3" << 0 << QDate();
+        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp) << "Command10" << 14 << QDate(2005, 3, 14) << sunday;
+    QTest::newRow("Ctrl+Page Down from the 31st: the 30th") << next << "Command1" << 31 << QDate(2006, 4, 30) << sunday;
+    QTest::newRow("Ctrl+Page Up from the 31st: the 28th") << previous << "Command2" << 31 << QDate(2006, 2, 28) << sunday;
+    QTest::newRow("Ctrl+Page Down in a week from Monday")
+        << next << "Command1" << 14 << QDate(2006, 4, 14) << monday;
+    QTest::newRow("Ctrl+P: Print") << print << "Command3" << 14 << QDate() << sunday;
+    QTest::newRow("Ctrl+Plus: +") << QKeySequence(Qt::CTRL | Qt::Key_Plus) << "Command7" << 14 << QDate() << sunday;
+    QTest::newRow("Ctrl+=: +") << QKeySequence(Qt::CTRL | Qt::Key_Equal) << "Command7" << 14 << QDate() << sunday;
+    QTest::newRow("Ctrl+Minus: -") << QKeySequence(Qt::CTRL | Qt::Key_Minus) << "Command8" << 14 << QDate() << sunday;
+    QTest::newRow("Ctrl+Page Down on a button") << next << "Command1" << 0 << QDate() << sunday;
+    QTest::newRow("Ctrl+P on a button") << print << "Command3" << 0 << QDate() << sunday;
 }
 
 void tst_monthview::keys()
@@ -1533,13 +1539,14 @@ void tst_monthview::keys()
     QFETCH(QString, button);
     QFETCH(int, from);
     QFETCH(QDate, goesOn);
+    QFETCH(int, firstWeekday);
     const qint16 day = qint16(from ? from : 14);
-    const int k = calendar::GetIndex(day, 3, 2006);
+    const int k = calendar::GetIndex(day, 3, 2006, firstWeekday);
     const QString march = QStringLiteral("data/2006-03-%1.txt").arg(day);
     Run clickRun, keyRun;
     const auto outcome = [&](Run &s, bool byKey) {
         s.write(QStringLiteral("data/2006-04-02.txt"), "April");
-        if (!s.startShown())
+        if (!s.startShown(QDate(2006, 3, 20), firstWeekday))
             return QStringList{"not shown"};
         QPlainTextEdit *b = s.typeInto(day, QStringLiteral("typed"));
         if (!b)
@@ -1553,7 +1560,7 @@ void tst_monthview::keys()
             QTest::keySequence(QApplication::focusWidget(), key);
         else
             QTest::mouseClick(s.button(button), Qt::LeftButton);
-        return QStringList{s.title(), s.read(march), s.box(calendar::GetIndex(2, 4, 2006))->toPlainText(),
+        return QStringList{s.title(), s.read(march), s.box(calendar::GetIndex(2, 4, 2006, firstWeekday))->toPlainText(),
                            QString::number(s.box(k)->font().pointSizeF()), QString::number(s.rec.opened.size()),
                            s.rec.messages.join('|')};
     };
@@ -1568,7 +1575,7 @@ void tst_monthview::keys()
         return;
     }
     const QDate to = goesOn.isValid() ? goesOn : QDate(2006, 3, day);
-    QPlainTextEdit *box = s.box(calendar::GetIndex(qint16(to.day()), qint16(to.month()), qint16(to.year())));
+    QPlainTextEdit *box = s.box(calendar::GetIndex(qint16(to.day()), qint16(to.month()), qint16(to.year()), firstWeekday));
     QCOMPARE(focus, box);
     QCOMPARE(s.form->focusDay(), qint16(to.day()));
     QCOMPARE(box->textCursor().position(), goesOn.isValid() ? box->toPlainText().size() : 3);

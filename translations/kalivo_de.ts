@@ -70,7 +70,7 @@ Die Seite wurde gespeichert unter
     </message>
     <message>
         <source>Today&apos;s month: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Monat: %1</translation>
     </message>
 </context>
 <context>
@@ -90,7 +90,7 @@ Die Seite wurde gespeichert unter
     </message>
     <message>
         <source>Scroll the notes of this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen dieses Tages blättern</translation>
     </message>
 </context>
 <context>
@@ -147,7 +147,9 @@ Kalivo schließen und die Notizen verwerfen?</translation>
         <source>%1
 
 Your notes are saved as before; only their earlier versions are not kept. Kalivo tells you this once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Ihre Notizen werden wie bisher gespeichert; nur ihre früheren Fassungen werden nicht aufbewahrt. Kalivo weist Sie nur einmal darauf hin.</translation>
     </message>
 </context>
 <context>
@@ -348,11 +350,11 @@ Your notes are saved as before; only their earlier versions are not kept. Kalivo
     </message>
     <message>
         <source>Clear the text to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchtext löschen</translation>
     </message>
     <message>
         <source>Scroll the notes found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Notizen blättern</translation>
     </message>
 </context>
 <context>
@@ -365,7 +367,7 @@ Kalivo lässt diese Datei unverändert.</translation>
     </message>
     <message>
         <source>Earlier versions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Fassungen…</translation>
     </message>
 </context>
 <context>
@@ -376,70 +378,70 @@ Kalivo lässt diese Datei unverändert.</translation>
     </message>
     <message>
         <source>has another version</source>
-        <translation type="unfinished"></translation>
+        <translation>hat eine andere Fassung</translation>
     </message>
 </context>
 <context>
     <name>monthview::VersionsWindow</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Delete copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie löschen</translation>
     </message>
     <message>
         <source>Versions of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fassungen vom %1</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Fassungen</translation>
     </message>
     <message>
         <source>Text of the selected version</source>
-        <translation type="unfinished"></translation>
+        <translation>Text der gewählten Fassung</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>kept by Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>von Kalivo aufbewahrt</translation>
     </message>
     <message>
         <source>changed outside Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb von Kalivo geändert</translation>
     </message>
     <message>
         <source>conflict copy of Syncthing</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfliktkopie von Syncthing</translation>
     </message>
     <message>
         <source>conflict copy of Nextcloud or ownCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfliktkopie von Nextcloud oder ownCloud</translation>
     </message>
     <message>
         <source>conflict copy of Dropbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfliktkopie von Dropbox</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(leer)</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>There is no earlier version of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom %1 gibt es keine frühere Fassung.</translation>
     </message>
     <message>
         <source>Delete the conflict copy %1? Its text is gone for good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfliktkopie %1 löschen? Ihr Text ist dann endgültig verloren.</translation>
     </message>
 </context>
 <context>
@@ -602,55 +604,55 @@ Warten Sie, oder beenden Sie es, und starten Sie Kalivo dann erneut.</translatio
     <name>store::Versions</name>
     <message>
         <source>It is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein symbolischer Link, dem Kalivo nicht folgt.</translation>
     </message>
     <message>
         <source>It is too large to show (%1; a note has at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist zu groß zum Anzeigen (%1; eine Notiz hat höchstens %2).</translation>
     </message>
     <message>
         <source>%1 is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein symbolischer Link, dem Kalivo nicht folgt.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The working folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arbeitsordner kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>Cannot delete %1: it is not a conflict copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelöscht werden: Es ist keine Konfliktkopie.</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
-        <translation type="unfinished">%1 kann nicht gelöscht werden: %2</translation>
+        <translation>%1 kann nicht gelöscht werden: %2</translation>
     </message>
     <message>
         <source>Earlier versions of notes cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Fassungen von Notizen können nicht aufbewahrt werden: %1</translation>
     </message>
     <message>
         <source>history/ cannot be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>history/ kann nicht angelegt werden: %1</translation>
     </message>
     <message>
         <source>%1 cannot be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 has no free name for another version of this second.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen freien Namen für eine weitere Fassung in dieser Sekunde.</translation>
     </message>
 </context>
 </TS>

@@ -70,7 +70,7 @@ La página se escribió en
     </message>
     <message>
         <source>Today&apos;s month: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes actual: %1</translation>
     </message>
 </context>
 <context>
@@ -90,7 +90,7 @@ La página se escribió en
     </message>
     <message>
         <source>Scroll the notes of this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar las notas de este día</translation>
     </message>
 </context>
 <context>
@@ -147,7 +147,9 @@ Close Kalivo and lose them?</source>
         <source>%1
 
 Your notes are saved as before; only their earlier versions are not kept. Kalivo tells you this once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Sus notas se guardan como antes; solo no se conservan sus versiones anteriores. Kalivo se lo avisa una sola vez.</translation>
     </message>
 </context>
 <context>
@@ -348,11 +350,11 @@ Your notes are saved as before; only their earlier versions are not kept. Kalivo
     </message>
     <message>
         <source>Clear the text to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el texto que buscar</translation>
     </message>
     <message>
         <source>Scroll the notes found</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar las notas encontradas</translation>
     </message>
 </context>
 <context>
@@ -365,7 +367,7 @@ Kalivo no toca este archivo.</translation>
     </message>
     <message>
         <source>Earlier versions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones anteriores…</translation>
     </message>
 </context>
 <context>
@@ -376,70 +378,70 @@ Kalivo no toca este archivo.</translation>
     </message>
     <message>
         <source>has another version</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene otra versión</translation>
     </message>
 </context>
 <context>
     <name>monthview::VersionsWindow</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>Delete copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar copia</translation>
     </message>
     <message>
         <source>Versions of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones del %1</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones anteriores</translation>
     </message>
     <message>
         <source>Text of the selected version</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la versión seleccionada</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>kept by Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>conservada por Kalivo</translation>
     </message>
     <message>
         <source>changed outside Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>modificada fuera de Kalivo</translation>
     </message>
     <message>
         <source>conflict copy of Syncthing</source>
-        <translation type="unfinished"></translation>
+        <translation>copia en conflicto de Syncthing</translation>
     </message>
     <message>
         <source>conflict copy of Nextcloud or ownCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>copia en conflicto de Nextcloud u ownCloud</translation>
     </message>
     <message>
         <source>conflict copy of Dropbox</source>
-        <translation type="unfinished"></translation>
+        <translation>copia en conflicto de Dropbox</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(vacía)</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>There is no earlier version of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna versión anterior del %1.</translation>
     </message>
     <message>
         <source>Delete the conflict copy %1? Its text is gone for good.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la copia en conflicto %1? Su texto se perderá para siempre.</translation>
     </message>
 </context>
 <context>
@@ -602,55 +604,55 @@ Espere o ciérrelo, y luego vuelva a iniciar Kalivo.</translation>
     <name>store::Versions</name>
     <message>
         <source>It is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un enlace simbólico, que Kalivo no sigue.</translation>
     </message>
     <message>
         <source>It is too large to show (%1; a note has at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es demasiado grande para mostrarla (%1; una nota tiene como máximo %2).</translation>
     </message>
     <message>
         <source>%1 is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace simbólico, que Kalivo no sigue.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>The working folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la carpeta de trabajo: %1</translation>
     </message>
     <message>
         <source>Cannot delete %1: it is not a conflict copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar %1: no es una copia en conflicto.</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
-        <translation type="unfinished">No se puede eliminar %1: %2</translation>
+        <translation>No se puede eliminar %1: %2</translation>
     </message>
     <message>
         <source>Earlier versions of notes cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden conservar las versiones anteriores de las notas: %1</translation>
     </message>
     <message>
         <source>history/ cannot be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear history/: %1</translation>
     </message>
     <message>
         <source>%1 cannot be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>%1 has no free name for another version of this second.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ningún nombre libre para otra versión de este segundo.</translation>
     </message>
 </context>
 </TS>

@@ -70,7 +70,7 @@ Ouvrez-la dans un navigateur web pour l&apos;imprimer. Kalivo la supprime à la 
     </message>
     <message>
         <source>Today&apos;s month: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois en cours&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -90,7 +90,7 @@ Ouvrez-la dans un navigateur web pour l&apos;imprimer. Kalivo la supprime à la 
     </message>
     <message>
         <source>Scroll the notes of this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire défiler les notes de ce jour</translation>
     </message>
 </context>
 <context>
@@ -147,7 +147,9 @@ Fermer Kalivo et les perdre&#xa0;?</translation>
         <source>%1
 
 Your notes are saved as before; only their earlier versions are not kept. Kalivo tells you this once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Vos notes sont enregistrées comme avant&#xa0;; seules leurs versions antérieures ne sont pas conservées. Kalivo ne vous le dit qu&apos;une fois.</translation>
     </message>
 </context>
 <context>
@@ -348,11 +350,11 @@ Your notes are saved as before; only their earlier versions are not kept. Kalivo
     </message>
     <message>
         <source>Clear the text to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le texte à rechercher</translation>
     </message>
     <message>
         <source>Scroll the notes found</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire défiler les notes trouvées</translation>
     </message>
 </context>
 <context>
@@ -365,7 +367,7 @@ Kalivo ne touche pas à ce fichier.</translation>
     </message>
     <message>
         <source>Earlier versions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions antérieures…</translation>
     </message>
 </context>
 <context>
@@ -376,70 +378,70 @@ Kalivo ne touche pas à ce fichier.</translation>
     </message>
     <message>
         <source>has another version</source>
-        <translation type="unfinished"></translation>
+        <translation>a une autre version</translation>
     </message>
 </context>
 <context>
     <name>monthview::VersionsWindow</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>Delete copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la copie</translation>
     </message>
     <message>
         <source>Versions of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions du %1</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions antérieures</translation>
     </message>
     <message>
         <source>Text of the selected version</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de la version sélectionnée</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>kept by Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>conservée par Kalivo</translation>
     </message>
     <message>
         <source>changed outside Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>modifiée hors de Kalivo</translation>
     </message>
     <message>
         <source>conflict copy of Syncthing</source>
-        <translation type="unfinished"></translation>
+        <translation>copie de conflit de Syncthing</translation>
     </message>
     <message>
         <source>conflict copy of Nextcloud or ownCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>copie de conflit de Nextcloud ou ownCloud</translation>
     </message>
     <message>
         <source>conflict copy of Dropbox</source>
-        <translation type="unfinished"></translation>
+        <translation>copie de conflit de Dropbox</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(vide)</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>There is no earlier version of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de version antérieure du %1.</translation>
     </message>
     <message>
         <source>Delete the conflict copy %1? Its text is gone for good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la copie de conflit %1&#xa0;? Son texte sera définitivement perdu.</translation>
     </message>
 </context>
 <context>
@@ -602,55 +604,55 @@ Attendez-le ou fermez-le, puis relancez Kalivo.</translation>
     <name>store::Versions</name>
     <message>
         <source>It is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un lien symbolique, que Kalivo ne suit pas.</translation>
     </message>
     <message>
         <source>It is too large to show (%1; a note has at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle est trop grande pour être affichée (%1&#xa0;; une note fait au plus %2).</translation>
     </message>
     <message>
         <source>%1 is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien symbolique, que Kalivo ne suit pas.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The working folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le dossier de travail&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot delete %1: it is not a conflict copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1&#xa0;: ce n&apos;est pas une copie de conflit.</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
-        <translation type="unfinished">Impossible de supprimer %1&#xa0;: %2</translation>
+        <translation>Impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Earlier versions of notes cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les versions antérieures des notes ne peuvent pas être conservées&#xa0;: %1</translation>
     </message>
     <message>
         <source>history/ cannot be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer history/&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 cannot be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 has no free name for another version of this second.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a plus de nom libre pour une autre version de cette seconde.</translation>
     </message>
 </context>
 </TS>

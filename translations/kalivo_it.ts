@@ -70,7 +70,7 @@ Aprila in un browser web per stamparla. Kalivo la elimina quando si chiude la su
     </message>
     <message>
         <source>Today&apos;s month: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mese corrente: %1</translation>
     </message>
 </context>
 <context>
@@ -90,7 +90,7 @@ Aprila in un browser web per stamparla. Kalivo la elimina quando si chiude la su
     </message>
     <message>
         <source>Scroll the notes of this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorri le note di questo giorno</translation>
     </message>
 </context>
 <context>
@@ -147,7 +147,9 @@ Chiudere Kalivo e perderle?</translation>
         <source>%1
 
 Your notes are saved as before; only their earlier versions are not kept. Kalivo tells you this once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Le tue note vengono salvate come prima; solo le loro versioni precedenti non vengono conservate. Kalivo te lo dice una volta sola.</translation>
     </message>
 </context>
 <context>
@@ -348,11 +350,11 @@ Your notes are saved as before; only their earlier versions are not kept. Kalivo
     </message>
     <message>
         <source>Clear the text to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella il testo da cercare</translation>
     </message>
     <message>
         <source>Scroll the notes found</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorri le note trovate</translation>
     </message>
 </context>
 <context>
@@ -365,7 +367,7 @@ Kalivo non modifica questo file.</translation>
     </message>
     <message>
         <source>Earlier versions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versioni precedenti…</translation>
     </message>
 </context>
 <context>
@@ -376,70 +378,70 @@ Kalivo non modifica questo file.</translation>
     </message>
     <message>
         <source>has another version</source>
-        <translation type="unfinished"></translation>
+        <translation>ha un&apos;altra versione</translation>
     </message>
 </context>
 <context>
     <name>monthview::VersionsWindow</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>Delete copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina copia</translation>
     </message>
     <message>
         <source>Versions of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versioni del %1</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versioni precedenti</translation>
     </message>
     <message>
         <source>Text of the selected version</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo della versione selezionata</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>kept by Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>conservata da Kalivo</translation>
     </message>
     <message>
         <source>changed outside Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>modificata fuori da Kalivo</translation>
     </message>
     <message>
         <source>conflict copy of Syncthing</source>
-        <translation type="unfinished"></translation>
+        <translation>copia in conflitto di Syncthing</translation>
     </message>
     <message>
         <source>conflict copy of Nextcloud or ownCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>copia in conflitto di Nextcloud o ownCloud</translation>
     </message>
     <message>
         <source>conflict copy of Dropbox</source>
-        <translation type="unfinished"></translation>
+        <translation>copia in conflitto di Dropbox</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(vuota)</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>There is no earlier version of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è nessuna versione precedente del %1.</translation>
     </message>
     <message>
         <source>Delete the conflict copy %1? Its text is gone for good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare la copia in conflitto %1? Il suo testo andrà perso per sempre.</translation>
     </message>
 </context>
 <context>
@@ -602,55 +604,55 @@ Attendi o chiudilo, poi avvia di nuovo Kalivo.</translation>
     <name>store::Versions</name>
     <message>
         <source>It is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>È un collegamento simbolico, che Kalivo non segue.</translation>
     </message>
     <message>
         <source>It is too large to show (%1; a note has at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>È troppo grande per essere mostrata (%1; una nota ha al massimo %2).</translation>
     </message>
     <message>
         <source>%1 is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un collegamento simbolico, che Kalivo non segue.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una cartella.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: %2</translation>
     </message>
     <message>
         <source>The working folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la cartella di lavoro: %1</translation>
     </message>
     <message>
         <source>Cannot delete %1: it is not a conflict copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare %1: non è una copia in conflitto.</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
-        <translation type="unfinished">Impossibile eliminare %1: %2</translation>
+        <translation>Impossibile eliminare %1: %2</translation>
     </message>
     <message>
         <source>Earlier versions of notes cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare le versioni precedenti delle note: %1</translation>
     </message>
     <message>
         <source>history/ cannot be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare history/: %1</translation>
     </message>
     <message>
         <source>%1 cannot be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>%1 has no free name for another version of this second.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha un nome libero per un&apos;altra versione di questo secondo.</translation>
     </message>
 </context>
 </TS>

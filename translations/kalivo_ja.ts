@@ -70,7 +70,7 @@ Web ブラウザーで開いて印刷してください。Kalivo はウィンド
     </message>
     <message>
         <source>Today&apos;s month: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>今月: %1</translation>
     </message>
 </context>
 <context>
@@ -90,7 +90,7 @@ Web ブラウザーで開いて印刷してください。Kalivo はウィンド
     </message>
     <message>
         <source>Scroll the notes of this day</source>
-        <translation type="unfinished"></translation>
+        <translation>この日のメモをスクロール</translation>
     </message>
 </context>
 <context>
@@ -147,7 +147,9 @@ Kalivo を閉じて、これらのメモを破棄しますか?</translation>
         <source>%1
 
 Your notes are saved as before; only their earlier versions are not kept. Kalivo tells you this once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+メモはこれまでどおり保存されます。以前の版だけが残されません。この通知は一度だけ表示されます。</translation>
     </message>
 </context>
 <context>
@@ -347,11 +349,11 @@ Your notes are saved as before; only their earlier versions are not kept. Kalivo
     </message>
     <message>
         <source>Clear the text to find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索する文字列を消去</translation>
     </message>
     <message>
         <source>Scroll the notes found</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかったメモをスクロール</translation>
     </message>
 </context>
 <context>
@@ -364,7 +366,7 @@ Kalivo はこのファイルを変更しません。</translation>
     </message>
     <message>
         <source>Earlier versions…</source>
-        <translation type="unfinished"></translation>
+        <translation>以前の版…</translation>
     </message>
 </context>
 <context>
@@ -375,70 +377,70 @@ Kalivo はこのファイルを変更しません。</translation>
     </message>
     <message>
         <source>has another version</source>
-        <translation type="unfinished"></translation>
+        <translation>別の版があります</translation>
     </message>
 </context>
 <context>
     <name>monthview::VersionsWindow</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>復元</translation>
     </message>
     <message>
         <source>Delete copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピーを削除</translation>
     </message>
     <message>
         <source>Versions of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の版</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>以前の版</translation>
     </message>
     <message>
         <source>Text of the selected version</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した版の文章</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>kept by Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalivo が保存</translation>
     </message>
     <message>
         <source>changed outside Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalivo の外で変更</translation>
     </message>
     <message>
         <source>conflict copy of Syncthing</source>
-        <translation type="unfinished"></translation>
+        <translation>Syncthing の競合コピー</translation>
     </message>
     <message>
         <source>conflict copy of Nextcloud or ownCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nextcloud または ownCloud の競合コピー</translation>
     </message>
     <message>
         <source>conflict copy of Dropbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Dropbox の競合コピー</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(空)</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2: %3</translation>
     </message>
     <message>
         <source>There is no earlier version of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の以前の版はありません。</translation>
     </message>
     <message>
         <source>Delete the conflict copy %1? Its text is gone for good.</source>
-        <translation type="unfinished"></translation>
+        <translation>競合コピー %1 を削除しますか? その文章は完全に失われます。</translation>
     </message>
 </context>
 <context>
@@ -600,55 +602,55 @@ Wait for it, or end it, then start Kalivo again.</source>
     <name>store::Versions</name>
     <message>
         <source>It is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>これはシンボリックリンクで、Kalivo はたどりません。</translation>
     </message>
     <message>
         <source>It is too large to show (%1; a note has at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>大きすぎて表示できません (%1。メモは最大 %2 です)。</translation>
     </message>
     <message>
         <source>%1 is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はシンボリックリンクで、Kalivo はたどりません。</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はフォルダーではありません。</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けません: %2</translation>
     </message>
     <message>
         <source>The working folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>作業フォルダーを開けません: %1</translation>
     </message>
     <message>
         <source>Cannot delete %1: it is not a conflict copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除できません: 競合コピーではありません。</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
-        <translation type="unfinished">%1 を削除できません: %2</translation>
+        <translation>%1 を削除できません: %2</translation>
     </message>
     <message>
         <source>Earlier versions of notes cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの以前の版を保存できません: %1</translation>
     </message>
     <message>
         <source>history/ cannot be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>history/ を作成できません: %1</translation>
     </message>
     <message>
         <source>%1 cannot be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を作成できません: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に書き込めません: %2</translation>
     </message>
     <message>
         <source>%1 has no free name for another version of this second.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には、この秒の別の版に使える名前がありません。</translation>
     </message>
 </context>
 </TS>

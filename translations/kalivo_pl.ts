@@ -70,7 +70,7 @@ Otwórz ją w przeglądarce, aby ją wydrukować. Kalivo usunie ją po zamknięc
     </message>
     <message>
         <source>Today&apos;s month: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bieżący miesiąc: %1</translation>
     </message>
 </context>
 <context>
@@ -90,7 +90,7 @@ Otwórz ją w przeglądarce, aby ją wydrukować. Kalivo usunie ją po zamknięc
     </message>
     <message>
         <source>Scroll the notes of this day</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewiń notatki tego dnia</translation>
     </message>
 </context>
 <context>
@@ -147,7 +147,9 @@ Zamknąć Kalivo i je utracić?</translation>
         <source>%1
 
 Your notes are saved as before; only their earlier versions are not kept. Kalivo tells you this once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Notatki są zapisywane jak dotąd; nie są zachowywane tylko ich wcześniejsze wersje. Kalivo informuje o tym tylko raz.</translation>
     </message>
 </context>
 <context>
@@ -349,11 +351,11 @@ Your notes are saved as before; only their earlier versions are not kept. Kalivo
     </message>
     <message>
         <source>Clear the text to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść szukany tekst</translation>
     </message>
     <message>
         <source>Scroll the notes found</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewiń znalezione notatki</translation>
     </message>
 </context>
 <context>
@@ -366,7 +368,7 @@ Kalivo nie zmienia tego pliku.</translation>
     </message>
     <message>
         <source>Earlier versions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wcześniejsze wersje…</translation>
     </message>
 </context>
 <context>
@@ -377,70 +379,70 @@ Kalivo nie zmienia tego pliku.</translation>
     </message>
     <message>
         <source>has another version</source>
-        <translation type="unfinished"></translation>
+        <translation>ma inną wersję</translation>
     </message>
 </context>
 <context>
     <name>monthview::VersionsWindow</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć</translation>
     </message>
     <message>
         <source>Delete copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń kopię</translation>
     </message>
     <message>
         <source>Versions of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersje z dnia %1</translation>
     </message>
     <message>
         <source>Earlier versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wcześniejsze wersje</translation>
     </message>
     <message>
         <source>Text of the selected version</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst wybranej wersji</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Zamknij</translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>kept by Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>zachowana przez Kalivo</translation>
     </message>
     <message>
         <source>changed outside Kalivo</source>
-        <translation type="unfinished"></translation>
+        <translation>zmieniona poza Kalivo</translation>
     </message>
     <message>
         <source>conflict copy of Syncthing</source>
-        <translation type="unfinished"></translation>
+        <translation>kopia konfliktu z Syncthing</translation>
     </message>
     <message>
         <source>conflict copy of Nextcloud or ownCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>kopia konfliktu z Nextcloud lub ownCloud</translation>
     </message>
     <message>
         <source>conflict copy of Dropbox</source>
-        <translation type="unfinished"></translation>
+        <translation>kopia konfliktu z Dropbox</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(pusta)</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>There is no earlier version of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak wcześniejszej wersji z dnia %1.</translation>
     </message>
     <message>
         <source>Delete the conflict copy %1? Its text is gone for good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć kopię konfliktu %1? Jej tekst zostanie bezpowrotnie utracony.</translation>
     </message>
 </context>
 <context>
@@ -604,55 +606,55 @@ Poczekaj lub je zamknij, a potem uruchom Kalivo ponownie.</translation>
     <name>store::Versions</name>
     <message>
         <source>It is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>To dowiązanie symboliczne, za którym Kalivo nie podąża.</translation>
     </message>
     <message>
         <source>It is too large to show (%1; a note has at most %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jest zbyt duża, by ją pokazać (%1; notatka ma najwyżej %2).</translation>
     </message>
     <message>
         <source>%1 is a symbolic link, which Kalivo does not follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to dowiązanie symboliczne, za którym Kalivo nie podąża.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest folderem.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć %1: %2</translation>
     </message>
     <message>
         <source>The working folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć folderu roboczego: %1</translation>
     </message>
     <message>
         <source>Cannot delete %1: it is not a conflict copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można usunąć %1: to nie jest kopia konfliktu.</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
-        <translation type="unfinished">Nie można usunąć %1: %2</translation>
+        <translation>Nie można usunąć %1: %2</translation>
     </message>
     <message>
         <source>Earlier versions of notes cannot be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zachować wcześniejszych wersji notatek: %1</translation>
     </message>
     <message>
         <source>history/ cannot be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć history/: %1</translation>
     </message>
     <message>
         <source>%1 cannot be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać %1: %2</translation>
     </message>
     <message>
         <source>%1 has no free name for another version of this second.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie ma wolnej nazwy na kolejną wersję z tej sekundy.</translation>
     </message>
 </context>
 </TS>
