@@ -245,12 +245,18 @@ bool activate(Form1 &form)
     return QTest::qWaitForWindowActive(&form);
 }
 
+// The note box of the measured day.
+QPlainTextEdit *todayBox(Form1 &form)
+{
+    return form.Text1(calendar::GetIndex(kToday, kMonth, kYear));
+}
+
 // Puts the focus into the note box of the measured day and "types" a new
 // text there.
 QPlainTextEdit *typeNote(benchmark::State &state, Form1 &form)
 {
     const int k = calendar::GetIndex(kToday, kMonth, kYear);
-    QPlainTextEdit *box = form.Text1(k);
+    QPlainTextEdit *box = todayBox(form);
     failIf(state, !activate(form), QStringLiteral("the month view does not become active"));
     box->setFocus(Qt::MouseFocusReason);
     failIf(state, form.focusIndex() != k, QStringLiteral("the note box does not take the focus"));
@@ -277,6 +283,16 @@ void waitForDisk(benchmark::State &state, const Form1 &form)
     QThreadPool::globalInstance()->waitForDone();
     const store::Result synced = form.notes().waitForDisk();
     failIf(state, !synced.ok(), synced.error);
+}
+
+// A save's floor: a note of the same size written crash-safely, as the
+// store writes one (write, flush, rename), and nothing more.
+void saveFloorNote(benchmark::State &state)
+{
+    static const QByteArray note = bench::noteText(kNoteSize, 7);
+    failIf(state,
+           bench::writeSyncRename(fixture->floorNote + ".tmp", fixture->floorNote, note.constData(), note.size()) < 0,
+           QStringLiteral("write, fsync and rename failed"));
 }
 
 void readNotes(benchmark::State &state, const std::vector<QByteArray> &paths)
@@ -326,12 +342,8 @@ void registerCases(const Settings &settings)
             // The click must save crash-safely, so its floor writes the
             // note as the save row's floor does: write, flush, rename.
             [](benchmark::State &state) {
-                static const QByteArray note = bench::noteText(kNoteSize, 7);
                 readNotes(state, fixture->nextMonthPaths);
-                failIf(state,
-                       bench::writeSyncRename(fixture->floorNote + ".tmp", fixture->floorNote, note.constData(),
-                                              note.size()) < 0,
-                       QStringLiteral("writing a note failed"));
+                saveFloorNote(state);
             },
             [](benchmark::State &state) { waitForDisk(state, *views->navigate); });
 
@@ -343,20 +355,13 @@ void registerCases(const Settings &settings)
                 typeNote(state, *views->edit);
                 views->edit->Timer1_Timer();
                 waitForDisk(state, *views->edit);
-                QPlainTextEdit *box = views->edit->Text1(calendar::GetIndex(kToday, kMonth, kYear));
-                box->setPlainText(editedNote(++fixture->edits));
+                todayBox(*views->edit)->setPlainText(editedNote(++fixture->edits));
                 QCoreApplication::processEvents();
             },
             [](benchmark::State &) {
-                views->edit->Text1(calendar::GetIndex(kToday, kMonth, kYear))->clearFocus();
+                todayBox(*views->edit)->clearFocus();
             },
-            [](benchmark::State &state) {
-                static const QByteArray note = bench::noteText(kNoteSize, 7);
-                failIf(state,
-                       bench::writeSyncRename(fixture->floorNote + ".tmp", fixture->floorNote, note.constData(),
-                                              note.size()) < 0,
-                       QStringLiteral("write, fsync and rename failed"));
-            },
+            [](benchmark::State &state) { saveFloorNote(state); },
             [](benchmark::State &state) { waitForDisk(state, *views->edit); });
 
     // The first save of an editing: the box, typed into, loses the focus;
@@ -367,15 +372,9 @@ void registerCases(const Settings &settings)
                 typeNote(state, *views->edit);
             },
             [](benchmark::State &) {
-                views->edit->Text1(calendar::GetIndex(kToday, kMonth, kYear))->clearFocus();
+                todayBox(*views->edit)->clearFocus();
             },
-            [](benchmark::State &state) {
-                static const QByteArray note = bench::noteText(kNoteSize, 7);
-                failIf(state,
-                       bench::writeSyncRename(fixture->floorNote + ".tmp", fixture->floorNote, note.constData(),
-                                              note.size()) < 0,
-                       QStringLiteral("write, fsync and rename failed"));
-            },
+            [](benchmark::State &state) { saveFloorNote(state); },
             [](benchmark::State &state) {
                 waitForDisk(state, *views->edit);
                 failIf(state, QDir(fixture->edit + QStringLiteral("/history/2026-03-14")).isEmpty(),
