@@ -185,12 +185,13 @@ start_x_session() {
     return 1
 }
 
-# wait_window TITLE_REGEX: prints the id of the shown window with that title,
-# or nothing when none shows within 20 seconds. Polled rather than with
-# --sync, which can miss a window that is being mapped while it looks.
+# wait_window TITLE_REGEX [SECONDS]: prints the id of the shown window with
+# that title, or nothing when none shows within SECONDS (20). Polled rather
+# than with --sync, which can miss a window that is being mapped while it
+# looks.
 wait_window() {
     local id
-    for _ in $(seq 200); do
+    for _ in $(seq $((${2:-20} * 10))); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || :
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
