@@ -55,6 +55,22 @@ require_tools() {
     done
 }
 
+# --- The clock -----------------------------------------------------------------
+
+# A program that must see 10 March 2026 runs through libfaketime itself:
+#   env LD_PRELOAD="$fake_clock_library" FAKETIME="$fake_clock" PROGRAM
+# The faketime wrapper names a semaphore after its own process id and leaves
+# it behind when it is killed; a later wrapper with the same id then fails.
+fake_clock="@2026-03-10 10:00:00"
+fake_clock_library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
+
+require_fake_clock() {
+    [ -n "$fake_clock_library" ] || {
+        echo "libfaketime is not installed: skipped (./test.sh installs faketime)"
+        exit 77
+    }
+}
+
 # --- The program -------------------------------------------------------------
 
 # start_program FOLDER COMMAND...: COMMAND in the background in FOLDER, its

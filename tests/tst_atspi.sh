@@ -12,7 +12,8 @@ program=$(readlink -f "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/testlib.sh"
 require_tools "./test.sh installs xvfb, openbox, xdotool, x11-utils, dbus-daemon, at-spi2-core, python3-pyatspi" \
-    Xvfb openbox xdotool xprop dbus-daemon faketime
+    Xvfb openbox xdotool xprop dbus-daemon
+require_fake_clock
 # Debian's own Python, which has pyatspi: not one that comes first on PATH.
 python=/usr/bin/python3
 [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "at-spi2-core is not installed: skipped"; exit 77; }
@@ -52,7 +53,8 @@ mkdir -p "$work/data" "$work/temp"
 : > "$work/ft.txt"
 printf 'Dentist\r\nat 9:30' > "$work/data/2026-03-02.txt"
 printf 'Insurance' > "$work/data/2026-03-10.txt"
-start_program "$work" env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 faketime "2026-03-10 10:00:00" "$program"
+start_program "$work" env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LD_PRELOAD="$fake_clock_library" FAKETIME="$fake_clock" \
+    "$program"
 
 walk greeting
 # Return answers the greeting; on a busy machine the first may come before
@@ -88,7 +90,8 @@ fi
 other=$tmp/other
 mkdir -p "$other/data" "$other/temp"
 printf 'Insurance' > "$other/data/2026-03-10.txt"
-(cd "$other" && exec env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 faketime "2026-03-10 10:00:00" "$program" remind) \
+(cd "$other" && exec env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LD_PRELOAD="$fake_clock_library" FAKETIME="$fake_clock" \
+    "$program" remind) \
     > "$tmp/reminder.log" 2>&1 &
 reminder_pid=$!
 walk reminder

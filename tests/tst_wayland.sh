@@ -13,7 +13,8 @@ program=$(readlink -f "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/testlib.sh"
 require_tools "./test.sh installs weston, qt6-wayland, xvfb, openbox, xdotool, x11-utils, imagemagick, faketime" \
-    weston weston-screenshooter Xvfb openbox xdotool xprop import convert faketime
+    weston weston-screenshooter Xvfb openbox xdotool xprop import convert
+require_fake_clock
 python=/usr/bin/python3
 [ -x "$python" ] || { echo "$python is not installed: skipped"; exit 77; }
 ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so > /dev/null 2>&1 \
@@ -33,7 +34,7 @@ printf 'Quarter ends' > "$work/data/2026-03-31.txt"
 run_kalivo() { # run_kalivo FOLDER [ARGUMENT]: in the background, on 10 March 2026
     local folder=$1
     shift
-    (cd "$folder" && exec faketime "2026-03-10 10:00:00" "$program" "$@")
+    (cd "$folder" && exec env LD_PRELOAD="$fake_clock_library" FAKETIME="$fake_clock" "$program" "$@")
 }
 
 # --- The picture on an X server ---------------------------------------------
@@ -42,7 +43,7 @@ start_x_session 1024x768 || {
     echo "FAIL: no X server with a ready window manager started"
     exit 1
 }
-start_program "$work" env QT_QPA_PLATFORM=xcb faketime "2026-03-10 10:00:00" "$program"
+start_program "$work" env QT_QPA_PLATFORM=xcb LD_PRELOAD="$fake_clock_library" FAKETIME="$fake_clock" "$program"
 x_window=$(wait_window '^Kalivo 1\.0$')
 check "the month view appears on the X server" [ -n "$x_window" ]
 [ -n "$x_window" ] || { summary; exit; }
@@ -93,7 +94,7 @@ screenshot() {
     mv "$tmp/shots"/*.png "$tmp/$1.png" 2> /dev/null
 }
 
-start_program "$work" faketime "2026-03-10 10:00:00" "$program"
+start_program "$work" env LD_PRELOAD="$fake_clock_library" FAKETIME="$fake_clock" "$program"
 # The window is up when the X picture's headings are found on the screen.
 convert "$tmp/x.png" "$tmp/x.ppm"
 found=
@@ -119,7 +120,7 @@ mkdir -p "$other/data" "$other/temp"
 run_kalivo "$other" > "$tmp/other.log" 2>&1 &
 other_pid=$!
 sleep 3
-(cd "$work" && XDG_ACTIVATION_TOKEN=kalivo-test-token exec timeout 10 faketime "2026-03-10 10:00:00" "$program") \
+(cd "$work" && XDG_ACTIVATION_TOKEN=kalivo-test-token exec timeout 10 env LD_PRELOAD="$fake_clock_library" FAKETIME="$fake_clock" "$program") \
     > "$tmp/second.log" 2>&1
 second_status=$?
 check "a second start ends with status 0 (ended: $second_status)" [ "$second_status" = 0 ]
