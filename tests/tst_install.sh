@@ -20,6 +20,11 @@ check "launcher on PATH" [ -x "$usr/bin/kalivo" ]
 check "nothing else in bin" [ "$(ls "$usr/bin")" = kalivo ]
 check "program" [ -x "$usr/lib/kalivo/kalivo" ]
 check "library beside the program" [ -f "$usr/lib/kalivo/libkalivo-gui.so" ]
+# The program needs the C library alone until it loads the windows' library:
+# whatever else it needs is searched first for every symbol that library
+# and Qt look up as they load.
+check "program needs the C library alone" \
+    [ "$(readelf -d "$usr/lib/kalivo/kalivo" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | grep -v '^ld-linux')" = libc.so.6 ]
 check "desktop entry" [ -f "$usr/share/applications/org.kalivo.Kalivo.desktop" ]
 check "metainfo" [ -f "$usr/share/metainfo/org.kalivo.Kalivo.metainfo.xml" ]
 check "login reminder, for users to copy" [ -f "$usr/share/kalivo/kalivo-remind.desktop" ]
