@@ -84,11 +84,14 @@ NoteBox::NoteBox(int index, FillMeasure *fills, QWidget *parent)
     : QPlainTextEdit(parent)
     , m_index(index)
     , m_fills(fills)
-    , m_layout(new NoteLayout(new QTextDocument(this)))
+    , m_layout(new NoteLayout(document()))
     , m_textColour(palette().color(QPalette::Text))
 {
-    m_layout->document()->setDocumentLayout(m_layout);
-    setDocument(m_layout->document());
+    // The editor's own document takes the layout around the day number, and
+    // the editor is told of it: a document of the box's own would have the
+    // editor make and then throw away one of its own first.
+    document()->setDocumentLayout(m_layout);
+    setDocument(document());
     design::setUpNoteBox(this, index);
     // The grid paints the frame and the background, each line of the frame
     // one device pixel wide; the box keeps a pixel free for the frame.
