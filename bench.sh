@@ -18,18 +18,23 @@ fi
 cmake --build "$build" --target kalivo kalivo-bench kalivo-floor-window -j "$(kalivo_jobs)" >/dev/null
 
 scratch=$(mktemp -d)
-xvfb_pid=
+xvfb_pid= runtime=
 cleanup() {
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
     fi
-    rm -rf "$scratch"
+    rm -rf "$scratch" ${runtime:+"$runtime"}
 }
 trap cleanup EXIT
+# Without a login session, the programs get a runtime folder of their own,
+# in memory as a session's /run/user/<uid> is: the one-window guard makes its
+# socket there at every start, and a folder on the disk would time the
+# file system's journal along with the programs.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-    export XDG_RUNTIME_DIR=$scratch/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    runtime=$(mktemp -d /dev/shm/kalivo-bench.XXXXXX 2>/dev/null) || runtime=$scratch/runtime
+    mkdir -p -m 700 "$runtime"
+    export XDG_RUNTIME_DIR=$runtime
 fi
 
 # Without a session bus, a program's first call on the bus would have libdbus
