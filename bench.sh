@@ -29,8 +29,8 @@ cleanup() {
 trap cleanup EXIT
 # Without a login session, the programs get a runtime folder of their own,
 # in memory as a session's /run/user/<uid> is: the one-window guard makes its
-# socket there at every start, and a folder on the disk would time the
-# file system's journal along with the programs.
+# socket there at every start, and a folder on the disk would time the disk
+# along with the programs.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     runtime=$(mktemp -d /dev/shm/kalivo-bench.XXXXXX 2>/dev/null) || runtime=$scratch/runtime
     mkdir -p -m 700 "$runtime"
