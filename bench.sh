@@ -25,6 +25,9 @@ cleanup() {
         wait "$xvfb_pid" 2>/dev/null || true
     fi
     rm -rf "$scratch" ${runtime:+"$runtime"}
+    # The notes it wrote and removed reach the disk before it ends, not
+    # during the next run.
+    sync
 }
 trap cleanup EXIT
 # Without a login session, the programs get a runtime folder of their own,
