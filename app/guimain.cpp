@@ -5,10 +5,43 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cstdio>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace {
+
+// Reading the font configuration (fontconfig's files and the caches of
+// every installed font) is the largest single step of the windows' start,
+// and Qt takes it on its first font. A second thread reads it while Qt
+// connects to the display, so that it is mostly done when the windows
+// need their first font. Without a thread the first font reads it, as ever.
+class FontConfigurationAhead
+{
+public:
+    FontConfigurationAhead()
+    {
+        try {
+            m_reader = std::thread([] { FcInit(); });
+        } catch (const std::system_error &) {
+        }
+    }
+    ~FontConfigurationAhead() { wait(); }
+
+    // A font asked for before this would have Qt read the configuration a
+    // second time, beside the thread.
+    void wait()
+    {
+        if (m_reader.joinable())
+            m_reader.join();
+    }
+
+private:
+    std::thread m_reader;
+};
 
 // While the application object connects to the display, Qt's messages are
 // held back: a display that cannot be reached ends in one line of ours
@@ -36,6 +69,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 // the rest decides whether the month view, the reminder or nothing is shown.
 extern "C" __attribute__((visibility("default"))) int kalivo_gui_main(int argc, char **argv)
 {
+    FontConfigurationAhead fonts;
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
@@ -51,5 +85,6 @@ extern "C" __attribute__((visibility("default"))) int kalivo_gui_main(int argc, 
     Platform platform = systemPlatform();
     platform.dateWords = language.words;
     platform.firstWeekday = language.firstWeekday;
+    fonts.wait();
     return runProgram(platform, argc, argv);
 }

@@ -5,7 +5,7 @@
 # Qt's Linguist tools make the translations; Qt's own translations, which
 # the program loads beside its own for the buttons of its message boxes, are
 # here so that ./run.sh shows the windows as an installed Kalivo does.
-kalivo_packages_build="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2"
+kalivo_packages_build="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libfontconfig-dev fonts-liberation2"
 # The end-to-end tests drive the program in a real X server and in weston,
 # a Wayland compositor, on Qt's Wayland platform, and walk its tree as a
 # screen reader's client does, on a session bus with the accessibility bus;
